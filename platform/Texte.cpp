@@ -1,0 +1,102 @@
+#include "platform/Texte.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+#include <unistd.h>
+
+std::string_view Rogner(std::string_view s) {
+    std::size_t debut = 0, fin = s.size();
+    while (debut < fin && (s[debut] == ' ' || s[debut] == '\t')) ++debut;
+    while (fin > debut && (s[fin - 1] == ' ' || s[fin - 1] == '\t')) --fin;
+    return s.substr(debut, fin - debut);
+}
+
+std::string MinusculesAscii(std::string_view s) {
+    std::string r(s);
+    for (std::size_t i = 0; i < r.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(r[i]);
+        if (c >= 'A' && c <= 'Z') {
+            r[i] = static_cast<char>(c + 32);
+        } else if (c == 0xC3 && i + 1 < r.size()) {
+            unsigned char d = static_cast<unsigned char>(r[i + 1]);
+            if (d >= 0x80 && d <= 0x9E && d != 0x97) r[i + 1] = static_cast<char>(d + 0x20);
+            ++i;
+        }
+    }
+    return r;
+}
+
+bool EgalSansCasse(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    return MinusculesAscii(a) == MinusculesAscii(b);
+}
+
+std::size_t LongueurCaracteres(std::string_view s) {
+    std::size_t n = 0;
+    for (unsigned char c : s)
+        if ((c & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+std::string_view PremiersCaracteres(std::string_view s, std::size_t n) {
+    std::size_t vus = 0;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) {
+            if (vus == n) return s.substr(0, i);
+            ++vus;
+        }
+    }
+    return s;
+}
+
+std::optional<std::string> LireFichier(const std::filesystem::path& chemin) {
+    std::ifstream f(chemin, std::ios::binary);
+    if (!f) return std::nullopt;
+    std::ostringstream tampon;
+    tampon << f.rdbuf();
+    if (f.bad()) return std::nullopt;
+    std::string texte = std::move(tampon).str();
+    if (texte.size() >= 3 && texte.compare(0, 3, "\xEF\xBB\xBF") == 0) texte.erase(0, 3);
+    return texte;
+}
+
+std::vector<std::string> DecouperLignes(std::string_view texte) {
+    std::vector<std::string> lignes;
+    std::size_t debut = 0;
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        if (texte[i] == '\n' || texte[i] == '\r') {
+            lignes.emplace_back(texte.substr(debut, i - debut));
+            if (texte[i] == '\r' && i + 1 < texte.size() && texte[i + 1] == '\n') ++i;
+            debut = i + 1;
+        }
+    }
+    if (debut < texte.size()) lignes.emplace_back(texte.substr(debut));
+    return lignes;
+}
+
+bool EcrireFichierAtomique(const std::filesystem::path& chemin, std::string_view contenu) {
+    std::filesystem::path temporaire = chemin;
+    temporaire += ".tmp" + std::to_string(::getpid());
+    {
+        std::ofstream f(temporaire, std::ios::binary | std::ios::trunc);
+        if (!f) return false;
+        f.write(contenu.data(), static_cast<std::streamsize>(contenu.size()));
+        f.flush();
+        if (!f) {
+            f.close();
+            std::error_code ec;
+            std::filesystem::remove(temporaire, ec);
+            return false;
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(temporaire, chemin, ec);
+    if (ec) {
+        std::filesystem::remove(temporaire, ec);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,31 @@
+// Text helpers shared by every reader: UTF-8 aware trimming, case folding
+// and length, line reading with either line ending, and atomic writes.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Blanks are spaces and tabs.
+std::string_view Rogner(std::string_view s);
+// ASCII letters and the accented capitals of Latin-1 (UTF-8 "É" -> "é")
+// folded to lower case, so that keys compare as the Windows functions did.
+std::string MinusculesAscii(std::string_view s);
+bool EgalSansCasse(std::string_view a, std::string_view b);
+// Number of characters (code points) of a UTF-8 text.
+std::size_t LongueurCaracteres(std::string_view s);
+// The first n characters of a UTF-8 text.
+std::string_view PremiersCaracteres(std::string_view s, std::size_t n);
+
+// Whole file as text, a UTF-8 byte-order mark removed; nothing when the
+// file cannot be read.
+std::optional<std::string> LireFichier(const std::filesystem::path& chemin);
+// A text cut into lines; "\r\n", "\n" and a lone "\r" all end a line. A
+// final line break does not make an extra empty line.
+std::vector<std::string> DecouperLignes(std::string_view texte);
+// Writes the whole content to a temporary file beside the target and
+// renames it over the target, so that a crash never leaves half a file.
+// Returns false (and leaves the old file untouched) on failure.
+bool EcrireFichierAtomique(const std::filesystem::path& chemin, std::string_view contenu);

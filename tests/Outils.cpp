@@ -1,0 +1,39 @@
+#include "tests/Outils.h"
+
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+DossierTemporaire::DossierTemporaire() {
+    std::random_device rd;
+    chemin_ = fs::temp_directory_path() / ("morvaine-test-" + std::to_string(rd()) + std::to_string(rd()));
+    fs::create_directories(chemin_);
+}
+
+DossierTemporaire::~DossierTemporaire() {
+    std::error_code ec;
+    fs::remove_all(chemin_, ec);
+}
+
+void DossierTemporaire::Ecrire(std::string_view relatif, std::string_view texte) const {
+    fs::path p = chemin_ / fs::path(std::string(relatif));
+    fs::create_directories(p.parent_path());
+    std::ofstream f(p, std::ios::binary | std::ios::trunc);
+    f << texte;
+}
+
+std::string DossierTemporaire::Lire(std::string_view relatif) const {
+    std::ifstream f(chemin_ / fs::path(std::string(relatif)), std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+void DossierTemporaire::CopierDonnees() const {
+    fs::copy(DonneesSource(), chemin_, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+}
+
+fs::path DonneesSource() { return fs::path(MORVAINE_SOURCE_DATA); }
+fs::path Fixtures() { return fs::path(MORVAINE_FIXTURES); }
