@@ -102,9 +102,9 @@ TEST(JeuParamErreurs, FichiersFautifs) {
         {"Ini_Parametres_Objets.ini", "ValeurMin=100", "ValeurMin=", "Ini_Parametres_Objets.ini",
          {"Section [Tresor_2], clé ValeurMin : valeur absente"}},
         {"Ini_Parametres_Objets.ini", "TypeMatierePremiere=2", "TypeMatierePremiere=5", "Ini_Parametres_Objets.ini",
-         {"Section [Service_3], clé TypeMatierePremiere : 5 ne désigne aucune ressource"}},
+         {"Section [Service_3], clé TypeMatierePremiere : 5 ne désigne aucune ressource (valeurs permises : 0 à 4, ou négative)."}},
         {"Ini_Parametres_Objets.ini", "Effet=4", "Effet=5", "Ini_Parametres_Objets.ini",
-         {"Section [Service_3], clé Effet : 5 ne désigne aucun effet"}},
+         {"Section [Service_3], clé Effet : 5 ne désigne aucun effet (valeurs permises : 0 à 4, ou négative)."}},
         {"Ini_Parametres_Objets.ini", "Numero=9", "Numero=neuf", "Ini_Parametres_Objets.ini",
          {"Section [CompetenceObjet_2], clé Numero : « neuf » n'est pas un nombre."}},
         // Items: the line parser (the line is the file's line number)
