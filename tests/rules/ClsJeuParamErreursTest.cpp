@@ -260,3 +260,17 @@ TEST(JeuParamAnalyse, EntetesDansLeDesordreEtSectionsSuivantes) {
     EXPECT_EQ(p.Objet_PerteRessourceIndice(2), -1);
     EXPECT_EQ(p.Objet_PrixVente(0), 0);
 }
+
+// A key read leniently may be missing: it reads 0, and races that give no
+// width inherit that 0.
+TEST(JeuParamErreurs, CleSoupleAbsente) {
+    CopieRegles regles;
+    ASSERT_TRUE(regles.Remplacer("Ini_Parametres_Persos.ini", "PersosLargeurDefaut=24\n", ""));
+    DossierJeu dossier(regles.d.Chemin());
+    ClsJeuParam p(dossier);
+    auto erreur = regles.Charger(p);
+    ASSERT_FALSE(erreur.has_value()) << erreur->what();
+    EXPECT_EQ(p.PersosLargeurDefaut, 0);
+    EXPECT_EQ(p.Race_Largeur(0), 0);
+    EXPECT_EQ(p.Race_Largeur(1), 20);
+}

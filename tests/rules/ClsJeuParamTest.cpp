@@ -122,6 +122,8 @@ TEST_F(Regles, AccesseursTextes) {
         // "nom = minuscule" follows Nom: keys are compared with their case.
         {"Objet_Nom(3)", [](auto& p) { return p.Objet_Nom(3); }, "Potion de vie"},
         {"Objet_Nom(2) (premier en-tête du fichier)", [](auto& p) { return p.Objet_Nom(2); }, "Bouclier"},
+        {"Objet_Nom(1)", [](auto& p) { return p.Objet_Nom(1); }, "Amulette d'ombre"},
+        {"Objet_Nom(4)", [](auto& p) { return p.Objet_Nom(4); }, "Arc long"},
         {"Tresor_Nom(1)", [](auto& p) { return p.Tresor_Nom(1); }, "Coffre"},
         {"Decor_Nom(0)", [](auto& p) { return p.Decor_Nom(0); }, "Chêne"},
         {"Decor_Image(1)", [](auto& p) { return p.Decor_Image(1); }, "rocher"},
