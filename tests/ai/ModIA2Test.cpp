@@ -270,3 +270,44 @@ TEST_F(Bibliotheque, DeuxBibliothequesIndependantes) {
     EXPECT_EQ(ia2.Indice_IA("Guerrier.ia"), 0);
     EXPECT_EQ(autreIA2.Indice_IA("Guerrier.ia"), -1);
 }
+
+// The game's own scripts, read against the game's own rules: every one
+// loads, every race and monster that names a script finds it, a new
+// character's script exists, and each file is exactly what the editor would
+// write back.
+TEST(ScriptsDuJeu, ToutesLesIAsSeChargent) {
+    DossierJeu dossier{DonneesSource()};
+    ClsJeuParam p{dossier};
+    for (std::int16_t etape = 0; etape <= 7; ++etape) p.Init(etape);
+    ASSERT_GT(p.NombreRaces, 0);
+    ASSERT_GT(p.NombreTypesObjets, 0);
+    ModIA2 ia2{dossier, p};
+    ia2.Charger_IAs();
+    for (const auto& e : ia2.ErreursChargement) ADD_FAILURE() << e;
+    EXPECT_GE(ia2.AIs.size(), 10u);
+
+    // What a new character gets (the setup window's character creation).
+    const std::int32_t defaut = ia2.Indice_IA("_Defaut");
+    ASSERT_GE(defaut, 0);
+    EXPECT_TRUE(ia2.AIs[static_cast<std::size_t>(defaut)].EstJoueur);
+    for (const char* nom : {"Ouvrier.ia", "Soldat.ia", "Pacifiste.ia"}) EXPECT_GE(ia2.Indice_IA(nom), 0) << nom;
+
+    for (std::int32_t r = 0; r < p.NombreRaces; ++r) {
+        const std::string nom = p.Race_IA_Fichier(r);
+        if (!nom.empty()) EXPECT_GE(ia2.Indice_IA(nom), 0) << "race " << r + 1 << " : " << nom;
+    }
+    for (std::int32_t q = 0; q < p.NombrePeuples; ++q)
+        for (std::int32_t m = 0; m < p.Peuples_NombreMonstres(q); ++m) {
+            const std::string nom = p.Peuples_MonstreFichierIA(q, m);
+            if (!nom.empty()) EXPECT_GE(ia2.Indice_IA(nom), 0) << "peuple " << q + 1 << " : " << nom;
+        }
+
+    for (const ClsJeuIA2& ia : ia2.AIs) {
+        SCOPED_TRACE(ia.NomFichier);
+        EXPECT_EQ(ia.NombreEpoques(), p.NombreEpoques);
+        EXPECT_FALSE(ia.Description.empty());
+        for (std::int32_t age = 0; age < ia.NombreEpoques(); ++age) EXPECT_GE(ia.Definir_NombreEtapes(age), 1);
+        const fs::path dossierIA = ia.EstJoueur ? ia2.DossierIAs() : ia2.DossierIAs() / "Monstres";
+        EXPECT_EQ(ia.Texte_IA(p), *LireFichier(dossierIA / ia.NomFichier));
+    }
+}
