@@ -53,6 +53,10 @@ std::vector<Entree> Lister(const fs::path& dossier, std::error_code& ec) {
     return entrees;
 }
 
+// A script name for the file commands: a safe file name that the loader
+// will also list (it passes over hidden files).
+bool NomScriptSur(std::string_view nom) { return NomFichierSur(nom) && nom.front() != '.'; }
+
 bool Existe(const fs::path& p) {
     std::error_code ec;
     return fs::symlink_status(p, ec).type() != fs::file_type::not_found && !ec;
@@ -139,7 +143,7 @@ void ModIA2::Charger_Dossier_IA(const fs::path& Dossier, std::int32_t& Compteur,
 
 ResultatCommandeIA ModIA2::Nouvelle_IA(std::string_view NomFichier) {
     const std::string nom(NomFichier);
-    if (!NomFichierSur(nom)) return Refus("Erreur", NomInvalide);
+    if (!NomScriptSur(nom)) return Refus("Erreur", NomInvalide);
     const bool charge = std::any_of(AIs.begin(), AIs.end(), [&](const ClsJeuIA2& ia) { return ia.NomFichier == nom; });
     // A file on disk that did not load (a bad script) is not overwritten
     // either.
@@ -154,7 +158,7 @@ ResultatCommandeIA ModIA2::Nouvelle_IA(std::string_view NomFichier) {
 
 ResultatCommandeIA ModIA2::Renommer_IA(std::string_view Ancien, std::string_view Nouveau, bool Remplacer) {
     const std::string ancien(Ancien), nouveau(Nouveau);
-    if (!NomFichierSur(ancien) || !NomFichierSur(nouveau)) return Refus("Erreur", NomInvalide);
+    if (!NomScriptSur(ancien) || !NomScriptSur(nouveau)) return Refus("Erreur", NomInvalide);
     if (ancien == nouveau) return {};
     const fs::path source = Chemin(ancien), cible = Chemin(nouveau);
     if (!EstFichier(source)) return Refus("Erreur", "Le fichier " + ancien + " est introuvable.");
@@ -170,7 +174,7 @@ ResultatCommandeIA ModIA2::Renommer_IA(std::string_view Ancien, std::string_view
 
 ResultatCommandeIA ModIA2::Dupliquer_IA(std::string_view Source, std::string_view Cible, bool Remplacer) {
     const std::string source(Source), cible(Cible);
-    if (!NomFichierSur(source) || !NomFichierSur(cible)) return Refus("Erreur", NomInvalide);
+    if (!NomScriptSur(source) || !NomScriptSur(cible)) return Refus("Erreur", NomInvalide);
     if (!EstFichier(Chemin(source))) return Refus("Erreur", "Le fichier " + source + " est introuvable.");
     if (Existe(Chemin(cible)) && (!Remplacer || source == cible || MemeFichier(Chemin(source), Chemin(cible)) ||
                                   !EstFichier(Chemin(cible))))
@@ -185,7 +189,7 @@ ResultatCommandeIA ModIA2::Dupliquer_IA(std::string_view Source, std::string_vie
 
 ResultatCommandeIA ModIA2::Supprimer_IA(std::string_view NomFichier) {
     const std::string nom(NomFichier);
-    if (!NomFichierSur(nom)) return Refus("Erreur", NomInvalide);
+    if (!NomScriptSur(nom)) return Refus("Erreur", NomInvalide);
     const fs::path chemin = Chemin(nom);
     if (Existe(chemin)) {
         std::error_code ec;

@@ -53,7 +53,8 @@ public:
     void Charger_Dossier_IA(const std::filesystem::path& Dossier, std::int32_t& Compteur, bool EstJoueur);
 
     // The file commands work at the root of the folder. Names are file
-    // names (no folder): they are refused unless NomFichierSur accepts them.
+    // names (no folder): they are refused unless NomFichierSur accepts them
+    // and they are not hidden (a leading ".", which the loader passes over).
     // A refused command touches no file.
     //
     // Creates a blank script and reloads (unsaved changes are lost, as with

@@ -146,7 +146,7 @@ TEST_F(Bibliotheque, NomsRefuses) {
     d.Ecrire("Ini_Jeu.ini", "[Jeu]\n");
     ia2.Charger_IAs();
     const std::string noms[] = {"", ".", "..", "../Ini_Jeu.ini", "Monstres/Loup.ia", "a\\b.ia", "a:b", "x\ty.ia",
-                                std::string(65, 'a'), "fin."};
+                                std::string(65, 'a'), "fin.", ".cache"};
     for (const std::string& nom : noms) {
         SCOPED_TRACE(nom);
         for (const ResultatCommandeIA& r :
