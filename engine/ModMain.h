@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "ai/ModIA2.h"
 #include "platform/DossierJeu.h"
 #include "rules/ClsJeuParam.h"
 #include "rules/ModRandom.h"
@@ -39,6 +40,8 @@ public:
     ClsJeuMonde Monde;
     // The rules: read-only once Charger_Parametres has run.
     ClsJeuParam Parametres;
+    // Every AI script of the game folder, loaded after the rules.
+    ModIA2 IA2{Dossier, Parametres};
 
     // Loads the rules database in its eight stages, telling each stage's
     // caption (" - chargement paramètres (personnages)" ...) to the caller.

@@ -23,6 +23,8 @@ int main(int argc, char** argv) {
     try {
         ModMain jeu(dossier);
         jeu.Charger_Parametres();
+        jeu.IA2.Charger_IAs();
+        for (const auto& erreur : jeu.IA2.ErreursChargement) std::cerr << erreur << "\n";
         std::cout << "Morvaine : dossier du jeu " << dossier.Racine().string() << ", "
                   << jeu.Monde.NombreTypesMondes << " types de mondes, " << jeu.Parametres.NombreRaces
                   << " races, " << jeu.Parametres.NombreTypesObjets << " objets.\n";

@@ -64,7 +64,6 @@ void Ecarter_Points(GrillePoints& g, std::vector<PointGrille>& points, ModRandom
     if (n < 2) return;  // a lone point is never crowded
     const std::int32_t d =
         static_cast<std::int32_t>(Entier(static_cast<double>(g.rmax - g.rmin + g.cmax - g.cmin) / (n - 1))) + 5;
-    std::vector<PointGrille> precedents(points.size());
 
     auto voisins = [&](std::size_t k, std::int32_t a, std::int32_t b) {
         std::int32_t compte = 0;
@@ -75,6 +74,20 @@ void Ecarter_Points(GrillePoints& g, std::vector<PointGrille>& points, ModRandom
         }
         return compte;
     };
+
+    auto plusProche = [&](std::size_t k) {
+        std::int32_t mini = 1 << 30;
+        for (std::size_t j = 0; j < points.size(); ++j)
+            if (j != k)
+                mini = std::min(mini, std::abs(points[k].Ligne - points[j].Ligne) +
+                                          std::abs(points[k].Colonne - points[j].Colonne));
+        return mini;
+    };
+
+    // Big maps are searched on a coarser lattice: about 64 x 64 cells.
+    const std::int32_t pas = std::max(1, std::max(g.rmax - g.rmin, g.cmax - g.cmin) / 64);
+    std::uint64_t version = 1;
+    std::vector<std::uint64_t> versionRecherche(points.size(), 0);
 
     bool encombre = true;
     for (int tour = 0; tour < ToursMax && encombre; ++tour) {
@@ -103,14 +116,43 @@ void Ecarter_Points(GrillePoints& g, std::vector<PointGrille>& points, ModRandom
                 }
             }
             if (!trouve) continue;
+            // A step that lowers the crowding is taken. Otherwise the point
+            // jumps to the free cell that is least crowded and, among
+            // those, furthest from its nearest neighbour, when that beats
+            // its own cell; else it stays. Plain steps alone would make
+            // the points drift together, since the count rarely changes
+            // from one cell to the next. The search needs no draw, so it
+            // works as well with the fixed network table; it is skipped
+            // while nothing moved since this point last searched.
+            PointGrille destination = points[k];
+            if (meilleur < comptes[1][1]) {
+                destination = cible;
+            } else if (versionRecherche[k] != version) {
+                versionRecherche[k] = version;
+                const PointGrille ici = points[k];
+                std::int32_t meilleurCompte = comptes[1][1];
+                std::int32_t meilleurEcart = plusProche(k);
+                for (std::int32_t l = g.rmin + 1; l <= g.rmax; l += pas) {
+                    for (std::int32_t c = g.cmin + 1; c <= g.cmax; c += pas) {
+                        if (g.Occupe(l, c)) continue;
+                        points[k] = {l, c};
+                        const std::int32_t compte = voisins(k, 0, 0);
+                        if (compte > meilleurCompte) continue;
+                        const std::int32_t ecart = plusProche(k);
+                        if (compte < meilleurCompte || ecart > meilleurEcart) {
+                            meilleurCompte = compte;
+                            meilleurEcart = ecart;
+                            destination = {l, c};
+                        }
+                    }
+                }
+                points[k] = ici;
+            }
+            if (destination.Ligne == points[k].Ligne && destination.Colonne == points[k].Colonne) continue;
             g.Marquer(points[k].Ligne, points[k].Colonne, false);
-            // Stepping back to the cell it just left means the point is
-            // caught between two neighbours: it jumps to a random free
-            // cell instead, which breaks the swing.
-            const bool vaEtVient = cible.Ligne == precedents[k].Ligne && cible.Colonne == precedents[k].Colonne;
-            precedents[k] = points[k];
-            points[k] = vaEtVient ? TirerCaseLibre(g, aleatoire) : cible;
+            points[k] = destination;
             g.Marquer(points[k].Ligne, points[k].Colonne, true);
+            ++version;
         }
     }
 }

@@ -14,6 +14,9 @@ TEST(ModMain, DeuxJeuxIndependantsDepuisLesDonneesParDefaut) {
     EXPECT_EQ(legendes.front(), " - chargement paramètres (personnages)");
     EXPECT_EQ(legendes.back(), " - chargement paramètres (races)");
     EXPECT_GE(a.Parametres.NombreRacesJouables, 3);
+    a.IA2.Charger_IAs();
+    EXPECT_TRUE(a.IA2.ErreursChargement.empty());
+    EXPECT_GE(a.IA2.Indice_IA("Defaut.ia"), 0);
 
     ModMain b(dossier);
     b.Charger_Parametres();
