@@ -294,12 +294,16 @@ TEST(ScriptsDuJeu, ToutesLesIAsSeChargent) {
 
     for (std::int32_t r = 0; r < p.NombreRaces; ++r) {
         const std::string nom = p.Race_IA_Fichier(r);
-        if (!nom.empty()) EXPECT_GE(ia2.Indice_IA(nom), 0) << "race " << r + 1 << " : " << nom;
+        if (!nom.empty()) {
+            EXPECT_GE(ia2.Indice_IA(nom), 0) << "race " << r + 1 << " : " << nom;
+        }
     }
     for (std::int32_t q = 0; q < p.NombrePeuples; ++q)
         for (std::int32_t m = 0; m < p.Peuples_NombreMonstres(q); ++m) {
             const std::string nom = p.Peuples_MonstreFichierIA(q, m);
-            if (!nom.empty()) EXPECT_GE(ia2.Indice_IA(nom), 0) << "peuple " << q + 1 << " : " << nom;
+            if (!nom.empty()) {
+                EXPECT_GE(ia2.Indice_IA(nom), 0) << "peuple " << q + 1 << " : " << nom;
+            }
         }
 
     for (const ClsJeuIA2& ia : ia2.AIs) {
