@@ -4,6 +4,8 @@
 #include <system_error>
 #include <unordered_map>
 
+#include <sys/stat.h>
+
 #include "platform/Chemins.h"
 #include "platform/Texte.h"
 
@@ -17,7 +19,7 @@ struct DossierJeu::FichierINI {
     fs::path chemin;
     bool existe = false;
     std::uintmax_t taille = 0;
-    fs::file_time_type date{};
+    std::int64_t date = 0;
     bool crlf = false;
     std::vector<std::string> lignes;
 
@@ -59,13 +61,13 @@ struct DossierJeu::FichierINI {
         }
     }
 
-    // Reloads from disk when the file changed behind our back.
+    // Reloads from disk when the file changed behind our back. One stat
+    // per access: cheap, and no file is opened unless it changed.
     void Actualiser() {
-        std::error_code ec;
-        auto statut = fs::status(chemin, ec);
-        bool present = !ec && fs::is_regular_file(statut);
-        std::uintmax_t t = present ? fs::file_size(chemin, ec) : 0;
-        fs::file_time_type d = present ? fs::last_write_time(chemin, ec) : fs::file_time_type{};
+        struct stat st {};
+        bool present = ::stat(chemin.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+        std::uintmax_t t = present ? static_cast<std::uintmax_t>(st.st_size) : 0;
+        std::int64_t d = present ? static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec : 0;
         if (present == existe && t == taille && d == date) return;
         existe = present;
         taille = t;
@@ -89,10 +91,13 @@ struct DossierJeu::FichierINI {
             contenu += fin;
         }
         if (!EcrireFichierAtomique(chemin, contenu)) return false;
-        std::error_code ec;
-        existe = true;
-        taille = fs::file_size(chemin, ec);
-        date = fs::last_write_time(chemin, ec);
+        // Our own write needs no reload.
+        struct stat st {};
+        if (::stat(chemin.c_str(), &st) == 0) {
+            existe = true;
+            taille = static_cast<std::uintmax_t>(st.st_size);
+            date = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+        }
         return true;
     }
 };
@@ -113,11 +118,12 @@ fs::path DossierJeu::Trouver() {
 fs::path DossierJeu::Chemin(std::string_view relatif) const { return CheminJeu(racine_, relatif); }
 
 DossierJeu::FichierINI& DossierJeu::Charger(std::string_view fichier) {
-    fs::path chemin = Chemin(fichier);
-    auto [it, nouveau] = fichiers_.try_emplace(chemin.string());
+    // Keyed by the name as asked; the case-insensitive lookup of the path
+    // is done once.
+    auto [it, nouveau] = fichiers_.try_emplace(std::string(fichier));
     if (nouveau) {
         it->second = std::make_unique<FichierINI>();
-        it->second->chemin = chemin;
+        it->second->chemin = Chemin(fichier);
         it->second->existe = false;
         it->second->taille = static_cast<std::uintmax_t>(-1);
     }

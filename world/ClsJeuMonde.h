@@ -6,10 +6,21 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 class DossierJeu;
+class ModRandom;
+
+// Progress of a long task for the loading screen: percentage and text.
+using ProgresChargement = std::function<void(int pourcent, const std::string& texte)>;
+
+// The box of a castle, as the road builder needs it.
+struct BoiteChateau {
+    std::int32_t X = 0, Y = 0;
+    std::int16_t Largeur = 0, Hauteur = 0;
+};
 
 class ClsJeuMonde {
 public:
@@ -71,6 +82,14 @@ public:
     const TypeTerrainDef& TypeTerrain(std::int32_t t) const { return TypeTerrain_.at(static_cast<std::size_t>(t)); }
     const TypeMondeDef& TypeMondeTerrain(std::int32_t m) const { return TypeMondeTerrain_.at(static_cast<std::size_t>(m)); }
 
+    // Map generation (ClsJeuMonde_Generation.cpp). Every draw comes from
+    // the game's random source, in cell order, so that a map is reproduced
+    // exactly when the source replays the same sequence.
+    void Generer_Monde(std::int16_t typeMonde, ModRandom& aleatoire, const ProgresChargement& progres = {});
+    void Contruire_Routes(const std::vector<BoiteChateau>& chateaux, ModRandom& aleatoire,
+                          const ProgresChargement& progres = {});
+    void Reformer_Terrain(const ProgresChargement& progres = {});
+
     // Recreates both grids with cells 0 .. (W + 1) x (H + 1), all ground.
     void Creer_Grilles();
     std::size_t TailleGrille() const { return TerrainCategorie_.size(); }
@@ -80,6 +99,8 @@ public:
     static constexpr std::int32_t MaxCellules = 2049 * 2049;
 
 private:
+    void Etendre_Terrain(std::int32_t t, ModRandom& aleatoire);
+    std::int32_t TypeVoisin(std::int64_t i) const;
     bool IndiceInterieur(std::int32_t i) const;
     bool AgrandirJusque(std::vector<std::int32_t>& grille, std::int32_t i);
     void Ecrire(const char* cle, bool valeur);

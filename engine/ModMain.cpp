@@ -1,0 +1,8 @@
+#include "engine/ModMain.h"
+
+ModMain::ModMain(DossierJeu& dossier) : Dossier(dossier), Monde(dossier) {
+    GenerateurPlateforme.SemerHorloge();
+    Aleatoire.Generateur().SemerHorloge();
+}
+
+ModMain::~ModMain() = default;

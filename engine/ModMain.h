@@ -1,0 +1,37 @@
+// The state of the program and of the game being played: the objects that
+// live from start-up to the end (the game folder, the random sources, the
+// map, the rules database) and the per-game arrays of the world (fiefs,
+// characters, castles, houses, deposits, effects, treasures, scenery).
+//
+// Objects refer to each other by index into these arrays, as the game has
+// always done; an object that needs the world keeps a pointer to its
+// ModMain, never to an element of an array that may grow. A test builds as
+// many ModMain as it needs: nothing here is shared between two of them.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "platform/DossierJeu.h"
+#include "rules/ModRandom.h"
+#include "world/ClsJeuMonde.h"
+
+class ModMain {
+public:
+    // Reads the settings of the program-lifetime objects from the folder
+    // (each object's constructor reads its own INI file). Throws
+    // ErreurFichier on a bad file.
+    explicit ModMain(DossierJeu& dossier);
+    ~ModMain();
+    ModMain(const ModMain&) = delete;
+    ModMain& operator=(const ModMain&) = delete;
+
+    DossierJeu& Dossier;
+    // The game's random source: every rule draws from it.
+    ModRandom Aleatoire;
+    // The platform generator: draws that only one machine makes (character
+    // creation, acknowledgements, music, tips, speech lines).
+    GenerateurLocal GenerateurPlateforme;
+
+    ClsJeuMonde Monde;
+};
