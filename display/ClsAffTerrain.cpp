@@ -156,7 +156,7 @@ void ClsAffTerrain::Liberer_Blocs() {
     blocsA_ = blocsD_ = blocsF_ = 0;
 }
 
-bool ClsAffTerrain::Modeliser_Carte(const ClsJeuMonde& Monde, const Progression& progression) {
+bool ClsAffTerrain::Modeliser_Carte(const ClsJeuMonde& Monde, const ProgresChargement& progression) {
     Liberer_Blocs();
     if (!feuille_ || LargeurCase <= 0 || HauteurCase <= 0 || Monde.LargeurCarte <= 0 || Monde.HauteurCarte <= 0)
         return false;

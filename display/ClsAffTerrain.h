@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -12,8 +11,8 @@
 
 #include "display/Vue.h"
 #include "platform/Surface.h"
+#include "world/ClsJeuMonde.h"
 
-class ClsJeuMonde;
 class Graphique;
 
 class ClsAffTerrain {
@@ -42,12 +41,9 @@ public:
     std::int16_t EtapeTerrain() const { return EtapeTerrain_; }
     bool SensDescendant() const { return SensDescendant_; }
 
-    // Progress of the pre-render: a percentage and a text for the loading
-    // screen.
-    using Progression = std::function<void(std::int16_t, const std::string&)>;
     // Pre-renders the whole map into blocks. False (and no blocks) when
     // they would take more than BudgetBlocs: draw tile by tile then.
-    bool Modeliser_Carte(const ClsJeuMonde& Monde, const Progression& progression = {});
+    bool Modeliser_Carte(const ClsJeuMonde& Monde, const ProgresChargement& progression = {});
     bool BlocsPrets() const { return !Blocs_.empty(); }
     void Liberer_Blocs();
     std::size_t NombreBlocs() const { return Blocs_.size(); }

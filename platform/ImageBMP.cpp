@@ -3,6 +3,8 @@
 #include "platform/Surface.h"
 #include "platform/Texte.h"
 
+#include <system_error>
+
 namespace {
 
 void Ecrire16(std::string& s, std::uint32_t v) {
@@ -52,5 +54,7 @@ std::string EncoderBMP(const Surface& surface) {
 }
 
 bool EcrireBMP(const Surface& surface, const std::filesystem::path& chemin) {
+    std::error_code ec;
+    if (chemin.has_parent_path()) std::filesystem::create_directories(chemin.parent_path(), ec);
     return EcrireFichierAtomique(chemin, EncoderBMP(surface));
 }

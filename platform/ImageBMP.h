@@ -9,6 +9,6 @@ class Surface;
 
 // The whole file's bytes.
 std::string EncoderBMP(const Surface& surface);
-// Writes through a temporary file renamed over the target; false when the
+// Creates the folders it needs, and writes through a temporary file renamed over the target; false when the
 // file could not be written (the old one, if any, is left untouched).
 bool EcrireBMP(const Surface& surface, const std::filesystem::path& chemin);

@@ -186,7 +186,7 @@ TEST_F(Terrains, NombreDeBlocsEtProgression) {
     monde->NombreEtapesAnimation = 4;
     aff.Charger(FeuilleDistincte(16 * 32, ClsAffTerrain::NombreLignesFeuille(*monde) * 32));
     std::vector<std::string> textes;
-    ASSERT_TRUE(aff.Modeliser_Carte(*monde, [&](std::int16_t p, const std::string& t) {
+    ASSERT_TRUE(aff.Modeliser_Carte(*monde, [&](int p, const std::string& t) {
         EXPECT_EQ(p, 80);
         textes.push_back(t);
     }));
