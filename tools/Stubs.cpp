@@ -1,5 +1,4 @@
 #include "tools/Dessins.h"
-int DessinerBatiments(const DonneesRegles&, const std::filesystem::path&) { return 0; }
 int DessinerDecors(const DonneesRegles&, const std::filesystem::path&) { return 0; }
 int DessinerEffets(const DonneesRegles&, const std::filesystem::path&) { return 0; }
 int DessinerObjets(const DonneesRegles&, const std::filesystem::path&) { return 0; }
