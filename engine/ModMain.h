@@ -9,10 +9,13 @@
 // many ModMain as it needs: nothing here is shared between two of them.
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/DossierJeu.h"
+#include "rules/ClsJeuParam.h"
 #include "rules/ModRandom.h"
 #include "world/ClsJeuMonde.h"
 
@@ -34,4 +37,10 @@ public:
     GenerateurLocal GenerateurPlateforme;
 
     ClsJeuMonde Monde;
+    // The rules: read-only once Charger_Parametres has run.
+    ClsJeuParam Parametres;
+
+    // Loads the rules database in its eight stages, telling each stage's
+    // caption (" - chargement paramètres (personnages)" ...) to the caller.
+    void Charger_Parametres(const std::function<void(const std::string&)>& legende = {});
 };
