@@ -146,13 +146,14 @@ void ClsAffTerrain::AfficheVeryFast(std::int32_t OrigineX, std::int32_t OrigineY
                   if (bx < 0 || by < 0 || bx >= blocsA_ || by >= blocsD_) return;
                   const std::size_t k = static_cast<std::size_t>((static_cast<std::int64_t>(f) * blocsD_ + by) * blocsA_ + bx);
                   if (k >= Blocs_.size()) return;
-                  SurfBack.Copier(x, y, Blocs_[k], Blocs_[k].Bornes(), true, limite);
+                  SurfBack.Copier(x, y, Blocs_[k], Blocs_[k].Bornes(), !BlocsPleins_[k], limite);
               });
 }
 
 void ClsAffTerrain::Liberer_Blocs() {
     Blocs_.clear();
     Blocs_.shrink_to_fit();
+    BlocsPleins_.clear();
     blocsA_ = blocsD_ = blocsF_ = 0;
 }
 
@@ -193,6 +194,7 @@ bool ClsAffTerrain::Modeliser_Carte(const ClsJeuMonde& Monde, const ProgresCharg
                     std::snprintf(texte, sizeof texte, "Optimisation de l'affichage %02d %%", static_cast<int>(part));
                     progression(80, texte);
                 }
+                BlocsPleins_.push_back(std::find(bloc.Pixels().begin(), bloc.Pixels().end(), 0) == bloc.Pixels().end());
                 Blocs_.push_back(std::move(bloc));
             }
     blocsA_ = static_cast<std::int32_t>(A);

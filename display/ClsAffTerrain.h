@@ -80,5 +80,8 @@ private:
     std::int16_t EtapeTerrain_ = 0;
     bool SensDescendant_ = false;
     std::vector<Surface> Blocs_;
+    // Blocks without a transparent pixel are copied without the key (same
+    // pixels, faster).
+    std::vector<bool> BlocsPleins_;
     std::int32_t blocsA_ = 0, blocsD_ = 0, blocsF_ = 0;
 };

@@ -50,12 +50,17 @@ void CacheGlyphes::Indexer(char32_t c, std::size_t i) {
 }
 
 void CacheGlyphes::Ajouter(char32_t c, const Cellule& cellule) {
+    std::vector<Encre> encre;
+    for (std::size_t k = 0; k < cellule.size(); ++k)
+        if (cellule[k]) encre.push_back({static_cast<std::uint8_t>(k), cellule[k]});
     auto it = index_.find(c);
     if (it != index_.end()) {
         cellules_[it->second] = cellule;
+        encres_[it->second] = std::move(encre);
         return;
     }
     cellules_.push_back(cellule);
+    encres_.push_back(std::move(encre));
     Indexer(c, cellules_.size() - 1);
 }
 

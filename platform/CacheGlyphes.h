@@ -36,12 +36,19 @@ public:
     // The cell of c; a character outside the alphabet shows as "?" (or as
     // nothing when even "?" is missing).
     const Cellule* Glyphe(char32_t c) const;
+    // The inked pixels of a cell (offset in the cell, coverage), so that
+    // drawing skips the empty ones.
+    struct Encre { std::uint8_t Position; std::uint8_t Couverture; };
+    const std::vector<Encre>& Encres(const Cellule* cellule) const {
+        return encres_[static_cast<std::size_t>(cellule - cellules_.data())];
+    }
     std::size_t Nombre() const { return index_.size(); }
 
     static std::vector<char32_t> Alphabet();
 
 private:
     std::vector<Cellule> cellules_;
+    std::vector<std::vector<Encre>> encres_;
     std::map<char32_t, std::size_t> index_;
     // Direct table for the common case (Latin-1), -1 when absent.
     std::array<std::int32_t, 256> latin1_{};

@@ -60,7 +60,9 @@ RenduGlyphesQt::RenduGlyphesQt() {
 bool RenduGlyphesQt::Rendre(char32_t c, std::array<std::uint8_t, 7 * 16>& couverture) {
     QFont police(famille_);
     police.setPixelSize(12);
-    police.setStyleStrategy(QFont::PreferAntialias);
+    // Crisp pixels, as text on a 16-bit screen always looked: each glyph
+    // pixel is ink or nothing, which also keeps text drawing cheap.
+    police.setStyleStrategy(QFont::NoAntialias);
     police.setHintingPreference(QFont::PreferFullHinting);
     QFontMetrics mesures(police);
     const char32_t tampon[1] = {c};

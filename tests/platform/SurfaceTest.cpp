@@ -164,7 +164,7 @@ TEST(Surface, TexteDepuisLeCache) {
     s.DefinirGlyphes(glyphes);
     s.Texte(1, 2, "aé", 0xFFFFFF);
     EXPECT_EQ(s.Pixel(1, 2), 0xFFFF);
-    EXPECT_EQ(s.Pixel(2, 3), (16 << 11) | (32 << 5) | 16);  // half way to white
+    EXPECT_EQ(s.Pixel(2, 3), (15 << 11) | (31 << 5) | 15);  // half way to white, in 32 steps
     EXPECT_EQ(s.Pixel(1 + 7 + 6, 2), 0xFFFF);
     EXPECT_EQ(Comptage(s, 0), 30 * 20 - 3);
 }
