@@ -5,6 +5,7 @@
 // pictures into surfaces and shows the back buffer.
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <memory>
 #include <string_view>
@@ -115,15 +116,17 @@ inline constexpr std::uint16_t MasqueRouge565 = 0xF800;
 inline constexpr std::uint16_t MasqueVert565 = 0x07E0;
 inline constexpr std::uint16_t MasqueBleu565 = 0x001F;
 
-// One channel of the 50 % mix: half of each masked value, the sum taken to
-// the nearest whole number with ties to even, then masked again. Only the
-// blue channel can end in a half; the two others lose their lowest bit to
-// the mask, as the game always mixed them.
+// One channel of the 50 % mix: the mean of the two channel values, ties to
+// the even neighbour (white over black gives 16, 32, 16). Mixing the masked
+// values in place instead would drop the low bit of red and green, and
+// ghosts would drift towards blue.
 inline std::uint16_t MelangeCanal(std::uint16_t d, std::uint16_t s, std::uint16_t masque) {
-    std::uint32_t somme = static_cast<std::uint32_t>(d & masque) + static_cast<std::uint32_t>(s & masque);
+    const int decalage = std::countr_zero(masque);
+    const std::uint32_t somme = static_cast<std::uint32_t>((d & masque) >> decalage) +
+                                static_cast<std::uint32_t>((s & masque) >> decalage);
     std::uint32_t c = somme >> 1;
     if ((somme & 1u) && (c & 1u)) ++c;  // x.5 goes to the even neighbour
-    return static_cast<std::uint16_t>(c & masque);
+    return static_cast<std::uint16_t>((c << decalage) & masque);
 }
 
 inline std::uint16_t Melange565(std::uint16_t d, std::uint16_t s) {

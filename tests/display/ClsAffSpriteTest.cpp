@@ -119,7 +119,7 @@ TEST(ClsAffSprite, DessinTranslucide) {
     Surface noir(4, 4);
     s2.Selection(0, 4, 0, 4);
     s2.Afficher(0, 0, noir, Vue{4, 4, 0, 0}, true, true);
-    EXPECT_EQ(noir.Pixel(2, 2), (15 << 11) | (31 << 5) | 16);
+    EXPECT_EQ(noir.Pixel(2, 2), (16 << 11) | (32 << 5) | 16);
     // A rectangle reaching outside the picture or the back buffer reads
     // and writes only what exists.
     Surface petit(8, 8);

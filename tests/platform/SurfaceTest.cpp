@@ -60,7 +60,9 @@ TEST(Surface, CopieDecoupee) {
         d.Copier(c.x, c.y, source, c.rect, true);
         int ecrits = static_cast<int>(d.Pixels().size()) - Comptage(d, 0);
         EXPECT_EQ(ecrits, c.pixelsAttendus) << c.nom;
-        if (c.premierX >= 0) EXPECT_EQ(d.Pixel(c.premierX, c.premierY), c.premierAttendu) << c.nom;
+        if (c.premierX >= 0) {
+            EXPECT_EQ(d.Pixel(c.premierX, c.premierY), c.premierAttendu) << c.nom;
+        }
     }
 }
 
@@ -81,20 +83,21 @@ TEST(Surface, CleDeCouleurEtLimite) {
 }
 
 TEST(Surface, MelangeMoitieParCanal) {
-    // Half of each masked value, the sum rounded half to even, masked again.
+    // The mean of each channel, ties to even.
     struct Cas { std::uint16_t d, s, attendu; };
     const Cas cas[] = {
-        // White over black: red 31 * 0x800 / 2 is whole and loses its low
-        // bit to the mask (15), green the same (31), blue 15.5 goes to 16.
-        {0x0000, 0xFFFF, (15 << 11) | (31 << 5) | 16},
-        {0xFFFF, 0x0000, (15 << 11) | (31 << 5) | 16},
+        // White over black: red 15.5 -> 16, green 31.5 -> 32, blue 15.5 -> 16.
+        {0x0000, 0xFFFF, (16 << 11) | (32 << 5) | 16},
+        {0xFFFF, 0x0000, (16 << 11) | (32 << 5) | 16},
+        {0x1800, 0x0000, 0x1000},  // red 3 / 2 = 1.5 -> 2
+        {0x0840, 0x0000, 0x0020},  // red 0.5 -> 0, green 2 -> 1
         {0x0001, 0x0000, 0x0000},  // blue 0.5 goes to 0
         {0x0003, 0x0000, 0x0002},  // 1.5 goes to 2
         {0x0005, 0x0000, 0x0002},  // 2.5 goes to 2
         {0x001F, 0x001F, 0x001F},
         {0xF800, 0x0800, 0x8000},  // red (31 + 1) / 2 = 16
         {0x07E0, 0x0020, 0x0400},  // green (63 + 1) / 2 = 32
-        {0x0800, 0x0000, 0x0000},  // red 1 / 2 loses its bit
+        {0x0800, 0x0000, 0x0000},  // red 0.5 -> 0
     };
     for (const auto& c : cas) EXPECT_EQ(Melange565(c.d, c.s), c.attendu) << std::hex << c.d << " " << c.s;
 }
