@@ -14,7 +14,13 @@
 
 #include "platform/DossierJeu.h"
 #include "rules/ModRandom.h"
+#include "world/ClsJeuBatiment.h"
+#include "world/ClsJeuEffet.h"
+#include "world/ClsJeuFief.h"
 #include "world/ClsJeuMonde.h"
+#include "world/ClsJeuRessources.h"
+#include "world/ModDecors.h"
+#include "world/ModTresors.h"
 
 class ModMain {
 public:
@@ -34,4 +40,15 @@ public:
     GenerateurLocal GenerateurPlateforme;
 
     ClsJeuMonde Monde;
+
+    // World objects of the game being played; castle f belongs to fief f,
+    // house i and house effect i to character i.
+    std::vector<ClsJeuFief> Fiefs;
+    std::vector<ClsJeuBatiment> Chateaux;
+    std::vector<ClsJeuBatiment> Maisons;
+    std::vector<ClsJeuRessources> Ressources;
+    std::vector<ClsJeuEffet> EffetsPersos;
+    std::vector<ClsJeuEffet> EffetsMaisons;
+    ModTresors Tresors;
+    ModDecors Decors;
 };
