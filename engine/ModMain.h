@@ -12,6 +12,8 @@
 #include <memory>
 #include <vector>
 
+#include "characters/ClsJeuCommentaires.h"
+#include "characters/ClsJeuPerso.h"
 #include "platform/DossierJeu.h"
 #include "rules/ModRandom.h"
 #include "world/ClsJeuMonde.h"
@@ -34,4 +36,11 @@ public:
     GenerateurLocal GenerateurPlateforme;
 
     ClsJeuMonde Monde;
+    // Speech lines (Ini_Commentaires), drawn from the platform generator.
+    ClsJeuCommentaires Commentaires{Dossier, GenerateurPlateforme};
+    // The clock's reading for the current pass, in seconds: the main loop
+    // sets it, tests set it by hand. Speech lines are stamped with it.
+    double Horloge = 0.0;
+
+    std::vector<ClsJeuPerso> Persos;
 };
