@@ -12,6 +12,8 @@
 #include <memory>
 #include <vector>
 
+#include "characters/ClsJeuCommentaires.h"
+#include "characters/ClsJeuPerso.h"
 #include "platform/DossierJeu.h"
 #include "rules/ModRandom.h"
 #include "world/ClsJeuBatiment.h"
@@ -40,6 +42,13 @@ public:
     GenerateurLocal GenerateurPlateforme;
 
     ClsJeuMonde Monde;
+    // Speech lines (Ini_Commentaires), drawn from the platform generator.
+    ClsJeuCommentaires Commentaires{Dossier, GenerateurPlateforme};
+    // The clock's reading for the current pass, in seconds: the main loop
+    // sets it, tests set it by hand. Speech lines are stamped with it.
+    double Horloge = 0.0;
+
+    std::vector<ClsJeuPerso> Persos;
 
     // World objects of the game being played; castle f belongs to fief f,
     // house i and house effect i to character i.
