@@ -89,6 +89,10 @@ public:
     void Definir_Nombre_Stock_Objet(std::int32_t n);
 
 private:
+    // Demolition hand-out; Surplus: refunded resources the owner could not
+    // carry, which join the treasure.
+    void Rendre_Contenu(ClsJeuPerso& O, const ClsJeuParam& Parametres, const std::vector<double>& Surplus);
+
     double Stock = 0.0;
     std::vector<double> StockObjets = std::vector<double>(1, 0.0);
     std::int16_t NumeroAnimation = 0;

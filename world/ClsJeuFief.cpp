@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "characters/ClsJeuPerso.h"
 #include "platform/Nombres.h"
 #include "rules/ClsJeuParam.h"
 #include "world/ClsJeuBatiment.h"
@@ -63,4 +64,39 @@ void ClsJeuFief::Restauration(ClsJeuBatiment& Chateau) {
         Epoque = Sature16(static_cast<double>(Epoque) + 1.0);
         ChangementEpoque = false;
     }
+}
+
+void ClsJeuFief::Restaurer_Chateau(double Montant, ClsJeuPerso& Perso, bool Tout) {
+    if (Tout || Montant > Perso.Definir_Argent()) Montant = Perso.Definir_Argent();
+    if (!(Montant > 0.0)) return;  // a gift never takes money back
+    FondsRestauration += Montant;
+    Perso.Definir_Argent(Perso.Definir_Argent() - Montant);
+}
+
+void ClsJeuFief::Vendre(std::int32_t Index, double Quantite, ClsJeuPerso& Perso, const ClsJeuParam& Parametres,
+                        bool Tout) {
+    if (Index < 0 || Index >= static_cast<std::int32_t>(Ressources.size())) return;
+    if (Tout || Quantite > Perso.Definir_Ressources(Index)) Quantite = Perso.Definir_Ressources(Index);
+    Quantite = Entier(Quantite);
+    if (Quantite <= 0.0) return;
+    Perso.Definir_Ressources(Index, Perso.Definir_Ressources(Index) - Quantite);
+    Definir_Ressources(Index, Definir_Ressources(Index) + Quantite);
+    Perso.Definir_Argent(Perso.Definir_Argent() + Parametres.Ressources_PrixVente(Index) * Quantite);
+}
+
+void ClsJeuFief::Acheter(std::int32_t Index, double Quantite, ClsJeuPerso& Perso, const ClsJeuParam& Parametres,
+                         bool Tout) {
+    if (Index < 0 || Index >= static_cast<std::int32_t>(Ressources.size())) return;
+    const double unite = Parametres.Ressources_PrixVente(Index) * Parametres.CoefficientAchat;
+    // A price of 0 would divide the money by zero: nothing is sold for it.
+    if (!(unite > 0.0)) return;
+    if (Tout || Quantite * unite > Perso.Definir_Argent()) Quantite = Perso.Definir_Argent() / unite;
+    if (Quantite > Definir_Ressources(Index)) Quantite = Definir_Ressources(Index);
+    const double place = Perso.Definir_MaxRessources(Index) - Entier(Perso.Definir_Ressources(Index));
+    if (place < Quantite) Quantite = place;
+    Quantite = Entier(Quantite);
+    if (Quantite <= 0.0) return;
+    Perso.Definir_Ressources(Index, Perso.Definir_Ressources(Index) + Quantite);
+    Definir_Ressources(Index, Definir_Ressources(Index) - Quantite);
+    Perso.Definir_Argent(Perso.Definir_Argent() - unite * Quantite);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "characters/ClsJeuPerso.h"
 #include "rules/ClsJeuParam.h"
 
 void ClsJeuTresors::Init(const ClsJeuParam& Parametres) {
@@ -57,4 +58,32 @@ void ClsJeuTresors::Definir_Ressources(std::int32_t i, double Valeur) {
     const double prix = Parametres_ != nullptr ? Parametres_->Ressources_PrixVente(i) : 0.0;
     Definir_Fortune(Fortune + (Valeur - Ressources[static_cast<std::size_t>(i)]) * prix);
     Ressources[static_cast<std::size_t>(i)] = Valeur;
+}
+
+void ClsJeuTresors::Rammasser_Tresor(const ClsJeuParam& Parametres, ClsJeuCommentaires& Commentaires,
+                                     ClsJeuPerso& Perso) {
+    Perso.Definir_Argent(Perso.Definir_Argent() + Argent);
+    Definir_Argent(0.0);
+    // The character's carrying limit holds: what it cannot carry stays in
+    // the treasure rather than vanish.
+    for (std::int32_t r = 0; r < static_cast<std::int32_t>(Ressources.size()); ++r) {
+        const double quantite = Ressources[static_cast<std::size_t>(r)];
+        if (quantite <= 0.0) continue;
+        const double avant = Perso.Definir_Ressources(r);
+        Perso.Definir_Ressources(r, avant + quantite);
+        const double pris = std::max(0.0, Perso.Definir_Ressources(r) - avant);
+        Definir_Ressources(r, quantite - std::min(quantite, pris));
+    }
+    // Items in order; those that find no room stay on the ground.
+    std::vector<std::int16_t> restants;
+    const std::vector<std::int16_t> objets = Objets;
+    for (std::int16_t type : objets) {
+        if (Perso.Inventaire_Plein()) {
+            restants.push_back(type);
+            continue;
+        }
+        Perso.Objet_Ajouter_Inventaire(type, Parametres, Commentaires, true);
+        Definir_Fortune(Fortune - Parametres.Objet_PrixVente(type));
+    }
+    Objets = std::move(restants);
 }
