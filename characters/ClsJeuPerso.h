@@ -581,4 +581,89 @@ private:
     // Appearance from a house's state (finished flag and building type).
     void Calculer_Apparence_Maison(bool MaisonAchevee, std::int32_t TypeBatiment, const ClsJeuParam& Parametres);
     double Heure_Actuelle() const;
+
+    // ======== Economy (ClsJeuPerso_Recuperation.cpp, ClsJeuPerso_Travail.cpp,
+    // ClsJeuPerso_Commerce.cpp, ClsJeuPerso_Selection.cpp) ========
+public:
+    // ---- Recovery and eating ----
+    // One tick of upkeep: reserves flow in, attack and defence refill, the
+    // regeneration and the items' gains are added; a dead character waiting
+    // in its castle counts down to its resurrection. Items waiting for the
+    // ground are dropped here at the latest.
+    void Recuperation(ClsJeuFief& Fief);
+    void Recuperer_AutoVie(const ClsJeuParam& Parametres);
+    void Recuperer_AutoEnergie(const ClsJeuParam& Parametres);
+    void Recuperer_AutoMagie(const ClsJeuParam& Parametres);
+    void Recuperer_AutoMoral(const ClsJeuParam& Parametres);
+    // Eats the first edible kind that refills that characteristic, as many
+    // units as fit under the maximum (the first always).
+    void Recuperer_Vie(const ClsJeuParam& Parametres);
+    void Recuperer_Energie(const ClsJeuParam& Parametres);
+    void Recuperer_Magie(const ClsJeuParam& Parametres);
+    void Recuperer_Moral(const ClsJeuParam& Parametres);
+    void Manger_Ressources(std::int16_t Index, const ClsJeuParam& Parametres);
+    // Maximum with items over base maximum of characteristic Numero (0 Vie,
+    // 1 Energie, 2 Magie, 3 Moral); 0 for any other Numero.
+    double Manger_Ressources_Coef(std::int16_t Numero) const;
+
+    // ---- Work, one tick each; Code is the speech code handed back to the
+    // tick: 0 no more room or item finished, 1 raw material missing ----
+    // Harvesting at a deposit (action 2: the deposit Ressources(CibleRessource)
+    // loses what is harvested and stops the work once exhausted) or
+    // producing at home.
+    void Recolter_Ressources(std::int32_t Index, ClsJeuBatiment& Maison, std::int16_t& Code,
+                             const ClsJeuParam& Parametres);
+    void Preparer_Service(ClsJeuBatiment& Maison, std::int16_t& Code, const ClsJeuParam& Parametres);
+    void Batir_Maison(ClsJeuFief& Fief, ClsJeuBatiment& Chateau, ClsJeuBatiment& Maison,
+                      const ClsJeuParam& Parametres);
+    bool PeutConstruire_Maison(std::int32_t IndiceMaison, const ClsJeuParam& Parametres) const;
+    void Creer_Objet(std::int16_t NumeroObjet, ClsJeuBatiment& Maison, const ClsJeuParam& Parametres);
+    // One tick of crafting item ObjetEnCours in the character's own house.
+    void Fabriquer_Etape(const ClsJeuParam& Parametres, ClsJeuBatiment& Maison, std::int16_t& Code);
+
+    // ---- Item trade and transfer ----
+    // Indice is a position in the house type's list of made items. With
+    // ObjetInventaire, NumeroObjet is an inventory slot, else an item type
+    // (the selected item).
+    bool PeutConstruire_Objet(std::int16_t Indice, const ClsJeuBatiment& Maison, const ClsJeuParam& Parametres) const;
+    // Pays only when the house holds the item, the inventory has room and
+    // the price is above 0 and within the character's money.
+    void Objet_Acheter_Maison(std::int16_t Indice, ClsJeuBatiment& Maison, const ClsJeuParam& Parametres,
+                              ClsJeuCommentaires& Commentaires);
+    void Objet_Ramasser_Maison(std::int16_t Indice, ClsJeuBatiment& Maison, const ClsJeuParam& Parametres,
+                               ClsJeuCommentaires& Commentaires);
+    void Objet_Deposer_Maison(std::int16_t NumeroObjet, ClsJeuBatiment& Maison, const ClsJeuParam& Parametres,
+                              bool ObjetInventaire);
+    // One treasure at the character's position with the item and the whole
+    // selection of money and resources. An inseparable item stays put and
+    // nothing else changes.
+    void Objet_Deposer_Sol(std::int16_t NumeroObjet, bool ObjetInventaire = false);
+    void Objet_Vendre_Chateau(std::int16_t NumeroObjet, ClsJeuFief& Fief, const ClsJeuParam& Parametres,
+                              bool ObjetInventaire);
+
+    // ---- Selection of money, resources and an item to give or drop ----
+    bool Definir_ObjetSelectionne() const;
+    // False clears the selection; a selected item goes back to the
+    // inventory, or to the ground when there is no room. True does nothing.
+    void Definir_ObjetSelectionne(bool Valeur);
+    double Definir_RessourcesSelectionnes(std::int16_t Index) const;
+    void Definir_RessourcesSelectionnes(std::int16_t Index, double Valeur);
+    void Argent_Prendre(double Valeur, bool Tout);
+    void Ressources_Prendre(std::int16_t Index, double Valeur, bool Tout);
+    // Cuts the selection to what the character holds.
+    void Ressources_Verifications();
+    // Hands the selected money and resources to Cible (the tick calls it
+    // when the giver reaches its target).
+    void Donner_Selection(ClsJeuPerso& Cible);
+    // Drops the selected money and resources into treasure Indice, or into
+    // a new one at the character's position when Indice is -1.
+    void Ressources_Deposer_Sol(std::int32_t Indice);
+
+    // Puts the items of ObjetsEnAttenteSol into one treasure at the
+    // character's position (nothing without a world).
+    void Poser_Objets_En_Attente_Sol();
+
+private:
+    void Appliquer_Gains();
+    // ======== End of the economy block ========
 };

@@ -16,7 +16,13 @@
 #include "characters/ClsJeuPerso.h"
 #include "platform/DossierJeu.h"
 #include "rules/ModRandom.h"
+#include "world/ClsJeuBatiment.h"
+#include "world/ClsJeuEffet.h"
+#include "world/ClsJeuFief.h"
 #include "world/ClsJeuMonde.h"
+#include "world/ClsJeuRessources.h"
+#include "world/ModDecors.h"
+#include "world/ModTresors.h"
 
 class ModMain {
 public:
@@ -43,4 +49,15 @@ public:
     double Horloge = 0.0;
 
     std::vector<ClsJeuPerso> Persos;
+
+    // World objects of the game being played; castle f belongs to fief f,
+    // house i and house effect i to character i.
+    std::vector<ClsJeuFief> Fiefs;
+    std::vector<ClsJeuBatiment> Chateaux;
+    std::vector<ClsJeuBatiment> Maisons;
+    std::vector<ClsJeuRessources> Ressources;
+    std::vector<ClsJeuEffet> EffetsPersos;
+    std::vector<ClsJeuEffet> EffetsMaisons;
+    ModTresors Tresors;
+    ModDecors Decors;
 };
