@@ -560,6 +560,9 @@ private:
     std::int16_t Objet_Placer_Inventaire(std::int16_t IndiceObjet, const ClsJeuParam& Parametres,
                                          bool NouveauObjet);
     void Objet_Poser_Sol(std::int16_t IndiceObjet);
+    // The equipping half of Objet_Equiper (items that are not used): it
+    // never speaks, so it needs no speech source.
+    bool Objet_Porter(std::int16_t Indice, const ClsJeuParam& Parametres, bool Inventaire, bool SecondEmplacement);
     // The level routine: adds experience and raises as many levels as it
     // reaches, each followed by Actualiser_Bonus.
     void Gagner_Experience(std::int32_t& Compteur, double Valeur, double& Exp, std::int32_t& Niveau,
