@@ -34,8 +34,8 @@ TEST(ClsJeuFief, ResourceStockBounds) {
     EXPECT_EQ(fief.Definir_Ressources(-1), 0.0);
     fief.Definir_Ressources(0, -3.0);
     EXPECT_EQ(fief.Definir_Ressources(0), 0.0);
-    fief.Definir_Ressources(4, 7.0);  // four resources: 0..3
-    EXPECT_EQ(fief.Definir_Ressources(4), 0.0);
+    fief.Definir_Ressources(6, 7.0);  // six resources: 0..5
+    EXPECT_EQ(fief.Definir_Ressources(6), 0.0);
 }
 
 TEST(ClsJeuFief, MarketMovesFromPlentyToScarcity) {

@@ -53,7 +53,7 @@ TEST(ClsJeuTresors, SettersKeepTheFortune) {
     EXPECT_EQ(t.Definir_Objet(2), -1);
     EXPECT_EQ(t.Nom(Regles().Parametres()), "Coffret");
     // Outside the tables: nothing stored, nothing priced.
-    t.Definir_Ressources(4, 100.0);
+    t.Definir_Ressources(6, 100.0);
     t.Ajouter_Objet(-1, Regles().Parametres());
     t.Ajouter_Objet(3, Regles().Parametres());
     EXPECT_DOUBLE_EQ(t.Definir_Fortune(), 118.0);
