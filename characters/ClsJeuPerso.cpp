@@ -10,6 +10,9 @@
 #include "platform/Nombres.h"
 #include "rules/ClsJeuParam.h"
 #include "rules/ModRandom.h"
+#include "world/ClsJeuBatiment.h"
+#include "world/ClsJeuRessources.h"
+#include "world/ClsJeuTresors.h"
 
 namespace {
 
@@ -258,4 +261,69 @@ void ClsJeuPerso::Definir_Ressources(std::int32_t Index, double Valeur) {
     if (Valeur > maximum) Valeur = maximum;
     if (Valeur < 0.0) Valeur = 0.0;
     Ressources[static_cast<std::size_t>(Index)] = Valeur;
+}
+
+// ---- Orders on the world's objects ----
+// Every destination is the top-left corner that centres the character's
+// box on a point, halves rounded to even.
+
+namespace {
+
+std::int32_t Centrer(double point, std::int16_t taille) { return Sature32(point - taille / 2.0); }
+
+}  // namespace
+
+void ClsJeuPerso::Rentrer_Maison(const ClsJeuBatiment& Maison) {
+    if (!Maison.Visible()) return;
+    DestinationX = Centrer(Maison.X + Maison.Largeur / 2.0 + Maison.EntreePositionX, Largeur);
+    DestinationY = Centrer(Maison.Y + Maison.Hauteur / 2.0 + Maison.EntreePositionY, Hauteur);
+    CibleMaison = Maison.Proprietaire;
+    // A building site or a damaged house is built first; the dead only
+    // want to get in.
+    if ((Maison.Acheve && Maison.Definir_Vie() == Maison.MaxVie) || !Vivant()) {
+        Action = 101;
+    } else {
+        Action = 7;
+        DansMaison = false;
+    }
+}
+
+void ClsJeuPerso::Aller_Maison(const ClsJeuBatiment& Maison) {
+    if (!Maison.Visible()) return;
+    DestinationX = Centrer(Maison.X + Maison.Largeur / 2.0 + Maison.EntreePositionX, Largeur);
+    DestinationY = Centrer(Maison.Y + Maison.Hauteur / 2.0 + Maison.EntreePositionY, Hauteur);
+    Action = 201;
+    CibleMaison = Maison.Proprietaire;
+}
+
+void ClsJeuPerso::Rentrer_Chateau(const ClsJeuBatiment& Chateau) {
+    if (!Chateau.Visible()) return;
+    DestinationX = Centrer(Chateau.X + Chateau.Largeur / 2.0 + Chateau.EntreePositionX, Largeur);
+    DestinationY = Centrer(Chateau.Y + Chateau.Hauteur / 2.0 + Chateau.EntreePositionY, Hauteur);
+    Action = 202;
+}
+
+void ClsJeuPerso::Aller_Chateau(const ClsJeuBatiment& Chateau, std::int32_t Indice) {
+    if (!Chateau.Visible()) return;
+    DestinationX = Centrer(Chateau.X + Chateau.Largeur / 2.0 + Chateau.EntreePositionX, Largeur);
+    DestinationY = Centrer(Chateau.Y + Chateau.Hauteur / 2.0 + Chateau.EntreePositionY, Hauteur);
+    Action = 203;
+    CibleChateau = Indice;
+}
+
+void ClsJeuPerso::Aller_Ressource(const ClsJeuRessources& Ressource, std::int32_t Indice, std::int32_t LargeurSprite,
+                                  std::int32_t HauteurSprite) {
+    DestinationX = Centrer(Ressource.X + LargeurSprite / 2.0, Largeur);
+    DestinationY = Centrer(Ressource.Y + HauteurSprite / 2.0, Hauteur);
+    CibleRessource = Indice;
+    Action = 3;
+}
+
+void ClsJeuPerso::Aller_Tresor(const ClsJeuTresors& Tresor, std::int32_t Indice, std::int32_t LargeurSprite,
+                               std::int32_t HauteurSprite) {
+    DestinationX = Centrer(Tresor.X + LargeurSprite / 2.0, Largeur);
+    DestinationY = Centrer(Tresor.Y + HauteurSprite / 2.0, Hauteur);
+    CibleTresor = Indice;
+    Action = 204;
+    Visible(true);
 }

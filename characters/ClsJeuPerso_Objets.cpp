@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "characters/ClsJeuPerso.h"
+#include "engine/ModMain.h"
 #include "rules/ClsJeuParam.h"
 
 namespace {
@@ -51,6 +52,12 @@ std::int16_t ClsJeuPerso::Objet_Placer_Inventaire(std::int16_t IndiceObjet, cons
 void ClsJeuPerso::Objet_Poser_Sol(std::int16_t IndiceObjet) {
     if (IndiceObjet < 0) return;
     ObjetsEnAttenteSol.push_back(IndiceObjet);
+    // In a world the waiting items go down at once, in one treasure at the
+    // character's feet; without one they wait in the list.
+    if (Main == nullptr || Regles == nullptr) return;
+    const std::int32_t n = Main->Tresors.Ajouter_Tresor(PositionX, PositionY, *Regles);
+    for (std::int16_t type : ObjetsEnAttenteSol) Main->Tresors(n).Ajouter_Objet(type, *Regles);
+    ObjetsEnAttenteSol.clear();
 }
 
 bool ClsJeuPerso::Inventaire_Plein() const {
