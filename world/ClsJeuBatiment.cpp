@@ -178,7 +178,9 @@ void ClsJeuBatiment::Transfert_Stock_Prendre(double Montant, ClsJeuPerso& Perso,
     const std::int32_t r = Parametres.Batiment_RessourceFabrique(TypeBatiment);
     if (!IndiceRessource(r, Parametres)) return;
     if (Tout || Montant > Stock) Montant = Stock;
-    const double place = Perso.Definir_MaxRessources(r) - Entier(Perso.Definir_Ressources(r));
+    // Whole units that really fit: a fraction carried must not let a unit
+    // be paid for and then cut off by the carrying capacity.
+    const double place = Entier(Perso.Definir_MaxRessources(r) - Perso.Definir_Ressources(r));
     if (place < Montant) Montant = place;
     Montant = Entier(Montant);
     if (Montant <= 0.0) return;
@@ -207,7 +209,9 @@ void ClsJeuBatiment::Acheter(double Quantite, ClsJeuPerso& Perso, const ClsJeuPa
     if (unite <= 0.0) return;
     if (Tout || unite * Quantite > Perso.Definir_Argent()) Quantite = Perso.Definir_Argent() / unite;
     if (Quantite > Stock) Quantite = Stock;
-    const double place = Perso.Definir_MaxRessources(r) - Entier(Perso.Definir_Ressources(r));
+    // Whole units that really fit: a fraction carried must not let a unit
+    // be paid for and then cut off by the carrying capacity.
+    const double place = Entier(Perso.Definir_MaxRessources(r) - Perso.Definir_Ressources(r));
     if (place < Quantite) Quantite = place;
     Quantite = Entier(Quantite);
     if (Quantite <= 0.0) return;

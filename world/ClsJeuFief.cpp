@@ -92,7 +92,9 @@ void ClsJeuFief::Acheter(std::int32_t Index, double Quantite, ClsJeuPerso& Perso
     if (!(unite > 0.0)) return;
     if (Tout || Quantite * unite > Perso.Definir_Argent()) Quantite = Perso.Definir_Argent() / unite;
     if (Quantite > Definir_Ressources(Index)) Quantite = Definir_Ressources(Index);
-    const double place = Perso.Definir_MaxRessources(Index) - Entier(Perso.Definir_Ressources(Index));
+    // Whole units that really fit: a fraction carried must not let a unit
+    // be paid for and then cut off by the carrying capacity.
+    const double place = Entier(Perso.Definir_MaxRessources(Index) - Perso.Definir_Ressources(Index));
     if (place < Quantite) Quantite = place;
     Quantite = Entier(Quantite);
     if (Quantite <= 0.0) return;

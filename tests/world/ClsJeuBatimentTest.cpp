@@ -198,11 +198,11 @@ TEST_F(ClsJeuBatimentTest, StockTransfersMoveWholeUnitsWithinRoom) {
     EXPECT_DOUBLE_EQ(perso.Definir_Ressources(2), 10.0);
     EXPECT_DOUBLE_EQ(scierie.Definir_Stock(), 10.0);
     perso.Definir_Ressources(2, 25.5);
-    scierie.Transfert_Stock_Prendre(0, perso, P(), true);  // room: 30 - 25
-    EXPECT_DOUBLE_EQ(perso.Definir_Ressources(2), 30.0);
-    EXPECT_DOUBLE_EQ(scierie.Definir_Stock(), 5.0);
-    scierie.Transfert_Stock_Deposer(0, perso, P(), true);  // room in the house: 15
-    EXPECT_DOUBLE_EQ(perso.Definir_Ressources(2), 15.0);
+    scierie.Transfert_Stock_Prendre(0, perso, P(), true);  // four whole units fit
+    EXPECT_DOUBLE_EQ(perso.Definir_Ressources(2), 29.5);
+    EXPECT_DOUBLE_EQ(scierie.Definir_Stock(), 6.0);
+    scierie.Transfert_Stock_Deposer(0, perso, P(), true);  // room in the house: 14
+    EXPECT_DOUBLE_EQ(perso.Definir_Ressources(2), 15.5);
     EXPECT_DOUBLE_EQ(scierie.Definir_Stock(), 20.0);
     scierie.Transfert_Stock_Prendre(-5, perso, P(), false);
     EXPECT_DOUBLE_EQ(scierie.Definir_Stock(), 20.0);
@@ -236,7 +236,7 @@ TEST_F(ClsJeuBatimentTest, BuyingTheProduct) {
     const Cas cas[] = {
         {"all the money pays for", TypeScierie, 20, 100, 0, 0, true, 8, 96},
         {"limited by the stock", TypeScierie, 3, 1000, 0, 10, false, 3, 36},
-        {"limited by the room", TypeScierie, 20, 1000, 28.5, 10, false, 2, 24},
+        {"limited by whole units of room", TypeScierie, 20, 1000, 28.5, 10, false, 1, 12},
         {"more than the money", TypeScierie, 20, 50, 0, 10, false, 4, 48},
         {"price of 0: nothing sold", TypePuits, 10, 100, 0, 5, true, 0, 0},
         {"a total beyond 16 bits", TypeMine, 40, 100000, 0, 20, false, 20, 60000},

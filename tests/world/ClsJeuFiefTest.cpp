@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "tests/world/ReglesObjets.h"
+#include "tests/world/MondeObjets.h"
 #include "world/ClsJeuBatiment.h"
 
 namespace {
@@ -135,6 +136,64 @@ TEST(ClsJeuFief, EraChangeRefused) {
         EXPECT_EQ(chateau.ReserveVie, 0.0) << c.nom;
         EXPECT_EQ(fief.ChangementEpoque, c.enCours) << c.nom;
     }
+}
+
+TEST(ClsJeuFief, SellingPaysTheSalePriceForWholeUnits) {
+    MondeObjets m;
+    m.Peupler(1);
+    ClsJeuPerso& perso = m.Perso(0);
+    ClsJeuFief& fief = m.Fief();
+    perso.Definir_Ressources(1, 12.7);  // wood, sells at 3
+    fief.Vendre(1, 20, perso, m.Parametres(), false);
+    EXPECT_NEAR(perso.Definir_Ressources(1), 0.7, 1e-12);
+    EXPECT_DOUBLE_EQ(fief.Definir_Ressources(1), 12.0);
+    EXPECT_DOUBLE_EQ(perso.Definir_Argent(), 36.0);
+    fief.Vendre(9, 1, perso, m.Parametres(), true);  // no such resource
+    EXPECT_DOUBLE_EQ(perso.Definir_Argent(), 36.0);
+}
+
+TEST(ClsJeuFief, BuyingFromTheMarket) {
+    struct Cas {
+        const char* nom;
+        std::int32_t ressource;
+        double stock, argent, porte, quantite;
+        bool tout;
+        double achete, paye;
+    };
+    // Wood sells at 3, bought at 4.5; water has no price.
+    const Cas cas[] = {
+        {"all the money pays for", 1, 100, 50, 0, 0, true, 11, 49.5},
+        {"limited by the stock", 1, 2.5, 50, 0, 5, false, 2, 9},
+        {"limited by whole units of room", 1, 100, 500, 27.5, 10, false, 2, 9},
+        {"price of 0: nothing sold", 4, 100, 50, 0, 10, true, 0, 0},
+    };
+    for (const Cas& c : cas) {
+        MondeObjets m;
+        m.Peupler(1);
+        ClsJeuPerso& perso = m.Perso(0);
+        ClsJeuFief& fief = m.Fief();
+        fief.Definir_Ressources(c.ressource, c.stock);
+        perso.Definir_Argent(c.argent);
+        perso.Definir_Ressources(c.ressource, c.porte);
+        fief.Acheter(c.ressource, c.quantite, perso, m.Parametres(), c.tout);
+        EXPECT_DOUBLE_EQ(perso.Definir_Ressources(c.ressource), c.porte + c.achete) << c.nom;
+        EXPECT_DOUBLE_EQ(fief.Definir_Ressources(c.ressource), c.stock - c.achete) << c.nom;
+        EXPECT_DOUBLE_EQ(perso.Definir_Argent(), c.argent - c.paye) << c.nom;
+    }
+}
+
+TEST(ClsJeuFief, GiftsToTheRepairFund) {
+    MondeObjets m;
+    m.Peupler(1);
+    ClsJeuPerso& perso = m.Perso(0);
+    ClsJeuFief& fief = m.Fief();
+    perso.Definir_Argent(80);
+    fief.Restaurer_Chateau(30, perso, false);
+    fief.Restaurer_Chateau(-10, perso, false);
+    EXPECT_DOUBLE_EQ(fief.FondsRestauration, 30.0);
+    fief.Restaurer_Chateau(500, perso, false);
+    EXPECT_DOUBLE_EQ(fief.FondsRestauration, 80.0);
+    EXPECT_EQ(perso.Definir_Argent(), 0.0);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/world/MondeObjets.h"
 #include "tests/world/ReglesObjets.h"
 #include "world/ModTresors.h"
 
@@ -86,6 +87,62 @@ TEST(ModTresors, AddsTreasuresNumberedFromOne) {
     EXPECT_EQ(tresors.Element(3), nullptr);
     tresors.Init_Tresors();
     EXPECT_EQ(tresors.Count(), 0);
+}
+
+TEST(ModTresors, PickingUpRenumbersTheWalkersTargets) {
+    MondeObjets m;
+    m.Peupler(6);
+    const ClsJeuParam& P = m.Parametres();
+    for (int k = 1; k <= 5; ++k) m.Main.Tresors.Ajouter_Tresor(10 * k, 0, P);
+    ClsJeuTresors& deux = m.Main.Tresors(2);
+    deux.Definir_Argent(40);
+    deux.Definir_Ressources(0, 5);
+    deux.Ajouter_Objet(2, P);
+    // Characters 1 to 4 walk to treasures 2, 3, 4, 5; character 5 only
+    // remembers treasure 4 from an earlier walk.
+    for (int i = 1; i <= 4; ++i) m.Perso(i).Aller_Tresor(m.Main.Tresors(i + 1), i + 1, 26, 26);
+    m.Perso(5).CibleTresor = 4;
+    m.Perso(5).Action = 0;
+    ClsJeuPerso& preneur = m.Perso(0);
+    m.Main.Tresors.Ramasser_Tresor_Collection(2, preneur, m.Main.Persos, P, m.Main.Commentaires);
+
+    EXPECT_EQ(m.Main.Tresors.Count(), 4);
+    EXPECT_EQ(m.Main.Tresors(2).X, 30);
+    EXPECT_DOUBLE_EQ(preneur.Definir_Argent(), 40.0);
+    EXPECT_DOUBLE_EQ(preneur.Definir_Ressources(0), 5.0);
+    EXPECT_EQ(preneur.Objet_NombreType(2), 1);
+    EXPECT_NE(m.Perso(1).Action, 204);
+    for (int i = 2; i <= 4; ++i) {
+        EXPECT_EQ(m.Perso(i).Action, 204) << i;
+        EXPECT_EQ(m.Perso(i).CibleTresor, i) << i;
+    }
+    EXPECT_EQ(m.Perso(5).CibleTresor, 4);
+    m.Main.Tresors.Ramasser_Tresor_Collection(9, preneur, m.Main.Persos, P, m.Main.Commentaires);
+    EXPECT_EQ(m.Main.Tresors.Count(), 4);
+}
+
+TEST(ModTresors, WhatTheCharacterCannotTakeStaysOnTheGround) {
+    MondeObjets m;
+    m.Peupler(1);
+    const ClsJeuParam& P = m.Parametres();
+    ClsJeuPerso& preneur = m.Perso(0);
+    for (std::int16_t i = 0; i < preneur.Nombre_Objets_Inventaire(); ++i) preneur.Objet_Inventaire_Charger(i, 2, P);
+    preneur.Definir_Ressources(1, 25);
+    m.Main.Tresors.Ajouter_Tresor(0, 0, P);
+    ClsJeuTresors& tresor = m.Main.Tresors(1);
+    tresor.Definir_Argent(10);
+    tresor.Definir_Ressources(1, 8);
+    tresor.Ajouter_Objet(2, P);
+    m.Main.Tresors.Ramasser_Tresor_Collection(1, preneur, m.Main.Persos, P, m.Main.Commentaires);
+    ASSERT_EQ(m.Main.Tresors.Count(), 1);
+    const ClsJeuTresors& reste = m.Main.Tresors(1);
+    EXPECT_DOUBLE_EQ(preneur.Definir_Argent(), 10.0);
+    EXPECT_DOUBLE_EQ(preneur.Definir_Ressources(1), 30.0);
+    EXPECT_EQ(reste.Definir_Argent(), 0.0);
+    EXPECT_DOUBLE_EQ(reste.Definir_Ressources(1), 3.0);
+    EXPECT_EQ(reste.Nombre_Objets(), 1);
+    // Its fortune still tells what it holds: 3 wood at 3 and a potion at 5.
+    EXPECT_DOUBLE_EQ(reste.Definir_Fortune(), 14.0);
 }
 
 }  // namespace
