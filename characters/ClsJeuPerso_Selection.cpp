@@ -71,10 +71,8 @@ void ClsJeuPerso::Ressources_Verifications() {
     for (std::size_t r = 0; r < RessourcesSelectionnees.size(); ++r) {
         double& choisi = RessourcesSelectionnees[r];
         const double porte = Definir_Ressources(static_cast<std::int32_t>(r));
-        if (choisi > porte) {
-            choisi = porte;
-            if (choisi < 1.0) choisi = 0.0;
-        }
+        if (choisi > porte) choisi = porte;
+        if (choisi < 1.0) choisi = 0.0;  // less than a unit is not given
         if (choisi > 0.0) SelectionRessources = true;
     }
 }

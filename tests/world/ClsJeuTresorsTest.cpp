@@ -56,7 +56,7 @@ TEST(ClsJeuTresors, SettersKeepTheFortune) {
     // Outside the tables: nothing stored, nothing priced.
     t.Definir_Ressources(6, 100.0);
     t.Ajouter_Objet(-1, Regles().Parametres());
-    t.Ajouter_Objet(3, Regles().Parametres());
+    t.Ajouter_Objet(5, Regles().Parametres());
     EXPECT_DOUBLE_EQ(t.Definir_Fortune(), 118.0);
     EXPECT_EQ(t.Nombre_Objets(), 1);
 }
