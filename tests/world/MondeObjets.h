@@ -11,7 +11,7 @@
 
 class MondeObjets : public ReglesObjets {
 public:
-    MondeObjets() : Main(Dossier()) {}
+    explicit MondeObjets(bool Fixture = true) : ReglesObjets(Fixture), Main(Dossier()) {}
 
     // nFiefs fiefs, each with a standing castle of the first people, and
     // nPersos characters shared out among them, with empty house slots.
