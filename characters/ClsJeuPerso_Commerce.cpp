@@ -50,6 +50,8 @@ void ClsJeuPerso::Objet_Ramasser_Maison(std::int16_t Indice, ClsJeuBatiment& Mai
     Objet_Ajouter_Inventaire(static_cast<std::int16_t>(Parametres.Batiment_ObjetFabrique(Maison.TypeBatiment, Indice)),
                              Parametres, Commentaires, true);
     Maison.Stock_Objets(Indice, Maison.Stock_Objets(Indice) - 1.0);
+    // Equipping the new item may have displaced one that found no room.
+    Poser_Objets_En_Attente_Sol();
 }
 
 void ClsJeuPerso::Objet_Deposer_Maison(std::int16_t NumeroObjet, ClsJeuBatiment& Maison, const ClsJeuParam& Parametres,

@@ -234,6 +234,8 @@ bool ClsJeuBatiment::Service_Utilisable(ClsJeuPerso& Perso, const ClsJeuParam& P
 
 void ClsJeuBatiment::Service_Utiliser(ClsJeuPerso& Perso, const ClsJeuParam& Parametres, double Montant) {
     if (Service <= 0) return;
+    // Resurrection is for the dead only: a living character would lose life.
+    if (Service == 1 && Perso.Vivant()) return;
     if (Service == 1) {
         Perso.Vivant(true);
         const double vie = Perso.Definir_MaxVie() * Parametres.Service_Coefficient(1);

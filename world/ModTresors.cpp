@@ -23,6 +23,8 @@ void ModTresors::Ramasser_Tresor_Collection(std::int32_t k, ClsJeuPerso& Perso, 
         Supprimer_Tresor(k, Persos);
     else
         (*this)(k) = tresor;
+    // An item displaced by what was just equipped lies down at once.
+    Perso.Poser_Objets_En_Attente_Sol();
 }
 
 void ModTresors::Supprimer_Tresor(std::int32_t k, std::vector<ClsJeuPerso>& Persos) {
