@@ -301,6 +301,11 @@ TEST_F(ClsJeuBatimentTest, ResurrectionBringsBackHalfTheLifeAndStartsTheEffect) 
     EXPECT_TRUE(effet.Actif);
     EXPECT_EQ(effet.TypeEffet, 0);
     EXPECT_EQ(effet.X, 100 + 16);  // centred: 64 wide house, 32 wide effect
+    // Once alive, the service does nothing more for it.
+    temple.Service_Utiliser(client, P(), 0);
+    EXPECT_DOUBLE_EQ(temple.Definir_Stock(), 1.0);
+    EXPECT_DOUBLE_EQ(client.Definir_Argent(), 60.0);
+    EXPECT_DOUBLE_EQ(client.Vie, client.Definir_MaxVie() * 0.5);
 }
 
 TEST_F(ClsJeuBatimentTest, BountyGoesToTheHouseAndTheOwnerPaysNothing) {
