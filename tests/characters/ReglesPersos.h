@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
 
 #include "characters/ClsJeuCommentaires.h"
 #include "characters/ClsJeuPerso.h"
@@ -100,3 +101,22 @@ private:
 public:
     ModMain Main;
 };
+
+// A speech file for the tests: type t says exactly "genre t" (one line),
+// except type 2, which has three lines.
+inline std::string CommentairesEssai() {
+    std::string s =
+        "[Commentaires]\nAfficher=1\nDuree=0.1\nDureeMin=0.05\nDureeMax=0.2\nDureeIntervale=0.01\n"
+        "Couleur=65535\nDecalageX=2\nDecalageY=-12\nNombreTypeMessages=47\nNombreMaxMessagesParType=3\n";
+    for (int t = 0; t < 47; ++t) {
+        s += "[Commentaires_" + std::to_string(t + 1) + "]\n";
+        if (t == 2) {
+            s += "NombreMessages=3\nMessage(1)=un\nMessage(2)=deux\nMessage(3)=trois\n";
+        } else {
+            s += "NombreMessages=1\nMessage(1)=genre " + std::to_string(t) + "\n";
+        }
+    }
+    return s;
+}
+
+inline void EcrireCommentairesEssai(const DossierTemporaire& d) { d.Ecrire("Ini_Commentaires.ini", CommentairesEssai()); }
