@@ -34,8 +34,8 @@ fs::path PreparerDossier() {
 enum class Metier { Recolte, Production, Service, Construction, Fabrication, Repos };
 
 struct Monde {
-    explicit Monde(std::int32_t n) : racine(PreparerDossier()), dossier(racine), regles(dossier), main(dossier) {
-        for (std::int16_t e = 0; e <= 7; ++e) regles.Init(e);
+    explicit Monde(std::int32_t n) : racine(PreparerDossier()), dossier(racine), main(dossier), regles(main.Parametres) {
+        main.Charger_Parametres();
         const ClsJeuParam& P = regles;
         Trouver_Types();
         const std::int32_t fiefs = 4;
@@ -168,8 +168,8 @@ struct Monde {
 
     fs::path racine;
     DossierJeu dossier;
-    ClsJeuParam regles;
     ModMain main;
+    const ClsJeuParam& regles;
     std::vector<Metier> metiers;
     std::int16_t maison = -1, producteur = -1, service = -1, atelier = -1;
 };

@@ -11,7 +11,12 @@
 
 class MondeObjets : public ReglesObjets {
 public:
-    explicit MondeObjets(bool Fixture = true) : ReglesObjets(Fixture), Main(Dossier()) {}
+    explicit MondeObjets(bool Fixture = true) : ReglesObjets(Fixture, false), Main(Dossier()) {
+        Main.Charger_Parametres();
+    }
+
+    // The game state's own rules.
+    const ClsJeuParam& Parametres() const { return Main.Parametres; }
 
     // nFiefs fiefs, each with a standing castle of the first people, and
     // nPersos characters shared out among them, with empty house slots.

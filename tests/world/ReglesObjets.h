@@ -13,7 +13,9 @@
 
 class ReglesObjets {
 public:
-    explicit ReglesObjets(bool Fixture = true) {
+    // Charger false leaves the loading of the rules to the caller (a game
+    // state loads its own).
+    explicit ReglesObjets(bool Fixture = true, bool Charger = true) {
         dossier_.CopierDonnees();
         for (const auto& f : std::filesystem::directory_iterator(Fixtures() / "objets")) {
             const auto cible = dossier_.Chemin() / f.path().filename();
@@ -23,6 +25,7 @@ public:
             std::filesystem::copy_file(f.path(), cible, std::filesystem::copy_options::overwrite_existing);
         }
         jeu_ = std::make_unique<DossierJeu>(dossier_.Chemin());
+        if (!Charger) return;
         parametres_ = std::make_unique<ClsJeuParam>(*jeu_);
         for (std::int16_t etape = 0; etape <= 7; ++etape) parametres_->Init(etape);
     }
