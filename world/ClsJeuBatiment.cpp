@@ -1,3 +1,5 @@
+// Houses and castles: creation, life and repair, demolition and its
+// hand-out, and the dealings between a building and a character.
 #include "world/ClsJeuBatiment.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The animation step of a scenery element.
 #include "world/ClsJeuDecors.h"
 
 void ClsJeuDecors::ChangerEtapeAnimation() {

@@ -1,3 +1,4 @@
+// Starting and advancing an animated visual effect.
 #include "world/ClsJeuEffet.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// A fief's era change, market and castle repair fund, and the trade
+// between the fief and its characters.
 #include "world/ClsJeuFief.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// A treasure's contents and fortune, and what a character takes from it.
 #include "world/ClsJeuTresors.h"
 
 #include <algorithm>

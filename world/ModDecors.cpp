@@ -1,3 +1,4 @@
+// The scenery collection of a game.
 #include "world/ModDecors.h"
 
 #include "rules/ClsJeuParam.h"

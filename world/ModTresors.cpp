@@ -1,3 +1,5 @@
+// The treasure collection of a game: adding, picking up and removing
+// treasures, and keeping the walkers' targets in step.
 #include "world/ModTresors.h"
 
 #include "characters/ClsJeuPerso.h"
