@@ -15,10 +15,18 @@
 #include <vector>
 
 #include "ai/ModIA2.h"
+#include "characters/ClsJeuCommentaires.h"
+#include "characters/ClsJeuPerso.h"
 #include "platform/DossierJeu.h"
 #include "rules/ClsJeuParam.h"
 #include "rules/ModRandom.h"
+#include "world/ClsJeuBatiment.h"
+#include "world/ClsJeuEffet.h"
+#include "world/ClsJeuFief.h"
 #include "world/ClsJeuMonde.h"
+#include "world/ClsJeuRessources.h"
+#include "world/ModDecors.h"
+#include "world/ModTresors.h"
 
 class ModMain {
 public:
@@ -46,4 +54,23 @@ public:
     // Loads the rules database in its eight stages, telling each stage's
     // caption (" - chargement paramètres (personnages)" ...) to the caller.
     void Charger_Parametres(const std::function<void(const std::string&)>& legende = {});
+
+    // Speech lines (Ini_Commentaires), drawn from the platform generator.
+    ClsJeuCommentaires Commentaires{Dossier, GenerateurPlateforme};
+    // The clock's reading for the current pass, in seconds: the main loop
+    // sets it, tests set it by hand. Speech lines are stamped with it.
+    double Horloge = 0.0;
+
+    std::vector<ClsJeuPerso> Persos;
+
+    // World objects of the game being played; castle f belongs to fief f,
+    // house i and house effect i to character i.
+    std::vector<ClsJeuFief> Fiefs;
+    std::vector<ClsJeuBatiment> Chateaux;
+    std::vector<ClsJeuBatiment> Maisons;
+    std::vector<ClsJeuRessources> Ressources;
+    std::vector<ClsJeuEffet> EffetsPersos;
+    std::vector<ClsJeuEffet> EffetsMaisons;
+    ModTresors Tresors;
+    ModDecors Decors;
 };

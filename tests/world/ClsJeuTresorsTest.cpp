@@ -1,0 +1,148 @@
+#include "world/ClsJeuTresors.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/world/MondeObjets.h"
+#include "tests/world/ReglesObjets.h"
+#include "world/ModTresors.h"
+
+namespace {
+
+const ReglesObjets& Regles() {
+    static const ReglesObjets regles;
+    return regles;
+}
+
+ClsJeuTresors Tresor() {
+    ClsJeuTresors t;
+    t.Init(Regles().Parametres());
+    return t;
+}
+
+TEST(ClsJeuTresors, KindFollowsTheFortune) {
+    // Kinds of smallest value 0, 100, 500; the smallest value must be
+    // strictly below the fortune, so 100 is still of the first kind.
+    struct Cas {
+        double fortune;
+        std::int16_t type;
+    };
+    for (const Cas& c : {Cas{100.0, 0}, Cas{100.5, 1}, Cas{501.0, 2}, Cas{0.5, 0}, Cas{500.0, 1}}) {
+        ClsJeuTresors t = Tresor();
+        t.Definir_Fortune(c.fortune);
+        EXPECT_EQ(t.IndiceImage, c.type) << c.fortune;
+    }
+    ClsJeuTresors t = Tresor();
+    t.Definir_Fortune(501.0);
+    t.Definir_Fortune(0.0);  // no kind is below 0: the kind stays
+    EXPECT_EQ(t.IndiceImage, 2);
+    EXPECT_EQ(Tresor().IndiceImage, 0);
+}
+
+TEST(ClsJeuTresors, SettersKeepTheFortune) {
+    ClsJeuTresors t = Tresor();
+    t.Definir_Ressources(1, 10.0);  // wood, priced 3
+    EXPECT_DOUBLE_EQ(t.Definir_Fortune(), 30.0);
+    t.Definir_Ressources(1, 6.0);
+    EXPECT_DOUBLE_EQ(t.Definir_Fortune(), 18.0);
+    t.Definir_Argent(90.0);
+    EXPECT_DOUBLE_EQ(t.Definir_Fortune(), 108.0);
+    EXPECT_EQ(t.IndiceImage, 1);
+    t.Ajouter_Objet(0, Regles().Parametres());  // sword, 10
+    EXPECT_DOUBLE_EQ(t.Definir_Fortune(), 118.0);
+    EXPECT_EQ(t.Nombre_Objets(), 1);
+    EXPECT_EQ(t.Definir_Objet(1), 0);
+    EXPECT_EQ(t.Definir_Objet(2), -1);
+    EXPECT_EQ(t.Nom(Regles().Parametres()), "Coffret");
+    // Outside the tables: nothing stored, nothing priced.
+    t.Definir_Ressources(6, 100.0);
+    t.Ajouter_Objet(-1, Regles().Parametres());
+    t.Ajouter_Objet(5, Regles().Parametres());
+    EXPECT_DOUBLE_EQ(t.Definir_Fortune(), 118.0);
+    EXPECT_EQ(t.Nombre_Objets(), 1);
+}
+
+TEST(ClsJeuTresors, EmptyOnlyWhenItHoldsNothing) {
+    EXPECT_TRUE(Tresor().Vide());
+    ClsJeuTresors argent = Tresor();
+    argent.Definir_Argent(0.5);
+    EXPECT_FALSE(argent.Vide());
+    ClsJeuTresors objet = Tresor();
+    objet.Ajouter_Objet(2, Regles().Parametres());
+    EXPECT_FALSE(objet.Vide());
+    ClsJeuTresors ressource = Tresor();
+    ressource.Definir_Ressources(0, 0.25);
+    EXPECT_FALSE(ressource.Vide());
+    ressource.Definir_Ressources(0, 0.0);
+    EXPECT_TRUE(ressource.Vide());
+}
+
+TEST(ModTresors, AddsTreasuresNumberedFromOne) {
+    ModTresors tresors;
+    EXPECT_EQ(tresors.Ajouter_Tresor(10, 20, Regles().Parametres()), 1);
+    EXPECT_EQ(tresors.Ajouter_Tresor(30, 40, Regles().Parametres()), 2);
+    ASSERT_TRUE(tresors.Existe(2));
+    EXPECT_EQ(tresors(2).X, 30);
+    EXPECT_TRUE(tresors(1).Vide());
+    EXPECT_EQ(tresors.Element(0), nullptr);
+    EXPECT_EQ(tresors.Element(3), nullptr);
+    tresors.Init_Tresors();
+    EXPECT_EQ(tresors.Count(), 0);
+}
+
+TEST(ModTresors, PickingUpRenumbersTheWalkersTargets) {
+    MondeObjets m;
+    m.Peupler(6);
+    const ClsJeuParam& P = m.Parametres();
+    for (int k = 1; k <= 5; ++k) m.Main.Tresors.Ajouter_Tresor(10 * k, 0, P);
+    ClsJeuTresors& deux = m.Main.Tresors(2);
+    deux.Definir_Argent(40);
+    deux.Definir_Ressources(0, 5);
+    deux.Ajouter_Objet(2, P);
+    // Characters 1 to 4 walk to treasures 2, 3, 4, 5; character 5 only
+    // remembers treasure 4 from an earlier walk.
+    for (int i = 1; i <= 4; ++i) m.Perso(i).Aller_Tresor(m.Main.Tresors(i + 1), i + 1, 26, 26);
+    m.Perso(5).CibleTresor = 4;
+    m.Perso(5).Action = 0;
+    ClsJeuPerso& preneur = m.Perso(0);
+    m.Main.Tresors.Ramasser_Tresor_Collection(2, preneur, m.Main.Persos, P, m.Main.Commentaires);
+
+    EXPECT_EQ(m.Main.Tresors.Count(), 4);
+    EXPECT_EQ(m.Main.Tresors(2).X, 30);
+    EXPECT_DOUBLE_EQ(preneur.Definir_Argent(), 40.0);
+    EXPECT_DOUBLE_EQ(preneur.Definir_Ressources(0), 5.0);
+    EXPECT_EQ(preneur.Objet_NombreType(2), 1);
+    EXPECT_NE(m.Perso(1).Action, 204);
+    for (int i = 2; i <= 4; ++i) {
+        EXPECT_EQ(m.Perso(i).Action, 204) << i;
+        EXPECT_EQ(m.Perso(i).CibleTresor, i) << i;
+    }
+    EXPECT_EQ(m.Perso(5).CibleTresor, 4);
+    m.Main.Tresors.Ramasser_Tresor_Collection(9, preneur, m.Main.Persos, P, m.Main.Commentaires);
+    EXPECT_EQ(m.Main.Tresors.Count(), 4);
+}
+
+TEST(ModTresors, WhatTheCharacterCannotTakeStaysOnTheGround) {
+    MondeObjets m;
+    m.Peupler(1);
+    const ClsJeuParam& P = m.Parametres();
+    ClsJeuPerso& preneur = m.Perso(0);
+    for (std::int16_t i = 0; i < preneur.Nombre_Objets_Inventaire(); ++i) preneur.Objet_Inventaire_Charger(i, 2, P);
+    preneur.Definir_Ressources(1, 25);
+    m.Main.Tresors.Ajouter_Tresor(0, 0, P);
+    ClsJeuTresors& tresor = m.Main.Tresors(1);
+    tresor.Definir_Argent(10);
+    tresor.Definir_Ressources(1, 8);
+    tresor.Ajouter_Objet(2, P);
+    m.Main.Tresors.Ramasser_Tresor_Collection(1, preneur, m.Main.Persos, P, m.Main.Commentaires);
+    ASSERT_EQ(m.Main.Tresors.Count(), 1);
+    const ClsJeuTresors& reste = m.Main.Tresors(1);
+    EXPECT_DOUBLE_EQ(preneur.Definir_Argent(), 10.0);
+    EXPECT_DOUBLE_EQ(preneur.Definir_Ressources(1), 30.0);
+    EXPECT_EQ(reste.Definir_Argent(), 0.0);
+    EXPECT_DOUBLE_EQ(reste.Definir_Ressources(1), 3.0);
+    EXPECT_EQ(reste.Nombre_Objets(), 1);
+    // Its fortune still tells what it holds: 3 wood at 3 and a potion at 5.
+    EXPECT_DOUBLE_EQ(reste.Definir_Fortune(), 14.0);
+}
+
+}  // namespace
