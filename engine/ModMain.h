@@ -9,12 +9,16 @@
 // many ModMain as it needs: nothing here is shared between two of them.
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
+#include "ai/ModIA2.h"
 #include "characters/ClsJeuCommentaires.h"
 #include "characters/ClsJeuPerso.h"
 #include "platform/DossierJeu.h"
+#include "rules/ClsJeuParam.h"
 #include "rules/ModRandom.h"
 #include "world/ClsJeuBatiment.h"
 #include "world/ClsJeuEffet.h"
@@ -42,6 +46,15 @@ public:
     GenerateurLocal GenerateurPlateforme;
 
     ClsJeuMonde Monde;
+    // The rules: read-only once Charger_Parametres has run.
+    ClsJeuParam Parametres;
+    // Every AI script of the game folder, loaded after the rules.
+    ModIA2 IA2{Dossier, Parametres};
+
+    // Loads the rules database in its eight stages, telling each stage's
+    // caption (" - chargement paramètres (personnages)" ...) to the caller.
+    void Charger_Parametres(const std::function<void(const std::string&)>& legende = {});
+
     // Speech lines (Ini_Commentaires), drawn from the platform generator.
     ClsJeuCommentaires Commentaires{Dossier, GenerateurPlateforme};
     // The clock's reading for the current pass, in seconds: the main loop

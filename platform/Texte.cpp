@@ -78,8 +78,10 @@ std::vector<std::string> DecouperLignes(std::string_view texte) {
 }
 
 bool EcrireFichierAtomique(const std::filesystem::path& chemin, std::string_view contenu) {
-    std::filesystem::path temporaire = chemin;
-    temporaire += ".tmp" + std::to_string(::getpid());
+    // A hidden name, so that a file left by a crash is never listed as a
+    // save, a script or a character.
+    std::filesystem::path temporaire =
+        chemin.parent_path() / ("." + chemin.filename().string() + ".tmp" + std::to_string(::getpid()));
     {
         std::ofstream f(temporaire, std::ios::binary | std::ios::trunc);
         if (!f) return false;

@@ -97,8 +97,10 @@ std::optional<std::int32_t> Conversion::Strict32(std::string_view texte, double 
 bool Conversion::Plage(double ecrit, std::int32_t minimum, std::int32_t maximum, std::string_view quoi) const {
     double v = Arrondi(ecrit);
     if (v >= minimum && v <= maximum) return true;
-    std::string permis = maximum < minimum
-                             ? std::string("aucune valeur permise")
+    // A minimum of -32768 means any negative value stands for none.
+    std::string permis = maximum < minimum ? std::string("aucune valeur permise")
+                         : minimum == -32768
+                             ? "valeurs permises : 0 à " + std::to_string(maximum) + ", ou négative"
                              : "valeurs permises : " + std::to_string(minimum) + " à " + std::to_string(maximum);
     Erreur(TexteNombre(ecrit) + " ne désigne " + std::string(quoi) + " (" + permis + ").");
     return false;
@@ -429,7 +431,7 @@ void ClsJeuParam::Verifier_References(Cible Table) {
                                  ? std::string("aucune valeur permise")
                                  : "valeurs permises : " + std::to_string(premier) + " à " +
                                        std::to_string(nombre - 1 + r.Decalage);
-        if (r.Minimum < -1) permis = "valeurs permises : négative pour aucun, 0 à " + std::to_string(nombre - 1);
+        if (r.Minimum < -1) permis = "valeurs permises : 0 à " + std::to_string(nombre - 1) + ", ou négative";
         if (r.Ecrit.empty())
             it->Ajouter(r.Lieu + " : valeur absente (" + permis + ").");
         else

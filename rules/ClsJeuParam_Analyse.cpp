@@ -192,7 +192,6 @@ void ClsJeuParam::Affecter_Cle_Objet(std::string_view Cle, std::string_view CleE
         std::int32_t indice;
         std::string_view valeur;
         Conversion conv;
-        std::string cleEcrite;
         std::int16_t E16() const { return conv.Souple16(valeur); }
         std::int32_t E32() const { return conv.Souple32(valeur); }
         bool B() const { return VersBooleen(valeur); }
@@ -304,7 +303,7 @@ void ClsJeuParam::Affecter_Cle_Objet(std::string_view Cle, std::string_view CleE
         Etat.Erreur(CleEcrite, "l'indice entre parenthèses n'est pas un nombre entier.");
         return;
     }
-    A a{*this, ListeObjets[static_cast<std::size_t>(Rang)], *indice, Valeur, Etat.A(CleEcrite), std::string(CleEcrite)};
+    A a{*this, ListeObjets[static_cast<std::size_t>(Rang)], *indice, Valeur, Etat.A(CleEcrite)};
     it->second(a);
 }
 

@@ -10,7 +10,7 @@
 
 #include "platform/DossierJeu.h"
 #include "platform/ErreurFichier.h"
-#include "world/ClsJeuMonde.h"
+#include "engine/ModMain.h"
 
 int main(int argc, char** argv) {
     // Without any display the program still starts, loads and reports.
@@ -21,9 +21,13 @@ int main(int argc, char** argv) {
 
     DossierJeu dossier(DossierJeu::Trouver());
     try {
-        ClsJeuMonde monde(dossier);
-        std::cout << "Morvaine : dossier du jeu " << dossier.Racine().string() << ", " << monde.NombreTypesMondes
-                  << " types de mondes.\n";
+        ModMain jeu(dossier);
+        jeu.Charger_Parametres();
+        jeu.IA2.Charger_IAs();
+        for (const auto& erreur : jeu.IA2.ErreursChargement) std::cerr << erreur << "\n";
+        std::cout << "Morvaine : dossier du jeu " << dossier.Racine().string() << ", "
+                  << jeu.Monde.NombreTypesMondes << " types de mondes, " << jeu.Parametres.NombreRaces
+                  << " races, " << jeu.Parametres.NombreTypesObjets << " objets.\n";
     } catch (const ErreurFichier& e) {
         if (!sansEcran) QMessageBox::critical(nullptr, "Erreur", QString::fromStdString(e.what()));
         std::cerr << e.what() << "\n";

@@ -1,0 +1,19 @@
+// The drawers of the picture generator, one per family of pictures. Each
+// writes its files under the Images folder given, in the layouts the game
+// reads, and returns the number of files written.
+#pragma once
+
+#include <filesystem>
+
+#include "tools/DonneesRegles.h"
+
+class ClsJeuMonde;
+
+int DessinerTerrain(const DonneesRegles& d, const ClsJeuMonde& monde, const std::filesystem::path& images);
+int DessinerEcrans(const DonneesRegles& d, const std::filesystem::path& images);
+int DessinerCurseurs(const DonneesRegles& d, const std::filesystem::path& images);
+int DessinerPersos(const DonneesRegles& d, const std::filesystem::path& images);
+int DessinerBatiments(const DonneesRegles& d, const std::filesystem::path& images);
+int DessinerDecors(const DonneesRegles& d, const std::filesystem::path& images);
+int DessinerEffets(const DonneesRegles& d, const std::filesystem::path& images);
+int DessinerObjets(const DonneesRegles& d, const std::filesystem::path& images);
