@@ -14,7 +14,7 @@ std::int16_t ChoisirPeuple(ModMain& Main, std::int16_t choix) {
     return static_cast<std::int16_t>(Entier(static_cast<double>(Main.Aleatoire.Nombre_Aleatoire()) * n));
 }
 
-void NouveauMonde(ModMain& Main, const SetupChoices& Choix) {
+void NouveauMonde(ModMain& Main, const SetupChoices& Choix, const ProgresChargement& Progres) {
     const ClsJeuParam& P = Main.Parametres;
     const auto F = static_cast<std::int32_t>(Choix.Fiefs.size());
     Main.Fiefs.assign(static_cast<std::size_t>(F), ClsJeuFief{});
@@ -71,16 +71,16 @@ void NouveauMonde(ModMain& Main, const SetupChoices& Choix) {
         perso.Camp = fief.Camp;
     }
 
-    Main.Monde.Generer_Monde(Choix.TypeMonde, Main.Aleatoire);
+    Main.Monde.Generer_Monde(Choix.TypeMonde, Main.Aleatoire, Progres);
     Placer_Chateaux(Main);
     std::vector<BoiteChateau> boites;
     for (const ClsJeuBatiment& c : Main.Chateaux) boites.push_back({c.X, c.Y, c.Largeur, c.Hauteur});
-    Main.Monde.Contruire_Routes(boites, Main.Aleatoire);
+    Main.Monde.Contruire_Routes(boites, Main.Aleatoire, Progres);
     Placer_Ressources(Main, Choix.Reseau);
     Placer_Persos_Chateaux(Main);
 }
 
-void NouvelleBataille(ModMain& Main, const SetupChoices& Choix) {
+void NouvelleBataille(ModMain& Main, const SetupChoices& Choix, const ProgresChargement& Progres) {
     const ClsJeuParam& P = Main.Parametres;
     const std::int32_t S0 = std::max(0, Choix.Armees[0].Soldats);
     const std::int32_t S1 = std::max(0, Choix.Armees[1].Soldats);
@@ -182,14 +182,13 @@ void NouvelleBataille(ModMain& Main, const SetupChoices& Choix) {
         }
     }
 
-    Main.Monde.Generer_Monde(Choix.TypeMonde, Main.Aleatoire);
+    Main.Monde.Generer_Monde(Choix.TypeMonde, Main.Aleatoire, Progres);
     Placer_Ressources(Main, Choix.Reseau);
 }
 
 }  // namespace
 
 void ModMain::Creer_Partie(const SetupChoices& Choix, const ProgresChargement& Progres) {
-    (void)Progres;
     MessagesPartie.clear();
     FinPartie = false;
     // A network game draws the fixed table from its start on every
@@ -210,9 +209,9 @@ void ModMain::Creer_Partie(const SetupChoices& Choix, const ProgresChargement& P
     Decors.Init_Decors();
 
     if (Choix.Mode == SetupChoices::NouveauMonde) {
-        NouveauMonde(*this, Choix);
+        NouveauMonde(*this, Choix, Progres);
     } else if (Choix.Mode == SetupChoices::NouvelleBataille) {
-        NouvelleBataille(*this, Choix);
+        NouvelleBataille(*this, Choix, Progres);
     } else if (Choix.Mode == SetupChoices::ChargerScenario || Choix.Mode == SetupChoices::ChargerMonde) {
         auto& charger = Choix.Mode == SetupChoices::ChargerScenario ? Charger_Scenario : Charger_Monde;
         if (!charger || !charger(*this, Choix.FichierMonde)) FinPartie = true;
