@@ -14,9 +14,11 @@
 #include <string>
 #include <vector>
 
+#include "ai/ModIA.h"
 #include "ai/ModIA2.h"
 #include "characters/ClsJeuCommentaires.h"
 #include "characters/ClsJeuPerso.h"
+#include "characters/ModCombat.h"
 #include "platform/DossierJeu.h"
 #include "rules/ClsJeuParam.h"
 #include "rules/ModRandom.h"
@@ -27,6 +29,8 @@
 #include "world/ClsJeuRessources.h"
 #include "world/ModDecors.h"
 #include "world/ModTresors.h"
+
+class ClsAffPerso;
 
 class ModMain {
 public:
@@ -73,4 +77,16 @@ public:
     std::vector<ClsJeuEffet> EffetsMaisons;
     ModTresors Tresors;
     ModDecors Decors;
+
+    // Combat coefficients (Ini_Combat, read here at start-up) and the blows.
+    ModCombat Combat{*this};
+    // Per-character AI tables: they live as long as the program and grow
+    // with Persos when summoning adds a slot.
+    ModIA IA{*this};
+    // The character of the local player the input step handled last: it
+    // speaks every line its tick produces. -1 when none.
+    std::int32_t NoPersoJoueur = -1;
+    // The character sheets, once the engine has loaded them; null in a
+    // headless world, where a summoned creature keeps its race's look.
+    const ClsAffPerso* AffPerso = nullptr;
 };
