@@ -666,4 +666,21 @@ public:
 private:
     void Appliquer_Gains();
     // ======== End of the economy block ========
+
+    // ======== Tick, combat and state hash (ClsJeuPerso_Deplacement.cpp,
+    // ClsJeuPerso_Hachage.cpp) ========
+public:
+    // One tick of the action state machine: follow the target, strike or
+    // give on contact, count an immobilisation down, take one step, or do
+    // the work of the action at the destination. The targets are the
+    // elements at CibleRessource, CiblePerso, CibleMaison, CibleChateau and
+    // Equipe; null where that index names no object. Code: the speech code
+    // the work hands back (the caller sets -1 first).
+    void Deplacement(ClsJeuRessources* Ressource, ClsJeuPerso* Perso, ClsJeuBatiment* Maison,
+                     ClsJeuBatiment* Chateau, ClsJeuFief* Fief, std::int16_t& Code, ClsJeuCommentaires& Commentaires,
+                     const ClsJeuParam& Parametres);
+    // Feeds every field of the record, in a fixed order, to the game-state
+    // hash (the speech line, local to one machine, excepted).
+    void Hacher(class HacheurEtat& Hacheur) const;
+    // ======== End of the tick and combat block ========
 };

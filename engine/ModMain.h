@@ -14,10 +14,12 @@
 #include <string>
 #include <vector>
 
+#include "ai/ModIA.h"
 #include "ai/ModIA2.h"
 #include "engine/SetupChoices.h"
 #include "characters/ClsJeuCommentaires.h"
 #include "characters/ClsJeuPerso.h"
+#include "characters/ModCombat.h"
 #include "platform/DossierJeu.h"
 #include "rules/ClsJeuParam.h"
 #include "rules/ModRandom.h"
@@ -28,6 +30,8 @@
 #include "world/ClsJeuRessources.h"
 #include "world/ModDecors.h"
 #include "world/ModTresors.h"
+
+class ClsAffPerso;
 
 class ModMain {
 public:
@@ -94,4 +98,13 @@ public:
     // Messages for the player that the game setup met (shown by the
     // window layer, "Erreur" boxes).
     std::vector<std::string> MessagesPartie;
+
+    // Combat coefficients (Ini_Combat, read here at start-up) and the blows.
+    ModCombat Combat{*this};
+    // Per-character AI tables: they live as long as the program and grow
+    // with Persos when summoning adds a slot.
+    ModIA IA{*this};
+    // The character sheets, once the engine has loaded them; null in a
+    // headless world, where a summoned creature keeps its race's look.
+    const ClsAffPerso* AffPerso = nullptr;
 };
