@@ -104,6 +104,11 @@ public:
     // Per-character AI tables: they live as long as the program and grow
     // with Persos when summoning adds a slot.
     ModIA IA{*this};
+    // One simulation tick of the world, in the game's order: the AI step,
+    // the fiefs' upkeep, every character's step, the special abilities and
+    // the animations. The engine window adds the view, the terrain's
+    // animation and the interfaces around it.
+    void Tour_Simulation();
     // The character sheets, once the engine has loaded them; null in a
     // headless world, where a summoned creature keeps its race's look.
     const ClsAffPerso* AffPerso = nullptr;
