@@ -10,6 +10,7 @@
 // are hooks that do nothing yet.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -168,6 +169,8 @@ public:
 private:
     // Character i exists and the tables have been sized for it.
     bool PersoValide(std::int32_t i) const;
+    // Index i names an element of an array of n.
+    static bool IndiceDans(std::int32_t i, std::size_t n) { return i >= 0 && static_cast<std::size_t>(i) < n; }
 
     ModMain& Main;
 };

@@ -8,12 +8,6 @@
 #include "world/ClsJeuBatiment.h"
 #include "world/ClsJeuFief.h"
 
-namespace {
-
-bool IndiceDans(std::int32_t i, std::size_t n) { return i >= 0 && static_cast<std::size_t>(i) < n; }
-
-}  // namespace
-
 void ModIA::Envoyer_Tresor(std::int32_t i, std::int32_t n) {
     if (!PersoValide(i) || !Main.Tresors.Existe(n)) return;
     Main.Persos[static_cast<std::size_t>(i)].Aller_Tresor(Main.Tresors(n), n, ClsAffTresors::Largeur(),
@@ -73,7 +67,7 @@ bool ModIA::Besoin_Matiere(std::int32_t i) {
     // A full shop sends its owner to the castle to sell.
     if (maison.Magasin && maison.Definir_Stock() > maison.MaxStock - 1.0) return true;
     // So does a building short of its raw material: less than one unit
-    // carried. (Asking whether the quantity is at least 0 was always true.)
+    // carried, as the AI counts raw material everywhere else.
     const std::int16_t matiere = Main.Parametres.Batiment_TypeMatierePremiere(maison.TypeBatiment, Main.Aleatoire);
     return matiere >= 0 && p.Definir_Ressources(matiere) < 1.0;
 }

@@ -8,12 +8,6 @@
 #include "characters/ClsJeuPerso.h"
 #include "engine/ModMain.h"
 
-namespace {
-
-bool IndiceDans(std::int32_t i, std::size_t n) { return i >= 0 && static_cast<std::size_t>(i) < n; }
-
-}  // namespace
-
 void ModIA::Gestion_Besoins(std::int32_t i) {
     if (!PersoValide(i)) return;
     const ClsJeuParam& P = Main.Parametres;

@@ -6,12 +6,6 @@
 #include "platform/Nombres.h"
 #include "world/ClsJeuBatiment.h"
 
-namespace {
-
-bool IndiceDans(std::int32_t i, std::size_t n) { return i >= 0 && static_cast<std::size_t>(i) < n; }
-
-}  // namespace
-
 void ModIA::Patrouiller(std::int32_t i) {
     if (!PersoValide(i)) return;
     const auto k = static_cast<std::size_t>(i);

@@ -62,12 +62,6 @@ void ModIA::Gestion_Fiefs() {
     }
 }
 
-namespace {
-
-bool IndiceDans(std::int32_t i, std::size_t n) { return i >= 0 && static_cast<std::size_t>(i) < n; }
-
-}  // namespace
-
 void ModIA::Gestion_IA_Perso(std::int32_t i) {
     if (!PersoValide(i)) return;
     const auto k = static_cast<std::size_t>(i);

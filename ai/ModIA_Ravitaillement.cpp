@@ -45,16 +45,19 @@ bool ModIA::Chercher_Maison_Ravitaillement(ClsJeuPerso& Perso, std::int32_t Indi
         const std::int32_t D = distance;
         const std::int64_t dx = std::llabs(static_cast<std::int64_t>(Perso.PositionX) - m.X);
         const std::int64_t dy = std::llabs(static_cast<std::int64_t>(Perso.PositionY) - m.Y);
-        const bool equipe = Main.Persos[static_cast<std::size_t>(h)].Equipe == Perso.Equipe;
+        // The tests on the house itself come first and the owner's team
+        // last: most houses fail the square, and the owner lies elsewhere
+        // in memory.
+        auto equipe = [&] { return Main.Persos[static_cast<std::size_t>(h)].Equipe == Perso.Equipe; };
         const bool proche = dx < D && dy < D;
-        const bool pret = m.Definir_Stock() >= 1.0 && m.Acheve;
+        const bool pret = proche && m.Definir_Stock() >= 1.0 && m.Acheve;
 
         bool accepte = false;
         if (Service > 0) {
-            accepte = m.Service == Service && pret && equipe && proche;
+            accepte = pret && m.Service == Service && equipe();
         } else if (TypeBesoin == 5) {
-            accepte = m.Fabrique && pret && equipe && proche;
-        } else if (m.Magasin || m.Fabrique) {
+            accepte = pret && m.Fabrique && equipe();
+        } else if (pret && (m.Magasin || m.Fabrique)) {
             const std::int32_t produit = P.Batiment_RessourceFabrique(m.TypeBatiment);
             if (Ressource == 0) {
                 double gain = 0.0;
@@ -65,10 +68,10 @@ bool ModIA::Chercher_Maison_Ravitaillement(ClsJeuPerso& Perso, std::int32_t Indi
                 case 4: gain = P.Ressources_GainMoral(produit); break;
                 default: break;  // no other need is ever served
                 }
-                accepte = produit >= 0 && pret && equipe && proche && gain > 0.0;
+                accepte = produit >= 0 && gain > 0.0 && equipe();
             } else {
                 const double d = std::sqrt(static_cast<double>(dx * dx + dy * dy));
-                accepte = produit == Ressource && equipe && proche && d <= D && pret;
+                accepte = produit == Ressource && d <= D && equipe();
             }
         }
         if (accepte) {

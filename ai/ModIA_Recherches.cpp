@@ -42,7 +42,9 @@ bool Chercher_Rayon(const ClsJeuPerso& p, std::int32_t NombreParRecherche, std::
         }
         const std::int32_t j = Curseur;
         const auto [x, y] = position(static_cast<std::size_t>(j));
-        if (accepter(static_cast<std::size_t>(j)) && Distance(p, x, y) < Rayon) {
+        // The distance first: it reads what is at hand, and most entries
+        // fail it; the side and the state only for those within reach.
+        if (Distance(p, x, y) < Rayon && accepter(static_cast<std::size_t>(j))) {
             Trouve = j;
             resultat = true;
         }
