@@ -9,7 +9,9 @@
 void ModIA::Patrouiller(std::int32_t i) {
     if (!PersoValide(i)) return;
     const auto k = static_cast<std::size_t>(i);
-    const float r = Main.Aleatoire.Nombre_Aleatoire();
+    // The draw is compared with the thresholds in double precision, as the
+    // game always has.
+    const double r = Main.Aleatoire.Nombre_Aleatoire();
 
     // A summoned creature goes back to its place beside its master; any
     // other character goes home to its castle.
@@ -25,18 +27,18 @@ void ModIA::Patrouiller(std::int32_t i) {
     };
 
     if (Main.Persos[k].IA_Pacifique) {
-        if (r < 0.1f) rentrer();
-        else if (r < 0.2f) Aller_Au_Hasard(i);
+        if (r < 0.1) rentrer();
+        else if (r < 0.2) Aller_Au_Hasard(i);
         return;
     }
     std::int32_t trouve = -1;
-    if (r < 0.05f) {
+    if (r < 0.05) {
         if (Chercher_Chateau_Rayon(i, trouve)) Main.Persos[k].Attaquer_Chateau(trouve);
-    } else if (r < 0.1f) {
+    } else if (r < 0.1) {
         rentrer();
-    } else if (r < 0.2f) {
+    } else if (r < 0.2) {
         Aller_Au_Hasard(i);
-    } else if (r < 0.4f) {
+    } else if (r < 0.4) {
         if (Chercher_Maison_Rayon(i, trouve)) Main.Persos[k].Attaquer_Maison(trouve);
     } else {
         if (Chercher_Perso_Rayon(i, trouve)) Main.Persos[k].Attaquer_Perso(trouve);
@@ -63,7 +65,7 @@ void ModIA::Garder_Batiment(std::int32_t i, bool Chateau) {
 
     // A random point just outside one side of the building.
     const ClsJeuBatiment& bat = batiments[static_cast<std::size_t>(b)];
-    const float r = Main.Aleatoire.Nombre_Aleatoire();
+    const double r = Main.Aleatoire.Nombre_Aleatoire();
     const double r2 = Main.Aleatoire.Nombre_Aleatoire();
     const std::int32_t bX = bat.X, bY = bat.Y, bL = bat.Largeur, bH = bat.Hauteur;
     const std::int32_t cL = p.Largeur, cH = p.Hauteur;
@@ -71,13 +73,13 @@ void ModIA::Garder_Batiment(std::int32_t i, bool Chateau) {
     const double largeur = Sature16(static_cast<double>(bL) + cL);
     const double hauteur = Sature16(static_cast<double>(bH) + cH);
     double X = 0.0, Y = 0.0;
-    if (r < 0.25f) {
+    if (r < 0.25) {
         X = bX - cL + Entier(largeur * r2);
         Y = bY - cH;
-    } else if (r < 0.5f) {
+    } else if (r < 0.5) {
         X = bX + bL;
         Y = bY - cH + Entier(hauteur * r2);
-    } else if (r < 0.75f) {
+    } else if (r < 0.75) {
         X = bX + bL - Entier(largeur * r2);
         Y = bY + bH;
     } else {

@@ -116,8 +116,9 @@ void ModIA::Gestion_IA_Perso(std::int32_t i) {
         Visite_Chateau(i);
         Riposter(i);
         if (!perso().Inactif()) {
-            // A busy character drops what it does now and then.
-            if (Main.Aleatoire.Nombre_Aleatoire() > 0.99f) perso().Arreter();
+            // A busy character drops what it does now and then (a draw
+            // compared in double precision: 0.99 as a float is above 0.99).
+            if (static_cast<double>(Main.Aleatoire.Nombre_Aleatoire()) > 0.99) perso().Arreter();
             return;
         }
         if (perso().Action != 500 && perso().Action != 3) Gestion_Besoins(i);
