@@ -171,6 +171,8 @@ bool ClsJeuPerso::Objet_Porter(std::int16_t Indice, const ClsJeuParam& Parametre
 // subtraction and addition are not folded away.
 
 std::int16_t ClsJeuPerso::Objet_Equipe_BonusSup(std::int16_t NumeroCompetenceObjet, float ValeurBonus) const {
+    // Most bonuses of most items are 0, which every level leaves at 0.
+    if (ValeurBonus == 0.0f) return 0;
     const long double V = ValeurBonus;
     if (NiveauObjetsDepart <= 0) return Sature16(std::floor(static_cast<double>(V)));
     const long double L = Definir_Niveau_CompetenceObjets(NumeroCompetenceObjet);
@@ -182,6 +184,7 @@ std::int16_t ClsJeuPerso::Objet_Equipe_BonusSup(std::int16_t NumeroCompetenceObj
 }
 
 float ClsJeuPerso::Objet_Equipe_GainSup(std::int16_t NumeroCompetenceObjet, float ValeurBonus) const {
+    if (ValeurBonus == 0.0f) return 0.0f;
     const long double V = ValeurBonus;
     if (NiveauObjetsDepart <= 0) return ValeurBonus;
     const long double L = Definir_Niveau_CompetenceObjets(NumeroCompetenceObjet);
@@ -193,6 +196,8 @@ float ClsJeuPerso::Objet_Equipe_GainSup(std::int16_t NumeroCompetenceObjet, floa
 }
 
 std::int16_t ClsJeuPerso::Objet_Equipe_PorteeSup(std::int16_t NumeroCompetenceObjet, float ValeurBonus) const {
+    // Most bonuses of most items are 0, which every level leaves at 0.
+    if (ValeurBonus == 0.0f) return 0;
     const long double V = ValeurBonus;
     if (NiveauObjetsDepart <= 0) return Sature16(std::floor(static_cast<double>(V)));
     const long double L = Definir_Niveau_CompetenceObjets(NumeroCompetenceObjet);

@@ -130,7 +130,9 @@ TEST_P(PersoEquiper, PlaceEtObjetsDeplaces) {
     EXPECT_TRUE(Equiper(c.objet, c.second));
     for (auto [place, objet] : c.places) {
         EXPECT_EQ(p_.Objet_Equipes_Actif(place), objet >= 0) << "place " << place;
-        if (objet >= 0) EXPECT_EQ(p_.Objet_Equipes_Type(place), objet) << "place " << place;
+        if (objet >= 0) {
+            EXPECT_EQ(p_.Objet_Equipes_Type(place), objet) << "place " << place;
+        }
     }
     EXPECT_EQ(Inventaire(), c.sac);
     EXPECT_TRUE(p_.ObjetsEnAttenteSol.empty());

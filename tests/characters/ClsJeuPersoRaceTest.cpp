@@ -100,3 +100,142 @@ INSTANTIATE_TEST_SUITE_P(Races, NouveauPerso, ::testing::ValuesIn(Cas), [](const
 });
 
 }  // namespace
+
+namespace {
+
+using namespace ObjetFixture;
+
+class PersoRace : public ::testing::Test {
+protected:
+    const ClsJeuParam& P() const { return regles_.Parametres(); }
+    ReglesPersos regles_;
+};
+
+TEST_F(PersoRace, LaMoitieDeLaVieResteLaMoitie) {
+    ClsJeuPerso p = regles_.Nouveau(RaceFixture::Humain);
+    p.Vie = 50;
+    p.Changer_Race_Personnage(RaceFixture::Nain, P());
+    // Before the item rebuild the maximum is the bare base.
+    EXPECT_EQ(p.Definir_MaxVie(), 120);
+    EXPECT_DOUBLE_EQ(p.Vie, 60);
+    p.Actualiser_Bonus();
+    EXPECT_EQ(p.Definir_MaxVie(), 180);
+    EXPECT_DOUBLE_EQ(p.Vie, 90);
+}
+
+TEST_F(PersoRace, UnMortResteMort) {
+    ClsJeuPerso p = regles_.Nouveau(RaceFixture::Humain);
+    p.Vivant(false);
+    p.Changer_Race_Personnage(RaceFixture::Nain, P());
+    p.Actualiser_Bonus();
+    EXPECT_FALSE(p.Vivant());
+}
+
+TEST_F(PersoRace, SansEquipementNeDonneNiRessourcesNiObjets) {
+    ClsJeuPerso p = regles_.Nouveau(RaceFixture::Nain);
+    p.Changer_Race_Personnage(RaceFixture::Humain, P(), true);
+    EXPECT_EQ(p.Definir_Ressources(0), 0.0);
+    EXPECT_FALSE(p.Objet_Posseder(Dague));
+    EXPECT_EQ(p.CoefVie, 1.0f);
+    EXPECT_TRUE(p.Definir_RestaurationComplete());
+    p.Changer_Race_Personnage(RaceFixture::Humain, P());
+    EXPECT_EQ(p.Definir_Ressources(0), 5.0);
+    EXPECT_EQ(p.Objet_Equipes_Type(0), Dague);
+}
+
+TEST_F(PersoRace, LeHerosGardeSonNom) {
+    ClsJeuPerso p = regles_.Nouveau(RaceFixture::Humain);
+    p.Nom = "Aude";
+    p.PersoFichier = 1;
+    p.Changer_Race_Personnage(RaceFixture::Nain, P());
+    EXPECT_EQ(p.Nom, "Aude");
+    p.PersoFichier = 0;
+    p.Sexe = true;
+    p.Changer_Race_Personnage(RaceFixture::Nain, P());
+    EXPECT_EQ(p.Nom, "Naine");
+}
+
+TEST_F(PersoRace, TraitsEtScriptDeLaRace) {
+    ClsJeuPerso p = regles_.Nouveau(RaceFixture::Loup);
+    EXPECT_TRUE(p.IA);
+    EXPECT_EQ(p.FichierIA, "Loup.ia");
+    EXPECT_TRUE(p.IA_Berserk);
+    EXPECT_FALSE(p.Equiper);
+    EXPECT_FALSE(p.Experience);
+    EXPECT_TRUE(p.ParoleSpecifique);
+    EXPECT_EQ(p.CommentairesSpecifique, 7);
+    EXPECT_EQ(p.Largeur, 24);
+    EXPECT_EQ(p.Hauteur, 16);
+    p.Changer_Race_Personnage(RaceFixture::Humain, P());
+    EXPECT_FALSE(p.IA);
+    EXPECT_EQ(p.FichierIA, "");
+    EXPECT_FALSE(p.ParoleSpecifique);
+    EXPECT_TRUE(p.IA_Manger);
+    EXPECT_TRUE(p.Equiper);
+}
+
+TEST_F(PersoRace, UneRaceInconnueNeChangeRien) {
+    ClsJeuPerso p = regles_.Nouveau(RaceFixture::Nain);
+    p.Changer_Race_Personnage(17, P());
+    p.Changer_Race_Personnage(-1, P());
+    EXPECT_EQ(p.Race, RaceFixture::Nain);
+    EXPECT_EQ(p.Definir_MaxVie(), 180);
+}
+
+TEST_F(PersoRace, UneBeteNEnfileRienDeCeQuOnLuiDonne) {
+    GenerateurLocal generateur(2);
+    ClsJeuCommentaires commentaires(regles_.Dossier(), generateur);
+    ClsJeuPerso loup = regles_.Nouveau(RaceFixture::Loup);
+    loup.Objet_Ajouter_Inventaire(Epee, P(), commentaires, loup.Equiper);
+    EXPECT_FALSE(loup.Objet_Equipes_Actif(0));
+    EXPECT_EQ(loup.Objet_Inventaire_Type(0), Epee);
+}
+
+TEST_F(PersoRace, EquipementDeDepartSansPrixEnTalents) {
+    ClsJeuPerso p = regles_.Nouveau(RaceFixture::Humain);
+    p.Objet_Equipes_Vider_Tout();
+    p.Changer_Race_Personnage_Equipement(P());
+    EXPECT_TRUE(p.Objet_Posseder(Epee));
+    EXPECT_EQ(p.Objet_Equipes_Type(0), Epee);
+    EXPECT_FALSE(p.Objet_Posseder(Cor));  // priced in talents: bought at creation
+}
+
+TEST_F(PersoRace, LEquipementDeRaceSansPlaceAttendLeSol) {
+    GenerateurLocal generateur(2);
+    ClsJeuCommentaires commentaires(regles_.Dossier(), generateur);
+    ClsJeuPerso p = regles_.Nouveau(RaceFixture::Humain);
+    for (int i = 0; i < 4; ++i) p.Objet_Ajouter_Inventaire(Potion, P(), commentaires);
+    p.Changer_Race_Personnage(RaceFixture::Humain, P());
+    // Race equipment goes into the bag first (and is worn from there): the
+    // bag is full, so the dagger waits for the ground.
+    EXPECT_EQ(p.ObjetsEnAttenteSol, std::vector<std::int16_t>{Dague});
+
+    MondePersos monde(regles_, 1);
+    ClsJeuPerso& q = monde.Perso(0);
+    for (int i = 0; i < 4; ++i) q.Objet_Ajouter_Inventaire(Potion, P(), monde.Main.Commentaires);
+    q.Changer_Race_Personnage(RaceFixture::Humain, P());
+    ASSERT_EQ(monde.Main.Tresors.Count(), 1);
+    EXPECT_EQ(monde.Main.Tresors(1).Definir_Objet(1), Dague);
+}
+
+TEST_F(PersoRace, AttitudeEtFormationTournent) {
+    ClsJeuPerso p = regles_.Nouveau(RaceFixture::Humain);
+    const std::int16_t attitudes[] = {1, 0, 1};
+    for (std::int16_t a : attitudes) {
+        p.Changer_Attitude();
+        EXPECT_EQ(p.Attitude, a);
+    }
+    const std::int16_t formations[] = {1, 2, 3, 4, 0, 1};
+    for (std::int16_t f : formations) {
+        p.Changer_Formation();
+        EXPECT_EQ(p.Formation, f);
+    }
+    p.Formation = 9;  // from a damaged save
+    p.Changer_Formation();
+    EXPECT_EQ(p.Formation, 0);
+    p.Attitude = -4;
+    p.Changer_Attitude();
+    EXPECT_EQ(p.Attitude, 0);
+}
+
+}  // namespace

@@ -124,7 +124,9 @@ TEST_F(PersoEnregistrement, RentrerMaisonSelonSonEtat) {
         // Door: 100 + 32 + 0 - 10 = 122, 200 + 24 + 20 - 15 = 229.
         EXPECT_EQ(p.DestinationX, 122);
         EXPECT_EQ(p.DestinationY, 229);
-        if (c.action == 7) EXPECT_FALSE(p.DansMaison);
+        if (c.action == 7) {
+            EXPECT_FALSE(p.DansMaison);
+        }
     }
 }
 
