@@ -20,6 +20,8 @@
 #include "platform/DossierJeu.h"
 #include "rules/ClsJeuParam.h"
 #include "rules/ModRandom.h"
+#include "saves/ClsJeuStastistiques.h"
+#include "saves/ModSavPerso.h"
 #include "world/ClsJeuBatiment.h"
 #include "world/ClsJeuEffet.h"
 #include "world/ClsJeuFief.h"
@@ -73,4 +75,9 @@ public:
     std::vector<ClsJeuEffet> EffetsMaisons;
     ModTresors Tresors;
     ModDecors Decors;
+
+    // Character files (Ini_SavPerso is read by Charger_Parametres_SavPerso
+    // at start-up) and the statistics of the game being played.
+    ModSavPerso SavPerso{Dossier, Parametres};
+    ClsJeuStastistiques Statistiques{this};
 };
