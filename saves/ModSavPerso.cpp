@@ -108,7 +108,7 @@ public:
         if (!v) return std::nullopt;
         const double r = Arrondi(*v);
         if (r < minimum || r > static_cast<double>(std::numeric_limits<T>::max())) {
-            Faute(cle, "la valeur " + Ini(*v) + " est hors limites.");
+            Faute(cle, "la valeur " + std::string(Rogner(Texte(cle))) + " est hors limites.");
             return std::nullopt;
         }
         return static_cast<T>(r);
@@ -124,8 +124,6 @@ public:
         }
         return nom;
     }
-
-    static std::string Ini(double v) { return TexteNombre(v); }
 
 private:
     ClsFicINI& ini_;
