@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "ai/ModIA2.h"
+#include "engine/SetupChoices.h"
 #include "characters/ClsJeuCommentaires.h"
 #include "characters/ClsJeuPerso.h"
 #include "platform/DossierJeu.h"
@@ -75,6 +76,26 @@ public:
     std::vector<ClsJeuEffet> EffetsMaisons;
     ModTresors Tresors;
     ModDecors Decors;
+
+    // The local players' characters: player 1's, and one per local player.
+    std::int32_t NoPersoJoueur = 0;
+    std::vector<std::int32_t> NoPersoParJoueur{0};
+    // Set to end the game being played (quit key, quit button, or a game
+    // setup that cannot go on).
+    bool FinPartie = false;
+    // Index of what the last placement test found, when asked to keep it.
+    std::int32_t IndiceEmplacement = 0;
+
+    // Builds the world of a new game from the setup choices: random source,
+    // map size, deposits, treasures and scenery, then the start mode. The
+    // two loading modes call these, filled by the saves module; each
+    // returns false after reporting its own error.
+    void Creer_Partie(const SetupChoices& Choix, const ProgresChargement& Progres = {});
+    std::function<bool(ModMain&, const std::string& Fichier)> Charger_Scenario;
+    std::function<bool(ModMain&, const std::string& Fichier)> Charger_Monde;
+    // Messages for the player that the game setup met (shown by the
+    // window layer, "Erreur" boxes).
+    std::vector<std::string> MessagesPartie;
 
     // Character files (Ini_SavPerso is read by Charger_Parametres_SavPerso
     // at start-up) and the statistics of the game being played.
