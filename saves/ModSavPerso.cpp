@@ -131,6 +131,16 @@ private:
     std::vector<std::string>& fautes_;
 };
 
+// Writes one key of a character file. Every write replaces the whole file
+// on disk, so a value already there is not written again: a periodic save
+// then costs a write per value that changed, not one per key. An empty
+// value is always written, since reading cannot tell it from a missing
+// key.
+bool Ecrire(ClsFicINI& ini, const std::string& cle, const std::string& valeur) {
+    if (!valeur.empty() && ini.Parametre(cle) == valeur) return true;
+    return ini.Parametre(cle, valeur);
+}
+
 // Share of the maximum that a current value holds, as a single, the way
 // loading has always carried it; a characteristic without a maximum counts
 // as full.
@@ -381,7 +391,7 @@ bool ModSavPerso::Sauvegarder_Perso(const ClsJeuPerso& Perso) const {
     // never leaves a half-written file. The first failure stops the save.
     bool ecrit = true;
     auto ecrire = [&](const std::string& cle, const std::string& valeur) {
-        if (ecrit) ecrit = ini.Parametre(cle, valeur);
+        if (ecrit) ecrit = Ecrire(ini, cle, valeur);
     };
     auto drapeau = [](bool b) { return std::string(b ? "1" : "0"); };
 
@@ -432,7 +442,7 @@ bool ModSavPerso::Sauvegarder_Equipe(const std::string& Nom, std::int32_t Equipe
     ini.NomFichier = NomRelatif(Nom);
     ini.Extension = ExtensionFichiersPerso;
     ini.Section = SectionPerso;
-    return ini.Parametre("Equipe", Decimal(Equipe));
+    return Ecrire(ini, "Equipe", Decimal(Equipe));
 }
 
 bool ModSavPerso::Supprimer_Perso(std::string_view Nom) const {
@@ -489,7 +499,7 @@ bool ModSavPerso::Sauvegarder_Talents(ClsJeuPerso& Perso, const std::vector<bool
         ini.Section = SectionTalents;
         for (std::int16_t k = 1; k <= n && ecrit; ++k) {
             const auto i = static_cast<std::size_t>(k - 1);
-            ecrit = ini.Parametre("Tresor" + Decimal(k), i < Talents.size() && Talents[i] ? "1" : "0");
+            ecrit = Ecrire(ini, "Tresor" + Decimal(k), i < Talents.size() && Talents[i] ? "1" : "0");
         }
     }
     Appliquer_Talents(Perso, Commentaires);
@@ -528,9 +538,9 @@ bool ModSavPerso::Sauvegarder_Options_Interface(const ClsJeuPerso& Perso, const 
     ini.Section = SectionPerso;
     bool ecrit = true;
     for (std::int32_t k = 1; k <= Interface.NombreBoutonsBarresStatut && ecrit; ++k)
-        ecrit = ini.Parametre("AutoRecuperationCarac" + Decimal(k), Interface.AutoRecuperation_Carac(k - 1) ? "1" : "0");
+        ecrit = Ecrire(ini, "AutoRecuperationCarac" + Decimal(k), Interface.AutoRecuperation_Carac(k - 1) ? "1" : "0");
     for (std::int32_t k = 1; k <= Parametres.NombreTypesObjets && ecrit; ++k)
-        ecrit = ini.Parametre("ToucheRaccourciObjet" + Decimal(k),
+        ecrit = Ecrire(ini, "ToucheRaccourciObjet" + Decimal(k),
                               Decimal(static_cast<std::int64_t>(Interface.Touches_Raccourci_Objets(k - 1)) + 1));
     return ecrit;
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdio>
 #include <filesystem>
 #include <locale>
 #include <set>
@@ -151,9 +152,16 @@ public:
     LocaleFrancaise() : ancienne_(std::locale()) {
         if (const char* c = std::setlocale(LC_ALL, nullptr)) ancienneC_ = c;
         std::locale::global(std::locale(std::locale::classic(), new Virgule));
-        for (const char* nom : {"fr_FR.UTF-8", "fr_FR.utf8", "fr_FR"})
-            if (std::setlocale(LC_ALL, nom)) break;
+        for (const char* nom : {"fr_FR.UTF-8", "fr_FR.utf8", "fr_FR"}) {
+            if (std::setlocale(LC_ALL, nom)) {
+                systeme_ = true;
+                break;
+            }
+        }
     }
+    // The C library writes a comma too (a French locale is installed, or
+    // made with localedef and found through LOCPATH).
+    bool Systeme() const { return systeme_; }
     ~LocaleFrancaise() {
         std::locale::global(ancienne_);
         std::setlocale(LC_ALL, ancienneC_.c_str());
@@ -162,6 +170,7 @@ public:
 private:
     std::locale ancienne_;
     std::string ancienneC_ = "C";
+    bool systeme_ = false;
 };
 
 // ---- Round trip ----
@@ -203,6 +212,11 @@ TEST_F(FichiersPersos, LaLocaleNeChangeNiLEcritureNiLaLecture) {
     std::string texte;
     {
         LocaleFrancaise fr;
+        if (fr.Systeme()) {
+            char t[16];
+            std::snprintf(t, sizeof t, "%.1f", 12.5);
+            EXPECT_STREQ(t, "12,5");
+        }
         ASSERT_TRUE(sav_.Sauvegarder_Perso(heros));
         ClsJeuPerso charge = Cible();
         sav_.Charger_Perso("Brunhilde", charge);
