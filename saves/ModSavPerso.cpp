@@ -394,14 +394,17 @@ bool ModSavPerso::Sauvegarder_Perso(const ClsJeuPerso& Perso) const {
         if (ecrit) ecrit = Ecrire(ini, cle, valeur);
     };
     auto drapeau = [](bool b) { return std::string(b ? "1" : "0"); };
+    // A file name the loader would refuse is not kept: the hero stays
+    // loadable and falls back to its race's look or the built-in AI.
+    auto fichier = [](const std::string& nom) { return NomFichierSur(nom) ? nom : std::string(); };
 
     ecrire("Sexe", Perso.Sexe ? "Féminin" : "Masculin");
     ecrire("Race", Decimal(Perso.Race));
     ecrire("Equipe", Decimal(Perso.Equipe));
     ecrire("Apparence", drapeau(Perso.Apparence));
-    ecrire("FichierApparence", Perso.FichierApparence);
+    ecrire("FichierApparence", fichier(Perso.FichierApparence));
     ecrire("IA", drapeau(Perso.IA));
-    ecrire("FichierIA", Perso.FichierIA);
+    ecrire("FichierIA", fichier(Perso.FichierIA));
     ecrire("Attitude", Decimal(Perso.Attitude));
     ecrire("Formation", Decimal(Perso.Formation));
     ecrire("Vie", TexteNombre(Perso.ExpVie));

@@ -452,6 +452,17 @@ TEST_F(FichiersPersos, UnNomVideOuDangereuxNEstJamaisEcrit) {
     EXPECT_FALSE(fs::exists(T().Chemin() / "evasion.per"));
 }
 
+TEST_F(FichiersPersos, UnNomDeFichierDangereuxNEstPasGarde) {
+    ClsJeuPerso p = Complet();
+    p.FichierIA = "../../secret.ia";
+    p.FichierApparence = "a\\b.bmp";
+    ASSERT_TRUE(sav_.Sauvegarder_Perso(p));
+    ClsJeuPerso charge = Cible();
+    sav_.Charger_Perso("Brunhilde", charge);  // still loadable
+    EXPECT_EQ(charge.FichierIA, "");
+    EXPECT_EQ(charge.FichierApparence, "");
+}
+
 TEST_F(FichiersPersos, SauvegarderGardeLesAutresClesEtCreeLeDossier) {
     ClsJeuPerso p = Heros("Arthur", RaceFixture::Humain);
     ASSERT_TRUE(sav_.Sauvegarder_Perso(p));  // the folder did not exist
