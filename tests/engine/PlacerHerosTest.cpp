@@ -163,6 +163,24 @@ TEST_F(PlacerHeros, UnHerosIlliblesEstLaisseDeCote) {
               std::vector<std::string>{"Il n'y a pas assez de place pour tous vos personnages dans l'équipe 12346."});
 }
 
+TEST_F(PlacerHeros, UneEquipeSansFiefGardeLeFiefDuPersonnageRemplace) {
+    // The second fief stands on side 5: a hero of team 4 joins it, but no
+    // fief 4 exists for its castle, house and stock.
+    Copier("Aldric", "Quatre", 4);
+    SetupChoices c = Choix(2, 2);
+    c.Fiefs[1].Equipe = 4;
+    c.Heros = {"Quatre", "Aldric"};
+    Main->Creer_Partie(c);
+    Placer_Heros(*Main, c);
+    EXPECT_TRUE(Main->MessagesPartie.empty());
+    EXPECT_EQ(Perso(2).Nom, "Quatre");
+    EXPECT_EQ(Perso(2).Camp, 5);
+    EXPECT_EQ(Perso(2).Equipe, 1);
+    // A team that names a fief is kept, as the file says.
+    EXPECT_EQ(Perso(0).Nom, "Aldric");
+    EXPECT_EQ(Perso(0).Equipe, 0);
+}
+
 TEST_F(PlacerHeros, DeuxJoueursLocaux) {
     SetupChoices c = Choix(3, 2);
     c.Heros = {"Aldric", "Brunhilde", "Elowen"};
