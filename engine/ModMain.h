@@ -91,6 +91,8 @@ public:
     // two loading modes call these, filled by the saves module; each
     // returns false after reporting its own error.
     void Creer_Partie(const SetupChoices& Choix, const ProgresChargement& Progres = {});
+    // Its first half alone: the world of the start mode, without heroes.
+    void Creer_Partie_Monde(const SetupChoices& Choix, const ProgresChargement& Progres = {});
     std::function<bool(ModMain&, const std::string& Fichier)> Charger_Scenario;
     std::function<bool(ModMain&, const std::string& Fichier)> Charger_Monde;
     // Messages for the player that the game setup met (shown by the

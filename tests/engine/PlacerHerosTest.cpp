@@ -70,7 +70,7 @@ TEST_F(PlacerHeros, LesHerosPrennentLesPremiersPersonnagesDeLeurCamp) {
     c.Heros = {"Aldric", "Elowen", "Brunhilde"};
     c.NomJoueur = "Brunhilde";
     Main->NoPersoJoueur = 4;
-    Main->Creer_Partie(c);
+    Main->Creer_Partie_Monde(c);
     Placer_Heros(*Main, c);
     ASSERT_FALSE(Main->FinPartie);
     EXPECT_TRUE(Main->MessagesPartie.empty());
@@ -115,7 +115,7 @@ TEST_F(PlacerHeros, UnCampPleinArreteLesHeros) {
     SetupChoices c = Choix(2, 2);
     c.Heros = {"Aldric", "Bernard", "Clothaire", "Elowen"};
     c.NomJoueur = "Elowen";
-    Main->Creer_Partie(c);
+    Main->Creer_Partie_Monde(c);
     Placer_Heros(*Main, c);
     EXPECT_TRUE(Main->FinPartie);
     EXPECT_EQ(Main->MessagesPartie,
@@ -135,7 +135,7 @@ TEST_F(PlacerHeros, UnHerosIlliblesEstLaisseDeCote) {
 
     SetupChoices c = Choix(3, 2);
     c.Heros = {"Casse", "Fantome", "../Ini_SavPerso", "Aldric", "aldric", "Elowen"};
-    Main->Creer_Partie(c);
+    Main->Creer_Partie_Monde(c);
     const ClsJeuPerso avant = Perso(1);
     Placer_Heros(*Main, c);
 
@@ -157,7 +157,7 @@ TEST_F(PlacerHeros, UnHerosIlliblesEstLaisseDeCote) {
 
     // A side that exists nowhere has no room.
     c.Heros = {"Loin"};
-    Main->Creer_Partie(c);
+    Main->Creer_Partie_Monde(c);
     Placer_Heros(*Main, c);
     EXPECT_EQ(Main->MessagesPartie,
               std::vector<std::string>{"Il n'y a pas assez de place pour tous vos personnages dans l'équipe 12346."});
@@ -170,7 +170,7 @@ TEST_F(PlacerHeros, UneEquipeSansFiefGardeLeFiefDuPersonnageRemplace) {
     SetupChoices c = Choix(2, 2);
     c.Fiefs[1].Equipe = 4;
     c.Heros = {"Quatre", "Aldric"};
-    Main->Creer_Partie(c);
+    Main->Creer_Partie_Monde(c);
     Placer_Heros(*Main, c);
     EXPECT_TRUE(Main->MessagesPartie.empty());
     EXPECT_EQ(Perso(2).Nom, "Quatre");
@@ -188,7 +188,7 @@ TEST_F(PlacerHeros, DeuxJoueursLocaux) {
     c.NomsJoueurs[0] = "Elowen";
     c.NomsJoueurs[1] = "Aldric";
     c.NomJoueur = "Brunhilde";  // the one-player choice is not read
-    Main->Creer_Partie(c);
+    Main->Creer_Partie_Monde(c);
     Placer_Heros(*Main, c);
     EXPECT_EQ(Main->NoPersoJoueur, 3);
     EXPECT_EQ(Main->NoPersoParJoueur, (std::vector<std::int32_t>{3, 0}));
@@ -205,7 +205,7 @@ TEST_F(PlacerHeros, SansHerosDuJoueurLeJoueurGardeSonPersonnage) {
     c.Heros = {"Elowen"};
     c.NomJoueur = "Personne";
     Main->NoPersoJoueur = 2;
-    Main->Creer_Partie(c);
+    Main->Creer_Partie_Monde(c);
     Placer_Heros(*Main, c);
     EXPECT_EQ(Main->NoPersoJoueur, 2);
     EXPECT_EQ(Perso(3).Nom, "Elowen");
@@ -228,7 +228,7 @@ TEST_F(PlacerHeros, ScriptsDesPersonnagesNonJoueurs) {
         c.Heros = {"Elowen", "Sylve"};  // characters 4 and 5
         c.NomJoueur = "Elowen";
         c.FichiersIA = liste;
-        Main->Creer_Partie(c);
+        Main->Creer_Partie_Monde(c);
         // The default races hand out their own scripts; here only one
         // villager has one, and keeps it without a draw.
         for (ClsJeuPerso& p : Main->Persos) p.IA = false;
@@ -273,7 +273,7 @@ TEST_F(PlacerHeros, NiveauxDesPersonnagesNonJoueurs) {
         SetupChoices c = Choix(3, 2);
         c.Heros = {"Aldric"};
         c.BonusXP = bonus;
-        Main->Creer_Partie(c);
+        Main->Creer_Partie_Monde(c);
         Main->Persos[2].Experience = false;
         std::vector<std::pair<int, std::string>> textes;
         Placer_Heros(*Main, c, [&](int pourcent, const std::string& texte) { textes.emplace_back(pourcent, texte); });
@@ -311,7 +311,7 @@ TEST_F(PlacerHeros, NiveauxDesPersonnagesNonJoueurs) {
 TEST_F(PlacerHeros, UnMondeChargeNeGagnePasDeNiveaux) {
     SetupChoices c = Choix(3, 2);
     c.BonusXP = 40;
-    Main->Creer_Partie(c);
+    Main->Creer_Partie_Monde(c);
     for (const char* mode : {SetupChoices::ChargerMonde, SetupChoices::ChargerScenario}) {
         c.Mode = mode;
         int appels = 0;
@@ -322,7 +322,7 @@ TEST_F(PlacerHeros, UnMondeChargeNeGagnePasDeNiveaux) {
     // A world of one character: its progress is whole at once.
     SetupChoices seul = Choix(1, 0);
     seul.Fiefs.pop_back();
-    Main->Creer_Partie(seul);
+    Main->Creer_Partie_Monde(seul);
     ASSERT_EQ(Main->Persos.size(), 1u);
     std::string texte;
     Placer_Heros(*Main, seul, [&](int, const std::string& t) { texte = t; });
@@ -335,7 +335,7 @@ TEST_F(PlacerHeros, PartieEnReseau) {
     c.NomJoueur = "Aldric";
     c.Reseau = true;
     c.NumeroJoueurReseau = 3;
-    Main->Creer_Partie(c);
+    Main->Creer_Partie_Monde(c);
     Placer_Heros(*Main, c);
     EXPECT_EQ(Main->NoPersoJoueur, 3);
     EXPECT_EQ(Main->NoPersoParJoueur[0], 3);
@@ -344,7 +344,7 @@ TEST_F(PlacerHeros, PartieEnReseau) {
 TEST_F(PlacerHeros, ScriptsResolusParLeurNom) {
     Main->IA2.Charger_IAs();
     SetupChoices c = Choix(3, 0);
-    Main->Creer_Partie(c);
+    Main->Creer_Partie_Monde(c);
     Main->Persos[0].IA = true;
     Main->Persos[0].FichierIA = "SOLDAT.IA";
     Main->Persos[1].IA = true;
