@@ -23,6 +23,8 @@
 #include "platform/DossierJeu.h"
 #include "rules/ClsJeuParam.h"
 #include "rules/ModRandom.h"
+#include "saves/ClsJeuStastistiques.h"
+#include "saves/ModSavPerso.h"
 #include "world/ClsJeuBatiment.h"
 #include "world/ClsJeuEffet.h"
 #include "world/ClsJeuFief.h"
@@ -93,6 +95,8 @@ public:
     // two loading modes call these, filled by the saves module; each
     // returns false after reporting its own error.
     void Creer_Partie(const SetupChoices& Choix, const ProgresChargement& Progres = {});
+    // Its first half alone: the world of the start mode, without heroes.
+    void Creer_Partie_Monde(const SetupChoices& Choix, const ProgresChargement& Progres = {});
     std::function<bool(ModMain&, const std::string& Fichier)> Charger_Scenario;
     std::function<bool(ModMain&, const std::string& Fichier)> Charger_Monde;
     // Messages for the player that the game setup met (shown by the
@@ -112,4 +116,8 @@ public:
     // The character sheets, once the engine has loaded them; null in a
     // headless world, where a summoned creature keeps its race's look.
     const ClsAffPerso* AffPerso = nullptr;
+    // Character files (Ini_SavPerso is read by Charger_Parametres_SavPerso
+    // at start-up) and the statistics of the game being played.
+    ModSavPerso SavPerso{Dossier, Parametres};
+    ClsJeuStastistiques Statistiques{this};
 };

@@ -2,6 +2,7 @@
 // battles are built here; scenarios and saved worlds by the saves module
 // through the two loading hooks.
 #include "engine/ModMain.h"
+#include "engine/ModMain_Heros.h"
 #include "platform/Nombres.h"
 #include "world/ModGenererMonde.h"
 
@@ -189,6 +190,14 @@ void NouvelleBataille(ModMain& Main, const SetupChoices& Choix, const ProgresCha
 }  // namespace
 
 void ModMain::Creer_Partie(const SetupChoices& Choix, const ProgresChargement& Progres) {
+    Creer_Partie_Monde(Choix, Progres);
+    if (FinPartie) return;
+    // Second half, whatever the mode: heroes, local players, scripts and
+    // the non-player levels of new worlds and battles.
+    Placer_Heros(*this, Choix, Progres);
+}
+
+void ModMain::Creer_Partie_Monde(const SetupChoices& Choix, const ProgresChargement& Progres) {
     MessagesPartie.clear();
     FinPartie = false;
     // A network game draws the fixed table from its start on every

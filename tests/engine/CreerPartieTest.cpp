@@ -188,3 +188,18 @@ TEST_F(Partie, BatailleEnColonnes) {
               Main.Persos[3].Definir_MaxRessources(P.Objet_PerteRessourceIndice(arc)));
     EXPECT_FALSE(Main.Persos[30].Objet_Posseder(arc));
 }
+
+TEST_F(Partie, LaPartieAccueilleLesHeros) {
+    Main.SavPerso.Charger_Parametres_SavPerso();
+    SetupChoices choix = Monde(40, 2, 3);
+    choix.Heros = {"Aldric", "Elowen"};
+    choix.NomJoueur = "Aldric";
+    Main.Creer_Partie(choix);
+    ASSERT_TRUE(Main.MessagesPartie.empty()) << Main.MessagesPartie.front();
+    const ClsJeuPerso& joueur = Main.Persos[static_cast<std::size_t>(Main.NoPersoJoueur)];
+    EXPECT_EQ(joueur.Nom, "Aldric");
+    EXPECT_FALSE(joueur.IA_Active);
+    int heros = 0;
+    for (const auto& p : Main.Persos) heros += p.PersoFichier > 0 ? 1 : 0;
+    EXPECT_EQ(heros, 2);
+}
