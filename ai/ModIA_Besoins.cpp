@@ -3,6 +3,8 @@
 // or morale (or harvests food when it cannot buy), keeps the resource its
 // blows consume, and picks up treasures lying near. Also the retaliation
 // of a character busy destroying a building.
+#include <algorithm>
+
 #include "ai/ModIA.h"
 #include "characters/ClsJeuCommentaires.h"
 #include "characters/ClsJeuPerso.h"

@@ -1,8 +1,6 @@
 // The AI's heart: the set-up of a game, the scheduler that hands a small
 // rotating share of the characters to the AI each tick, the fiefs' upkeep
 // that follows it, and the decision of one character on its turn.
-#include <algorithm>
-
 #include "ai/ModIA.h"
 #include "characters/ClsJeuPerso.h"
 #include "engine/ModMain.h"

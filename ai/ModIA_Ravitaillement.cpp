@@ -2,6 +2,7 @@
 // team that supplies what it needs (one slice of the houses per call,
 // within a square that widens each time the slice has gone round), a
 // treasure within a radius that grows at random, and the nearest treasure.
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 

@@ -3,7 +3,9 @@
 // a rotating slice of their array per call, within a radius that grows each
 // time the slice has gone round: cheap, and they find some enemy near
 // enough rather than the nearest.
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "ai/ModIA.h"
 #include "characters/ClsJeuPerso.h"
