@@ -64,7 +64,8 @@ private:
     double DernierTemps = 0.0;
     EtatClavier EtatTouches{};
     // Entries 0 and 1: keypad 0 and keypad Enter; entry 2: any key.
+    // As for the mouse: nothing held reads as held before its first edge.
     std::array<bool, 3> EtatLeve{};
-    std::array<bool, 3> EtatPrecedent{};
+    std::array<bool, 3> EtatPrecedent{true, true, true};
     std::array<bool, 3> EtatRelache{};
 };

@@ -51,9 +51,10 @@ private:
 
     SourceSouris* source_ = nullptr;
     EtatSouris etat_;
-    // All start False: a button held when the game starts gives no click
-    // until it has been seen up.
+    // EtatLeve starts False: a button held when the game starts gives no
+    // click until it has been seen up. EtatPrecedent starts True so that a
+    // button never asked about does not read as held.
     std::array<bool, NombreBoutons> EtatLeve{};
-    std::array<bool, NombreBoutons> EtatPrecedent{};
+    std::array<bool, NombreBoutons> EtatPrecedent{true, true, true};
     std::array<bool, NombreBoutons> EtatRelache{};
 };
