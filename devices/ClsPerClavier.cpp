@@ -76,7 +76,8 @@ bool ClsPerClavier::Clique(std::int16_t NumeroBouton) {
     if (NumeroBouton != 0 && NumeroBouton != 1) return false;
     const auto b = static_cast<std::size_t>(NumeroBouton);
     const bool c = EtatTouches[NumeroBouton == 0 ? Pave0 : PaveEntree] != 0;
-    EtatRelache[b] = !(EtatLeve[b] || c);
+    EtatRelache[b] = EtatConnu[b] && !(EtatLeve[b] || c);
+    EtatConnu[b] = true;
     EtatPrecedent[b] = EtatLeve[b];
     EtatLeve[b] = !c;
     return EtatPrecedent[b] && c;

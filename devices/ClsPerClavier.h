@@ -33,8 +33,10 @@ public:
     // Reads the keys and returns the code of a newly pressed key, or 0.
     // Codes are scanned upwards; Ctrl, Shift and Alt are written only when
     // the scan reaches their codes before it stops at the first other held
-    // key (a flag beyond that keeps the caller's value). One key is
-    // reported once: nothing more until every key is released.
+    // key (a flag beyond that keeps the caller's value, so the caller keeps
+    // the three flags from one pass to the next: Ctrl + 1 then reads the
+    // Ctrl seen alone at the previous pass). One key is reported once:
+    // nothing more until every key is released.
     std::int16_t Pression_Clavier(bool& Ctrl, bool& Shift, bool& Alt);
 
     // Moves the keypad cursor from the keys of the last Pression_Clavier:
@@ -68,4 +70,7 @@ private:
     std::array<bool, 3> EtatLeve{};
     std::array<bool, 3> EtatPrecedent{true, true, true};
     std::array<bool, 3> EtatRelache{};
+    // A button is assumed down until its first edge update, so that one
+    // held at the start gives no click; it must not give a release either.
+    std::array<bool, 3> EtatConnu{};
 };

@@ -36,7 +36,8 @@ bool ClsPerSouris::Clique(std::int16_t NumeroBouton) {
     if (NumeroBouton < 0 || NumeroBouton >= NombreBoutons) return false;
     const auto b = static_cast<std::size_t>(NumeroBouton);
     const bool c = etat_.Boutons[b];
-    EtatRelache[b] = !(EtatLeve[b] || c);
+    EtatRelache[b] = EtatConnu[b] && !(EtatLeve[b] || c);
+    EtatConnu[b] = true;
     EtatPrecedent[b] = EtatLeve[b];
     EtatLeve[b] = !c;
     return EtatPrecedent[b] && c;

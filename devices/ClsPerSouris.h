@@ -57,4 +57,7 @@ private:
     std::array<bool, NombreBoutons> EtatLeve{};
     std::array<bool, NombreBoutons> EtatPrecedent{true, true, true};
     std::array<bool, NombreBoutons> EtatRelache{};
+    // A button is assumed down until its first edge update, so that one
+    // held at the start gives no click; it must not give a release either.
+    std::array<bool, NombreBoutons> EtatConnu{};
 };
