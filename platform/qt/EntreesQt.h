@@ -14,7 +14,6 @@
 class QWidget;
 
 class EntreesQt : public QObject {
-    Q_OBJECT
 public:
     // Listens to the events of the drawing area (and of its window).
     explicit EntreesQt(QWidget* zone);
