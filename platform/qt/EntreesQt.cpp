@@ -8,6 +8,9 @@
 #include <QWheelEvent>
 #include <QWidget>
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "platform/qt/CodesTouches.h"
 
 namespace {
@@ -102,7 +105,11 @@ bool EntreesQt::eventFilter(QObject* objet, QEvent* evenement) {
         }
         dernier_ = p;
         dernierConnu_ = true;
-        if (p != Centre() && souris_.acquise) Recentrer();
+        // Put back only once it strays from the middle: fewer warps, and
+        // fewer moves that were queued before a warp and read after it.
+        const QPoint ecart = p - Centre();
+        const int marge = std::max(8, std::min(zone_->width(), zone_->height()) / 4);
+        if (souris_.acquise && (std::abs(ecart.x()) > marge || std::abs(ecart.y()) > marge)) Recentrer();
         break;
     }
     case QEvent::MouseButtonPress:
