@@ -4,13 +4,17 @@
 // with the nearest-target searches and attack orders they rest on.
 //
 // The tables live as long as the program, indexed by character, and grow
-// with Persos; the scheduler, the needs, the patrols and the scripted AI
-// are not here yet.
+// with Persos. The scheduler, the per-character decision, the idle
+// behaviours, the needs, collecting and the supply searches follow in
+// their own blocks (ModIA_*.cpp); the economy AI and the script executor
+// are hooks that do nothing yet.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
+class ClsJeuPerso;
 class ModMain;
 
 class ModIA {
@@ -68,6 +72,105 @@ public:
     void Attaquer_Chateau_Proche(std::int32_t i, bool EnGroupe, bool Choix1 = false, bool Choix2 = false,
                                  bool Choix3 = false);
 
+    // ======== The scheduler and the per-character decision (ModIA_Decision.cpp) ========
+    // The scheduler's place: the character it handled last. Like the tables
+    // it is kept from one game to the next and only wraps.
+    std::int32_t CurseurIA = 0;
+    // Shared result cell of the supply-building and treasure searches.
+    std::int32_t IndiceTrouve = 0;
+    // Margin around each fief's castle within which building sites are drawn.
+    std::vector<std::int32_t> RayonEmplacement;
+    // Inventory-slot cursor shared by every character (equipment passes).
+    std::int16_t EmplacementAleatoire = 0;
+    // Highest building level of the rules; never lowered.
+    std::int16_t NiveauMaxBatiment = 0;
+
+    // Set-up of a game, once the world, its characters and their scripts
+    // exist: sizes the tables (contents kept) and resets the entries a new
+    // game starts from.
+    void Initialiser_IA();
+    // One AI step: PersosParTour + 1 characters, in turn, decide.
+    void Gestion_IA();
+    // The fiefs' market and the castles' repair of one tick.
+    void Gestion_Fiefs();
+    // What character i does on its AI turn.
+    void Gestion_IA_Perso(std::int32_t i);
+
+    // ======== Idle behaviours (ModIA_Comportements.cpp) ========
+    // One random idle choice: wander, go home to the castle, follow the
+    // master, or (unless peaceful) attack what a radius search finds.
+    void Patrouiller(std::int32_t i);
+    // One turn of guard duty of a summoned creature at its house
+    // (Chateau false) or its castle.
+    void Garder_Batiment(std::int32_t i, bool Chateau);
+
+    // ======== Radius searches (ModIA_Recherches.cpp) ========
+    // Each examines NombreParRecherche + 1 entries from the character's
+    // cursor, within a radius that grows each time the cursor wraps; the
+    // found index is -1 unless the result is true.
+    bool Chercher_Perso_Rayon(std::int32_t i, std::int32_t& Trouve);
+    bool Chercher_Maison_Rayon(std::int32_t i, std::int32_t& Trouve);
+    bool Chercher_Chateau_Rayon(std::int32_t i, std::int32_t& Trouve);
+    // A character attacking house (or castle) b.
+    bool Chercher_Assaillant(std::int32_t i, std::int32_t b, bool Chateau, std::int32_t& Trouve);
+    // The character goes to the next standing house of type t of its side
+    // after its target house; repeated calls cycle through them.
+    void Aller_Maison_Suivante(ClsJeuPerso& Perso, std::int16_t t);
+
+    // ======== Small actions (ModIA_Actions.cpp) ========
+    // The send-to orders clear the errand flag CourseFaite; the treasure
+    // errand and Marquer_Course set it.
+    void Envoyer_Tresor(std::int32_t i, std::int32_t n);
+    void Envoyer_Maison(std::int32_t i);
+    void Envoyer_Batiment(std::int32_t i, std::int32_t k);
+    void Envoyer_Chateau(std::int32_t i);
+    void Marquer_Course(std::int32_t i);
+    // The first AI turn in the own castle after an errand repairs it once.
+    void Visite_Chateau(std::int32_t i);
+    // Money below 300 x (era + 1): the AI neither buys nor pays.
+    bool Manque_Argent(std::int32_t i) const;
+    // The own shop is full, or the character carries less than one unit of
+    // its building's raw material.
+    bool Besoin_Matiere(std::int32_t i);
+
+    // ======== Needs (ModIA_Besoins.cpp) ========
+    // Eating, supply buildings for the four needs, the attack resource and
+    // the treasures nearby.
+    void Gestion_Besoins(std::int32_t i);
+    // A character destroying a building turns on its enemy target.
+    void Riposter(std::int32_t i);
+
+    // ======== Collecting (ModIA_Collecte.cpp) ========
+    // The nearest deposit of deposit type TypeRessource (exhausted or not).
+    void Aller_Ressource_Proche(std::int32_t i, std::int32_t TypeRessource);
+    void Collecter_Ressource(std::int32_t i, std::int16_t Ressource);
+    void Collecter_Pour_Vie(std::int32_t i) { Collecter_Ressource(i, 0); }
+    void Collecter_Pour_Energie(std::int32_t i) { Collecter_Ressource(i, 1); }
+
+    // ======== Supply buildings and treasures (ModIA_Ravitaillement.cpp) ========
+    // A building of the character's team within a widening square: service
+    // mode (Service > 0), workshop mode (TypeBesoin 5), need mode
+    // (Ressource 0, TypeBesoin 1 life to 4 morale) or resource mode.
+    bool Chercher_Maison_Ravitaillement(ClsJeuPerso& Perso, std::int32_t Indice, std::int16_t Ressource,
+                                        std::int16_t TypeBesoin, std::int16_t Service, std::int32_t& IndiceMaison);
+    // The first treasure (1-based) within a radius that grows at random.
+    bool Chercher_Tresor_Rayon(ClsJeuPerso& Perso, std::int32_t Indice, std::int32_t& IndiceTresor);
+    void Aller_Tresor_Proche(std::int32_t i);
+
+    // ======== Hooks of the economy AI and the script executor (ModIA_Economie.cpp) ========
+    // The equipment, death-item and castle-repair passes and the scripted
+    // executor are not written yet: the decision already calls them at
+    // their places, and they do nothing.
+    void Equiper_Auto(std::int32_t i);
+    void Utiliser_Objets_Mort(std::int32_t i);
+    void Reparer_Chateau(std::int32_t i);
+    void Executer_IA(std::int32_t i);
+
 private:
+    // Character i exists and the tables have been sized for it.
+    bool PersoValide(std::int32_t i) const;
+    // Index i names an element of an array of n.
+    static bool IndiceDans(std::int32_t i, std::size_t n) { return i >= 0 && static_cast<std::size_t>(i) < n; }
+
     ModMain& Main;
 };

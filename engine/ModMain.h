@@ -16,12 +16,15 @@
 
 #include "ai/ModIA.h"
 #include "ai/ModIA2.h"
+#include "engine/SetupChoices.h"
 #include "characters/ClsJeuCommentaires.h"
 #include "characters/ClsJeuPerso.h"
 #include "characters/ModCombat.h"
 #include "platform/DossierJeu.h"
 #include "rules/ClsJeuParam.h"
 #include "rules/ModRandom.h"
+#include "saves/ClsJeuStastistiques.h"
+#include "saves/ModSavPerso.h"
 #include "world/ClsJeuBatiment.h"
 #include "world/ClsJeuEffet.h"
 #include "world/ClsJeuFief.h"
@@ -78,15 +81,43 @@ public:
     ModTresors Tresors;
     ModDecors Decors;
 
+    // The local players' characters: player 1's, and one per local player.
+    std::int32_t NoPersoJoueur = 0;
+    std::vector<std::int32_t> NoPersoParJoueur{0};
+    // Set to end the game being played (quit key, quit button, or a game
+    // setup that cannot go on).
+    bool FinPartie = false;
+    // Index of what the last placement test found, when asked to keep it.
+    std::int32_t IndiceEmplacement = 0;
+
+    // Builds the world of a new game from the setup choices: random source,
+    // map size, deposits, treasures and scenery, then the start mode. The
+    // two loading modes call these, filled by the saves module; each
+    // returns false after reporting its own error.
+    void Creer_Partie(const SetupChoices& Choix, const ProgresChargement& Progres = {});
+    // Its first half alone: the world of the start mode, without heroes.
+    void Creer_Partie_Monde(const SetupChoices& Choix, const ProgresChargement& Progres = {});
+    std::function<bool(ModMain&, const std::string& Fichier)> Charger_Scenario;
+    std::function<bool(ModMain&, const std::string& Fichier)> Charger_Monde;
+    // Messages for the player that the game setup met (shown by the
+    // window layer, "Erreur" boxes).
+    std::vector<std::string> MessagesPartie;
+
     // Combat coefficients (Ini_Combat, read here at start-up) and the blows.
     ModCombat Combat{*this};
     // Per-character AI tables: they live as long as the program and grow
     // with Persos when summoning adds a slot.
     ModIA IA{*this};
-    // The character of the local player the input step handled last: it
-    // speaks every line its tick produces. -1 when none.
-    std::int32_t NoPersoJoueur = -1;
+    // One simulation tick of the world, in the game's order: the AI step,
+    // the fiefs' upkeep, every character's step, the special abilities and
+    // the animations. The engine window adds the view, the terrain's
+    // animation and the interfaces around it.
+    void Tour_Simulation();
     // The character sheets, once the engine has loaded them; null in a
     // headless world, where a summoned creature keeps its race's look.
     const ClsAffPerso* AffPerso = nullptr;
+    // Character files (Ini_SavPerso is read by Charger_Parametres_SavPerso
+    // at start-up) and the statistics of the game being played.
+    ModSavPerso SavPerso{Dossier, Parametres};
+    ClsJeuStastistiques Statistiques{this};
 };

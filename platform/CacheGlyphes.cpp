@@ -51,16 +51,23 @@ void CacheGlyphes::Indexer(char32_t c, std::size_t i) {
 
 void CacheGlyphes::Ajouter(char32_t c, const Cellule& cellule) {
     std::vector<Encre> encre;
-    for (std::size_t k = 0; k < cellule.size(); ++k)
-        if (cellule[k]) encre.push_back({static_cast<std::uint8_t>(k), cellule[k]});
+    Forme forme;
+    for (std::size_t k = 0; k < cellule.size(); ++k) {
+        if (!cellule[k]) continue;
+        encre.push_back({static_cast<std::uint8_t>(k), cellule[k]});
+        forme.Lignes[k / LargeurCellule] |= static_cast<std::uint8_t>(1u << (k % LargeurCellule));
+        if (cellule[k] != 255) forme.Pleine = false;
+    }
     auto it = index_.find(c);
     if (it != index_.end()) {
         cellules_[it->second] = cellule;
         encres_[it->second] = std::move(encre);
+        formes_[it->second] = forme;
         return;
     }
     cellules_.push_back(cellule);
     encres_.push_back(std::move(encre));
+    formes_.push_back(forme);
     Indexer(c, cellules_.size() - 1);
 }
 

@@ -42,6 +42,16 @@ public:
     const std::vector<Encre>& Encres(const Cellule* cellule) const {
         return encres_[static_cast<std::size_t>(cellule - cellules_.data())];
     }
+    // The same cell as one bit mask per row (bit i: column i inked), and
+    // whether every inked pixel is full ink: then a row is drawn with a
+    // few stores and no blending.
+    struct Forme {
+        std::array<std::uint8_t, HauteurCellule> Lignes{};
+        bool Pleine = true;
+    };
+    const Forme& Formes(const Cellule* cellule) const {
+        return formes_[static_cast<std::size_t>(cellule - cellules_.data())];
+    }
     std::size_t Nombre() const { return index_.size(); }
 
     static std::vector<char32_t> Alphabet();
@@ -49,6 +59,7 @@ public:
 private:
     std::vector<Cellule> cellules_;
     std::vector<std::vector<Encre>> encres_;
+    std::vector<Forme> formes_;
     std::map<char32_t, std::size_t> index_;
     // Direct table for the common case (Latin-1), -1 when absent.
     std::array<std::int32_t, 256> latin1_{};

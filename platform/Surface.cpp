@@ -1,5 +1,7 @@
 #include "platform/Surface.h"
 
+#include <bit>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -240,6 +242,19 @@ void Surface::Texte(std::int32_t x, std::int32_t y, std::string_view texte, std:
         const CacheGlyphes::Cellule* g = glyphes_->Glyphe(car);
         if (g && cx + L > 0) {
             const bool entier = cx >= 0 && y >= 0 && cx + L <= largeur_ && y + H <= hauteur_;
+            const CacheGlyphes::Forme& forme = glyphes_->Formes(g);
+            if (entier && forme.Pleine) {
+                for (int r = 0; r < H; ++r) {
+                    unsigned m = forme.Lignes[static_cast<std::size_t>(r)];
+                    std::uint16_t* ligne = Rangee(y + r) + cx;
+                    while (m) {
+                        ligne[std::countr_zero(m)] = c;
+                        m &= m - 1;
+                    }
+                }
+                cx += L;
+                continue;
+            }
             for (const auto& e : glyphes_->Encres(g)) {
                 const std::int32_t px = cx + e.Position % L, py = y + e.Position / L;
                 if (!entier && (px < 0 || py < 0 || px >= largeur_ || py >= hauteur_)) continue;

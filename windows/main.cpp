@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
     try {
         ModMain jeu(dossier);
         jeu.Charger_Parametres();
+        jeu.SavPerso.Charger_Parametres_SavPerso();
         jeu.IA2.Charger_IAs();
         for (const auto& erreur : jeu.IA2.ErreursChargement) std::cerr << erreur << "\n";
         std::cout << "Morvaine : dossier du jeu " << dossier.Racine().string() << ", "

@@ -165,3 +165,163 @@ GrillePoints Repartir_Points(std::int32_t rmin, std::int32_t rmax, std::int32_t 
     Ecarter_Points(grille, points, aleatoire);
     return grille;
 }
+
+// ---- Population of a new world ----
+
+#include "display/ClsAffRessources.h"
+#include "engine/ModMain.h"
+#include "world/ModEmplacement.h"
+
+void Choisir_Race_Perso(ModMain& Main, std::int32_t Perso, std::int16_t Peuple, std::int16_t Monstre, bool Drapeau) {
+    if (Perso < 0 || static_cast<std::size_t>(Perso) >= Main.Persos.size()) return;
+    const ClsJeuParam& P = Main.Parametres;
+    ModRandom& aleatoire = Main.Aleatoire;
+    const std::int16_t m = P.Peuples_NombreMonstres(Peuple);
+    std::int32_t race = 0;
+    std::string script;
+    if (m < 1) {
+        if (aleatoire.Nombre_Aleatoire() < P.ChancesRaceAleatoire) {
+            auto k = static_cast<std::int32_t>(Entier(static_cast<double>(aleatoire.Nombre_Aleatoire()) *
+                                                      P.NombreRacesJouables));
+            // Every playable race can be drawn, race 0 included: k counts
+            // down from 0 over the playable races in order. (Starting the
+            // walk at race 1 and stopping below 1 would never reach the
+            // last playable race.)
+            bool choisie = false;
+            for (std::int32_t q = 0; q < P.NombreRaces && !choisie; ++q) {
+                if (!P.Race_Jouable(q)) continue;
+                if (k < 1) {
+                    race = q;
+                    choisie = true;
+                }
+                --k;
+            }
+        }
+    } else {
+        std::int32_t kind = Monstre;
+        if (kind < 0 || kind >= m) {
+            kind = -1;
+            for (std::int32_t q = 0; q < m; ++q) {
+                if (aleatoire.Nombre_Aleatoire() < P.Peuples_MonstreChance(Peuple, q)) {
+                    kind = q;
+                    break;
+                }
+            }
+            if (kind < 0 || P.Peuples_MonstreIndice(Peuple, kind) == 0) kind = m - 1;
+        }
+        race = P.Peuples_MonstreIndice(Peuple, kind);
+        script = P.Peuples_MonstreFichierIA(Peuple, kind);
+    }
+    ClsJeuPerso& perso = Main.Persos[static_cast<std::size_t>(Perso)];
+    perso.Changer_Race_Personnage(race, P, Drapeau);
+    const bool feminin = aleatoire.Nombre_Aleatoire() > 0.5f;
+    if (feminin && !P.Race_RestrictionSexe(perso.Race, true)) perso.Sexe = true;
+    // A race of one sex only gets that sex, whatever the draw said.
+    if (P.Race_RestrictionSexe(perso.Race, perso.Sexe) && !P.Race_RestrictionSexe(perso.Race, !perso.Sexe))
+        perso.Sexe = !perso.Sexe;
+    if (!script.empty()) {
+        perso.FichierIA = script;
+        perso.IA = true;
+    }
+}
+
+void Placer_Chateaux(ModMain& Main) {
+    const ClsJeuParam& P = Main.Parametres;
+    const std::int32_t W = Main.Monde.LargeurCarte, H = Main.Monde.HauteurCarte;
+    const std::int32_t L = Main.Monde.LargeurCase, Hc = Main.Monde.HauteurCase;
+    const auto n = static_cast<std::int32_t>(Main.Fiefs.size());
+    if (n == 0) return;
+    // Maps under 11 cells a side would leave no range at all: keep one.
+    GrillePoints grille = Repartir_Points(1, std::max(2, H - 9), 1, std::max(2, W - 9), n, Main.Aleatoire);
+    std::int32_t k = 0;
+    auto poser = [&](std::int32_t ligne, std::int32_t colonne) {
+        ClsJeuBatiment& c = Main.Chateaux[static_cast<std::size_t>(k)];
+        const float r1 = Main.Aleatoire.Nombre_Aleatoire();
+        c.X = L * colonne + static_cast<std::int32_t>(Entier(L / 2.0 - L * static_cast<double>(r1)));
+        const float r2 = Main.Aleatoire.Nombre_Aleatoire();
+        c.Y = Hc * ligne + static_cast<std::int32_t>(Entier(Hc / 2.0 - Hc * static_cast<double>(r2)));
+        ++k;
+    };
+    for (std::int32_t ligne = grille.rmin; ligne <= grille.rmax && k < n; ++ligne)
+        for (std::int32_t colonne = grille.cmin; colonne <= grille.cmax && k < n; ++colonne)
+            if (grille.Occupe(ligne, colonne)) poser(ligne, colonne);
+    // A map too small for its fiefs: the castles left over share the
+    // first cells rather than staying off the map.
+    for (std::int32_t extra = 0; k < n; ++extra) poser(grille.rmin + extra % (grille.rmax - grille.rmin + 1), grille.cmin);
+
+    for (std::int32_t i = 0; i < n; ++i) {
+        ClsJeuBatiment& c = Main.Chateaux[static_cast<std::size_t>(i)];
+        const ClsJeuFief& f = Main.Fiefs[static_cast<std::size_t>(i)];
+        const std::int16_t p = f.Peuple;
+        c.Main = &Main;
+        c.Proprietaire = i;
+        c.MaxVie = P.Peuples_ChateauMaxVie(p);
+        c.Largeur = P.Peuples_ChateauLargeur(p);
+        c.Hauteur = P.Peuples_ChateauHauteur(p);
+        c.EntreePositionX = P.Peuples_ChateauEntreePositionX(p);
+        c.EntreePositionY = P.Peuples_ChateauEntreePositionY(p);
+        for (std::int32_t e = 0; e <= f.Epoque; ++e)
+            c.MaxVie = Sature32(Arrondi(c.MaxVie + Val(P.Epoque_BonusVieChateau(e))));
+        c.Definir_Vie(c.MaxVie);
+    }
+}
+
+void Placer_Ressources(ModMain& Main, bool Reseau) {
+    const ClsJeuParam& P = Main.Parametres;
+    const ClsJeuMonde& monde = Main.Monde;
+    const double largeurCarte = static_cast<double>(monde.LargeurCarte) * monde.LargeurCase;
+    const double hauteurCarte = static_cast<double>(monde.HauteurCarte) * monde.HauteurCase;
+    const std::int32_t l = ClsAffRessources::Largeur(), h = ClsAffRessources::Hauteur();
+    for (std::size_t i = 0; i < Main.Ressources.size(); ++i) {
+        auto tirer = [&](double etendue) {
+            return static_cast<std::int32_t>(Arrondi(static_cast<double>(Main.Aleatoire.Nombre_Aleatoire()) * etendue));
+        };
+        std::int32_t X = tirer(largeurCarte - l);
+        std::int32_t Y = tirer(hauteurCarte - h);
+        if (!Reseau && !Main.Persos.empty()) {
+            // Redrawn until the place is free; bounded, then the first free
+            // place of a scan on the cell grid, and failing that the last
+            // draw (a map with no room left).
+            int essais = 0;
+            while (Tester_Emplacement(Main, 0, X, Y, l, h, false) != Emplacement::Libre && ++essais < 500) {
+                X = tirer(largeurCarte - l);
+                Y = tirer(hauteurCarte - h);
+            }
+            if (essais >= 500) {
+                bool trouve = false;
+                for (std::int32_t y = 0; y + h <= hauteurCarte && !trouve; y += monde.HauteurCase)
+                    for (std::int32_t x = 0; x + l <= largeurCarte && !trouve; x += monde.LargeurCase)
+                        if (Tester_Emplacement(Main, 0, x, y, l, h, false) == Emplacement::Libre) {
+                            X = x;
+                            Y = y;
+                            trouve = true;
+                        }
+            }
+        }
+        std::int32_t t = P.NombreTerrainRessource > 0
+                             ? Sature16(Arrondi(static_cast<double>(Main.Aleatoire.Nombre_Aleatoire()) *
+                                                P.NombreTerrainRessource))
+                             : 0;
+        if (t >= P.NombreTerrainRessource) t = 0;
+        ClsJeuRessources& r = Main.Ressources[i];
+        r.X = X;
+        r.Y = Y;
+        r.Nom = P.TerrainRessources_Nom(t);
+        r.TypeTerrainRessource = t;
+        r.TypeRessource = P.TerrainRessources_TypeRessource(t);
+        r.QuantiteInitiale = P.TerrainRessources_Quantite(t);
+        r.Quantite = r.QuantiteInitiale;
+    }
+}
+
+void Placer_Persos_Chateaux(ModMain& Main) {
+    for (ClsJeuPerso& p : Main.Persos) {
+        if (p.Equipe < 0 || static_cast<std::size_t>(p.Equipe) >= Main.Chateaux.size()) continue;
+        const ClsJeuBatiment& c = Main.Chateaux[static_cast<std::size_t>(p.Equipe)];
+        p.PositionX = Sature32(Arrondi(c.X + c.Largeur / 2.0 - p.Largeur / 2.0 + c.EntreePositionX));
+        p.PositionY = Sature32(Arrondi(c.Y + c.Hauteur / 2.0 - p.Hauteur / 2.0 + c.EntreePositionY));
+        p.DansChateau = true;
+        p.DestinationX = p.PositionX;
+        p.DestinationY = p.PositionY;
+    }
+}

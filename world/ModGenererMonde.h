@@ -35,3 +35,16 @@ GrillePoints Repartir_Points(std::int32_t rmin, std::int32_t rmax, std::int32_t 
                              std::int32_t n, ModRandom& aleatoire);
 void Tirer_Points(GrillePoints& grille, std::vector<PointGrille>& points, ModRandom& aleatoire);
 void Ecarter_Points(GrillePoints& grille, std::vector<PointGrille>& points, ModRandom& aleatoire);
+
+class ModMain;
+
+// Gives character Perso its race (and sex, and a monster's AI script).
+// Monstre = -1 draws a monster kind of the people.
+void Choisir_Race_Perso(ModMain& Main, std::int32_t Perso, std::int16_t Peuple, std::int16_t Monstre, bool Drapeau);
+// Positions, sizes and raises every castle, spread over the map.
+void Placer_Chateaux(ModMain& Main);
+// Positions and defines every deposit at a free buildable place (in a
+// network game the first draw is kept, so that every machine agrees).
+void Placer_Ressources(ModMain& Main, bool Reseau);
+// Every character at its castle's entrance, inside.
+void Placer_Persos_Chateaux(ModMain& Main);

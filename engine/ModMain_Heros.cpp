@@ -1,0 +1,176 @@
+#include "engine/ModMain_Heros.h"
+
+#include <algorithm>
+#include <set>
+#include <string>
+
+#include "engine/ModMain.h"
+#include "platform/Nombres.h"
+#include "platform/Texte.h"
+#include "rules/ClsJeuParam.h"
+#include "saves/ModSavPerso.h"
+
+namespace {
+
+bool Valide(const ModMain& Main, std::int32_t i) { return i >= 0 && static_cast<std::size_t>(i) < Main.Persos.size(); }
+
+// Step 1: the heroes, in the order the player listed them.
+void Heros(ModMain& Main, const SetupChoices& Choix, std::int32_t joueurs) {
+    const ClsJeuParam& P = Main.Parametres;
+    // A name listed twice would put two copies of one hero in the world,
+    // both written back to the same file.
+    std::set<std::string> places;
+    for (const std::string& nom : Choix.Heros) {
+        if (!places.insert(MinusculesAscii(nom)).second) continue;
+        std::int32_t camp = 0;
+        try {
+            camp = Main.SavPerso.Lire_Equipe(nom) + 1;
+        } catch (const ErreurPerso& e) {
+            Main.MessagesPartie.emplace_back(e.what());
+            continue;
+        }
+        std::int32_t p = -1;
+        for (std::size_t i = 0; i < Main.Persos.size(); ++i) {
+            if (Main.Persos[i].Camp == camp && Main.Persos[i].PersoFichier == 0) {
+                p = static_cast<std::int32_t>(i);
+                break;
+            }
+        }
+        if (p < 0) {
+            Main.MessagesPartie.push_back("Il n'y a pas assez de place pour tous vos personnages dans l'équipe " +
+                                          std::to_string(camp) + ".");
+            Main.FinPartie = true;
+            return;
+        }
+
+        ClsJeuPerso& perso = Main.Persos[static_cast<std::size_t>(p)];
+        // A hero whose file turns out bad leaves the villager it would have
+        // replaced as it was; the others still join.
+        const ClsJeuPerso avant = perso;
+        try {
+            perso.PersoFichier = 1;
+            perso.Init_Carac(P);
+            Main.SavPerso.Charger_Perso(nom, perso);
+            Main.SavPerso.Appliquer_Talents(perso, Main.Commentaires);
+        } catch (const ErreurPerso& e) {
+            perso = avant;
+            Main.MessagesPartie.emplace_back(e.what());
+            continue;
+        }
+        // The team in the file names a fief; one the world does not have
+        // would send every look-up of the hero's fief out of range: the
+        // hero then keeps the fief of the character it replaced.
+        if (perso.Equipe < 0 || static_cast<std::size_t>(perso.Equipe) >= Main.Fiefs.size()) perso.Equipe = avant.Equipe;
+
+        if (joueurs == 1) {
+            if (perso.Nom == Choix.NomJoueur) {
+                Main.NoPersoJoueur = p;
+                Main.NoPersoParJoueur[0] = p;
+                perso.Joueur = true;
+            }
+        } else if (perso.Nom == Choix.NomsJoueurs[0]) {
+            Main.NoPersoJoueur = p;
+            Main.NoPersoParJoueur[0] = p;
+            perso.Joueur = true;
+        } else if (perso.Nom == Choix.NomsJoueurs[1]) {
+            Main.NoPersoParJoueur[1] = p;
+            perso.Joueur = true;
+        }
+    }
+}
+
+// Step 3: scripts for the non-player characters of races that take one.
+// Both draws are made for every such character, whatever they give: the
+// network machines stay in step.
+void Scripts(ModMain& Main, const SetupChoices& Choix) {
+    const ClsJeuParam& P = Main.Parametres;
+    const auto n = static_cast<double>(Choix.FichiersIA.size());
+    for (ClsJeuPerso& perso : Main.Persos) {
+        perso.IA_Active = true;
+        if (perso.PersoFichier == 0 && !perso.IA && P.Race_IA_Selectionner(perso.Race)) {
+            const float r = Main.Aleatoire.Nombre_Aleatoire();
+            if (r < 1.0f) {
+                const float s = Main.Aleatoire.Nombre_Aleatoire();
+                // No script on offer: the character keeps the built-in AI.
+                if (!Choix.FichiersIA.empty()) {
+                    const double k = std::clamp(Entier(n * static_cast<double>(s)), 0.0, n - 1.0);
+                    perso.IA = true;
+                    perso.FichierIA = Choix.FichiersIA[static_cast<std::size_t>(k)];
+                }
+            }
+        }
+        perso.Actualiser_Bonus();
+    }
+}
+
+// Step 5: the difficulty's experience for every non-player character,
+// turned into levels.
+void Niveaux_PNJ(ModMain& Main, const SetupChoices& Choix, const ProgresChargement& Progres) {
+    const ClsJeuParam& P = Main.Parametres;
+    const double b = Choix.BonusXP;
+    const auto dernier = static_cast<std::int32_t>(Main.Persos.size()) - 1;
+    for (std::int32_t i = 0; i <= dernier; ++i) {
+        ClsJeuPerso& perso = Main.Persos[static_cast<std::size_t>(i)];
+        if (perso.PersoFichier == 0) {
+            const bool experience = perso.Experience;
+            perso.Experience = true;
+            perso.ExpVie = perso.ExpEnergie = perso.ExpMagie = perso.ExpMoral = b;
+            perso.ExpAttaque = perso.ExpDefense = 20.0 * b;
+            for (std::int32_t j = 0; j < P.NombreCompetencesSpeciales; ++j) perso.Definir_ExpSpeciales(j, b);
+            for (std::int32_t j = 0; j < P.NombreRessources; ++j) perso.Definir_ExpRessources(j, b);
+            // Service 0 is "no service": its competences are the others.
+            for (std::int32_t j = 0; j <= P.NombreServices - 2; ++j) perso.Definir_ExpServices(j, b);
+            for (std::int32_t j = 0; j < P.NombreCompetencesObjets; ++j) perso.Definir_ExpObjets(j, b);
+            perso.Gestion_Tous_Niveaux();
+            perso.Actualiser_Bonus();
+            perso.Experience = experience;
+        }
+        if (Progres) {
+            // A world of one character is done as soon as it starts.
+            const double pourcent = dernier > 0 ? Arrondi(100.0 * i / dernier) : 100.0;
+            std::string texte = std::to_string(static_cast<int>(pourcent));
+            if (texte.size() < 2) texte.insert(0, "0");
+            Progres(40, "Gestion des niveaux des PNJ : " + texte + " %");
+        }
+    }
+}
+
+}  // namespace
+
+void Placer_Heros(ModMain& Main, const SetupChoices& Choix, const ProgresChargement& Progres) {
+    const std::int32_t joueurs = std::clamp(Choix.NombreJoueursLocaux, 1, 2);
+    // Until a hero is found for it, each player keeps its own slot.
+    if (Main.NoPersoParJoueur.size() != static_cast<std::size_t>(joueurs)) {
+        Main.NoPersoParJoueur.resize(static_cast<std::size_t>(joueurs));
+        for (std::int32_t j = 0; j < joueurs; ++j) Main.NoPersoParJoueur[static_cast<std::size_t>(j)] = j;
+    }
+
+    Heros(Main, Choix, joueurs);
+
+    // 2. Player 1's character follows its script when the player lets it.
+    if (Valide(Main, Main.NoPersoJoueur)) Main.Persos[static_cast<std::size_t>(Main.NoPersoJoueur)].IA = true;
+
+    Scripts(Main, Choix);
+
+    // 4. The players drive their own characters.
+    for (std::int32_t k : Main.NoPersoParJoueur)
+        if (Valide(Main, k)) Main.Persos[static_cast<std::size_t>(k)].IA_Active = false;
+
+    if (Choix.Mode == SetupChoices::NouveauMonde || Choix.Mode == SetupChoices::NouvelleBataille)
+        Niveaux_PNJ(Main, Choix, Progres);
+
+    // 6. In a network game each machine plays the character of its place
+    // in the session; its view follows the same character.
+    if (Choix.Reseau && Valide(Main, Choix.NumeroJoueurReseau)) {
+        Main.NoPersoJoueur = Choix.NumeroJoueurReseau;
+        Main.NoPersoParJoueur[0] = Choix.NumeroJoueurReseau;
+    }
+}
+
+void Resoudre_Scripts_IA(ModMain& Main) {
+    for (ClsJeuPerso& perso : Main.Persos) {
+        if (!perso.IA) continue;
+        perso.IndiceIA = Sature16(Main.IA2.Indice_IA(perso.FichierIA));
+        if (perso.IndiceIA == -1) perso.IA = false;
+    }
+}
