@@ -382,6 +382,20 @@ TEST_F(Siege, AFallenHouseIsLootedAndItsOwnerTold) {
     EXPECT_EQ(A().CiblePerso, t);
 }
 
+TEST_F(Siege, RulesWithoutADestructionEffectDrawNone) {
+    // No effect (-1) for a destroyed house: the slot keeps what it showed.
+    W.M().Parametres.EffetMaisonDetruite = -1;
+    ClsJeuEffet& slot = W.M().EffetsMaisons[static_cast<std::size_t>(t)];
+    slot.Activer_Effet(0, 0, 0, 10, 10, W.P(), true);
+    slot.Etape = 2;
+    B().Definir_Vie(20);
+    W.Tirages({0.5f});
+    C().Combat_Batiment(A(), B(), &T(), -1);
+    EXPECT_FALSE(B().Visible());
+    EXPECT_EQ(slot.TypeEffet, 0);
+    EXPECT_DOUBLE_EQ(slot.Etape, 2);
+}
+
 TEST_F(Siege, AFallenCastleStirsItsFiefAndCounts) {
     ClsJeuBatiment& chateau = W.Ch(1);
     chateau.Definir_Vie(10);
