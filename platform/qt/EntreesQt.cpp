@@ -37,7 +37,7 @@ std::uint8_t CodeTouche(const QKeyEvent& e) {
 
 }  // namespace
 
-EntreesQt::EntreesQt(QWidget* zone) : QObject(zone), zone_(zone) {
+EntreesQt::EntreesQt(QWidget* zone) : zone_(zone) {
     if (zone_) {
         zone_->setMouseTracking(true);
         zone_->installEventFilter(this);
@@ -84,7 +84,7 @@ bool EntreesQt::Souris_::Acquerir() {
 void EntreesQt::Souris_::Liberer() { acquise = false; }
 
 bool EntreesQt::Souris_::Lire(EtatSouris& etat) {
-    if (!acquise || perdue) {
+    if (!acquise || perdue || !entrees.zone_) {
         acquise = false;
         perdue = false;
         return false;

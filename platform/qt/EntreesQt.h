@@ -16,7 +16,10 @@ class QWidget;
 
 class EntreesQt : public QObject {
 public:
-    // Listens to the events of the drawing area (and of its window).
+    // Listens to the events of the drawing area. Not a child of it: the
+    // owner keeps it until the mouse and keyboard have let go of it
+    // (ClsPerSouris::Fermer, ClsPerClavier::Fermer); a zone that goes first
+    // leaves it reading nothing.
     explicit EntreesQt(QWidget* zone);
     ~EntreesQt() override;
 
