@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -23,6 +24,8 @@ TEST(SonsDuJeu, ChaqueEffetAUnSonEtChaqueSituationUneMusique) {
     for (std::int16_t etape = 0; etape <= 7; ++etape) regles.Init(etape);
     ASSERT_GT(regles.NombreEffets, 0);
 
+    // The test suite runs without a sound card.
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
     SonSDL sortie;
     ASSERT_TRUE(sortie.Disponible()) << sortie.Erreur();
     ClsPerSon son(dossier);
