@@ -231,7 +231,7 @@ Tampon Bruitage(const std::string& nomFichier) {
     else if (Contient(nom, {"morsure", "griffe", "croc"})) t = Morsure(b);
     else if (Contient(nom, {"incendie", "feu", "flamme", "brul"})) t = Incendie(b);
     else if (Contient(nom, {"lueur", "sacre", "benedi", "priere"})) t = Lueur();
-    else if (Contient(nom, {"pluieor", "piece", "monnaie", "tresor", "argent"}) || nom == "or") t = PluieOr(b);
+    else if (Contient(nom, {"pluieor", "ecus", "monnaie", "tresor", "argent"}) || nom == "or") t = PluieOr(b);
     else if (Contient(nom, {"guerison", "soin", "soigne"})) t = Guerison();
     else if (Contient(nom, {"invocation", "invoque", "appel"})) t = Invocation(b);
     else if (Contient(nom, {"resurrection", "ressusci", "renaissance"})) t = Resurrection();
