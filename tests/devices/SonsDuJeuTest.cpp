@@ -105,7 +105,9 @@ TEST(SonsDuJeu, FichiersAudiblesSansSaturation) {
             EXPECT_LT(crete, 0.99f) << f.path();
             EXPECT_GT(crete, 0.3f) << f.path();
             EXPECT_GT(std::sqrt(energie / double(w->echantillons.size())), 0.02) << f.path();
-            if (d.boucle) EXPECT_LT(std::fabs(w->echantillons.back() - w->echantillons.front()), 0.05f) << f.path();
+            if (d.boucle) {
+                EXPECT_LT(std::fabs(w->echantillons.back() - w->echantillons.front()), 0.05f) << f.path();
+            }
         }
     EXPECT_GT(fichiers, 7);
 }
