@@ -25,6 +25,7 @@
 #include "display/ClsAffTerrain.h"
 #include "display/ClsAffTresors.h"
 #include "display/Vue.h"
+#include "devices/ClsPerMusique.h"
 #include "engine/InterfaceMoteur.h"
 #include "engine/PeripheriquesMoteur.h"
 #include "engine/SetupChoices.h"
@@ -70,9 +71,6 @@ struct JoueurLocal {
     ClsAffSprite SpritesFin;
     std::unique_ptr<InterfaceMoteur> Interface = std::make_unique<InterfaceMoteur>();
 };
-
-// Music situations.
-enum SituationMusique : std::int32_t { MusiqueDebut = 1, MusiqueVille, MusiqueCombat, MusiqueMort, MusiqueVictoire, MusiqueDefaite };
 
 class ClsMoteur {
 public:

@@ -1,27 +1,32 @@
 // The engine window of a game: the window that shows the back buffer, the
 // monotonic clock, the mouse and keyboard read from the window's events,
-// and the loop's wait (the Qt event loop until the next tick, frame or
-// event). The game procedure itself is the headless ClsMoteur.
+// sound and music, and the loop's wait (the Qt event loop until the next
+// tick, frame or event). The game procedure itself is the headless
+// ClsMoteur.
 #pragma once
 
 #include <QObject>
 #include <QTimer>
 
-#include <deque>
 #include <memory>
 
+#include "devices/ClsPerClavier.h"
+#include "devices/ClsPerMusique.h"
+#include "devices/ClsPerSon.h"
+#include "devices/ClsPerSouris.h"
 #include "engine/ClsMoteur.h"
 #include "engine/Horloge.h"
-#include "engine/PeripheriquesMoteur.h"
+#include "engine/PeripheriquesJeu.h"
 #include "windows/FenetreMoteur.h"
 
 class ClsJeu;
 class ClsPerEcran;
-class DossierJeu;
+class EntreesQt;
 class Graphique;
 class ModMain;
+class SonSDL;
 
-class FrmMoteur2D : public QObject, public PeripheriquesMoteur, public AttenteEvenements {
+class FrmMoteur2D : public QObject, public AttenteEvenements {
 public:
     FrmMoteur2D(ModMain& Main, ClsJeu& Jeu, ClsPerEcran& Ecran, Graphique& dd);
     ~FrmMoteur2D() override;
@@ -33,38 +38,26 @@ public:
     ClsMoteur& Moteur() { return moteur_; }
     FenetreMoteur& Fenetre() { return fenetre_; }
 
-    // PeripheriquesMoteur
-    std::int16_t Pression_Clavier(bool& Ctrl, bool& Shift, bool& Alt) override;
-    void Positions_Souris(double& dX, double& dY, double& dZ) override;
-    EtatBoutons Boutons_Souris() override;
     // AttenteEvenements
     void Attendre(double Secondes) override;
     void Traiter() override;
-
-    // The key code of the key bindings for a Qt key (0 when it has none).
-    static std::int16_t CodeTouche(int CleQt);
 
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
-    // A window position in back-buffer pixels.
-    QPointF VersEcran(QPointF position) const;
-
     ModMain& Main_;
     ClsPerEcran& Ecran_;
     Graphique& dd_;
     FenetreMoteur fenetre_;
     HorlogeMonotone horloge_;
+    std::unique_ptr<EntreesQt> entrees_;
+    ClsPerSouris souris_;
+    ClsPerClavier clavier_;
+    std::unique_ptr<SonSDL> sortieSon_;
+    std::unique_ptr<ClsPerSon> son_;
+    std::unique_ptr<ClsPerMusique> musique_;
+    PeripheriquesJeu peripheriques_;
     ClsMoteur moteur_;
     QTimer minuterie_;
-
-    QPointF souris_;
-    bool sourisConnue_ = false;
-    double molette_ = 0;
-    bool enfonce_[2] = {false, false};
-    bool clique_[2] = {false, false};
-    bool relache_[2] = {false, false};
-    std::deque<std::int16_t> touches_;
-    Qt::KeyboardModifiers modificateurs_;
 };
