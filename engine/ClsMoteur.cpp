@@ -144,9 +144,11 @@ bool ClsMoteur::Demarrer(const SetupChoices& Choix, Graphique* dd, std::int32_t 
     DernierComptageFPS = TempsActuel;
     TramesComptees = FPSMesure = 0;
     Main.Horloge = TempsActuel;
-    // 23. The interface options kept in the character's file are read by
-    // the interface itself when it is made.
-    for (auto& joueur : Joueurs) {
+    // 23.
+    for (std::size_t i = 0; i < Joueurs.size(); ++i) {
+        JoueurLocal& joueur = Joueurs[i];
+        if (PersoValide(Main.NoPersoParJoueur[i]))
+            joueur.Interface->Debut_Partie(Main.Persos[static_cast<std::size_t>(Main.NoPersoParJoueur[i])]);
         joueur.Interface->Actionner_Boutons_Infos(0);
         joueur.InterfaceUtilisee = true;
     }
@@ -169,8 +171,11 @@ void ClsMoteur::Terminer() {
     // 2. Heroes first: their interface options go into the same files.
     for (const ClsJeuPerso& perso : Main.Persos)
         if (perso.PersoFichier > 0) Main.SavPerso.Sauvegarder_Perso(perso);
-    // 3. The interface options belong to the interface, which saves them
-    // with the character when it is plugged in.
+    // 3. Each player's feed is emptied; a hero's interface options go
+    // into its file.
+    for (std::size_t i = 0; i < Joueurs.size() && i < Main.NoPersoParJoueur.size(); ++i)
+        if (PersoValide(Main.NoPersoParJoueur[i]))
+            Joueurs[i].Interface->Fin_Partie(Main.Persos[static_cast<std::size_t>(Main.NoPersoParJoueur[i])]);
     // 4. A world whose game player 0 won or lost is not kept.
     const bool fini = !Joueurs.empty() && (Joueurs[0].Victoire || Joueurs[0].Defaite);
     if (SavMondeEnQuittant && !fini && Sauvegarder_Monde) Sauvegarder_Monde(SavMondeEnQuittantNom);

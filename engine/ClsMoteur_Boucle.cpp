@@ -236,8 +236,19 @@ void ClsMoteur::Trame() {
         if (!PersoValide(Main.NoPersoJoueur)) continue;
         ClsJeuPerso& perso = Main.Persos[static_cast<std::size_t>(Main.NoPersoJoueur)];
         j.Interface->Afficher_Messages(perso, Main.Parametres, SurfBack);
-        CurseurInterface curseur{VersEntier32(Arrondi(j.SourisX)), VersEntier32(Arrondi(j.SourisY)),
-                                 j.CliqueGauche, j.CliqueDroit, j.RelacheGauche, j.RelacheDroit};
+        CurseurInterface curseur;
+        curseur.X = VersEntier32(Arrondi(j.SourisX));
+        curseur.Y = VersEntier32(Arrondi(j.SourisY));
+        curseur.CliqueGauche = j.CliqueGauche, curseur.CliqueDroit = j.CliqueDroit;
+        curseur.RelacheGauche = j.RelacheGauche, curseur.RelacheDroit = j.RelacheDroit;
+        curseur.GaucheEnfonce = j.SelectionEnCours;
+        curseur.Ctrl = CtrlEnfonce, curseur.Shift = ShiftEnfonce, curseur.Alt = AltEnfonce;
+        curseur.NoPerso = Main.NoPersoJoueur;
+        // The fief whose castle the character trades with: the one it is in.
+        curseur.NoFief = perso.DansChateauCible ? perso.CibleChateau : perso.Equipe;
+        curseur.Touche = &ToucheEnfoncee;
+        curseur.SelectionVisible = &j.SelectionVisible;
+        curseur.Selection = &j.Selection;
         j.SurInterface =
             j.Interface->Interieur_Boutons(curseur, perso, Main.Parametres, SurfBack, j.CodeAction, j.BoutonConstruction);
         Couche_Curseur(i);

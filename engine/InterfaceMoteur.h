@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 class ClsJeuBatiment;
 class ClsJeuParam;
@@ -23,6 +24,15 @@ struct CurseurInterface {
     std::int32_t X = 0, Y = 0;
     bool CliqueGauche = false, CliqueDroit = false;
     bool RelacheGauche = false, RelacheDroit = false;
+    bool GaucheEnfonce = false;
+    bool Ctrl = false, Shift = false, Alt = false;
+    // The player's character and the fief of castle trade.
+    std::int32_t NoPerso = 0, NoFief = 0;
+    // The key of the pass (an item slot may take it as its shortcut and
+    // clear it), and the player's selection, which buttons may change.
+    std::int16_t* Touche = nullptr;
+    bool* SelectionVisible = nullptr;
+    std::vector<std::int32_t>* Selection = nullptr;
 };
 
 class InterfaceMoteur {
@@ -32,7 +42,7 @@ public:
     std::int16_t RectangleSelectionMinX = 6;
     std::int16_t RectangleSelectionMinY = 6;
     bool AfficherInfoBulleTerrain = true;
-    bool Definir_AfficherInfoBulleTerrain() const { return AfficherInfoBulleTerrain; }
+    virtual bool Definir_AfficherInfoBulleTerrain() const { return AfficherInfoBulleTerrain; }
 
     virtual void Actualiser() {}
     virtual void Actions_Automatiques(ClsJeuPerso&, ClsJeuBatiment&, const ClsJeuParam&) {}
@@ -53,9 +63,14 @@ public:
     virtual void Defilement_Haut(std::int16_t, bool) {}
     virtual void Defilement_Bas(std::int16_t, bool) {}
     virtual void Afficher_FPS(std::int32_t, Surface&) {}
-    virtual void Afficher_Objet_Curseur(const ClsJeuPerso&, std::int32_t, std::int32_t, Surface&) {}
+    virtual void Afficher_Objet_Curseur(ClsJeuPerso&, std::int32_t, std::int32_t, Surface&) {}
     // The message feed of the player, once per frame.
     virtual void Afficher_Messages(const ClsJeuPerso&, const ClsJeuParam&, Surface&) {}
+    // The start of a game, once the player's character is known: its
+    // interface options from its file, a tip in the feed.
+    virtual void Debut_Partie(const ClsJeuPerso&) {}
+    // The end of a game: the feed is emptied, a hero's options are saved.
+    virtual void Fin_Partie(const ClsJeuPerso&) {}
 
     // A bar of Valeur (and, in white, ValeurReserve) out of Maximum at the
     // view-relative (X, Y), cut to the view; colour 0 picks one by the

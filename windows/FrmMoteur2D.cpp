@@ -9,6 +9,8 @@
 
 #include "display/ClsPerEcran.h"
 #include "engine/ClsJeu.h"
+#include "engine/InterfaceJoueur.h"
+#include "interface/ClsIntTouches.h"
 #include "engine/ModMain.h"
 #include "platform/ErreurFichier.h"
 #include "platform/qt/EntreesQt.h"
@@ -37,9 +39,51 @@ FrmMoteur2D::FrmMoteur2D(ModMain& Main, ClsJeu& Jeu, ClsPerEcran& Ecran, Graphiq
             musique_->Jouer_Musique(situation, garder, horloge_.Maintenant());
         };
     if (son_) moteur_.Lire_Son = [this](std::int16_t i) { son_->Lire(i); };
+    Brancher_Interface(Jeu);
     minuterie_.setSingleShot(true);
     minuterie_.setTimerType(Qt::PreciseTimer);
     fenetre_.installEventFilter(this);
+}
+
+void FrmMoteur2D::Brancher_Interface(ClsJeu& Jeu) {
+    try {
+        touches_ = std::make_unique<ClsIntTouches>(Main_.Dossier);
+    } catch (const ErreurFichier& e) {
+        std::cerr << e.what() << "\n";
+    }
+    // Each player's interface; a missing or broken layout file leaves the
+    // player with the plain one (bars and tooltips only), said once.
+    moteur_.CreerInterface = [this, &Jeu](std::int16_t joueur, std::int16_t nombre) -> std::unique_ptr<InterfaceMoteur> {
+        try {
+            auto i = std::make_unique<InterfaceJoueur>(Main_, Ecran_, &dd_, joueur, nombre);
+            i->Interface.Moteur.Basculer_Pause = [&Jeu] { Jeu.Pause = !Jeu.Pause; };
+            i->Interface.Moteur.Selectionner_Soldats = [this](std::int16_t j, bool ajouter, bool retirer, bool& plein) {
+                moteur_.Selectionner_Soldats(j, ajouter, retirer, plein);
+            };
+            i->Interface.Moteur.Quitter_Programme = [this] { Main_.FinPartie = true; };
+            return i;
+        } catch (const ErreurFichier& e) {
+            std::cerr << e.what() << "\n";
+            return nullptr;
+        }
+    };
+    // The key dispatcher acts for the first player. Until the key bindings
+    // name a quit key, Escape quits.
+    moteur_.Presser_Touche = [this](std::int16_t touche, bool ctrl, bool shift, bool alt, bool& fin) {
+        if (touche == 0) return;
+        auto* joueur = dynamic_cast<InterfaceJoueur*>(moteur_.Joueurs[0].Interface.get());
+        if (touches_ && joueur) {
+            JoueurLocal& j = moteur_.Joueurs[0];
+            std::int32_t perso = Main_.NoPersoParJoueur[0];
+            ModDialogue::Groupe groupe(j.Selection.begin(), j.Selection.end());
+            touches_->Presser_Touche(touche, Main_, joueur->Interface, joueur->Messages, perso,
+                                     static_cast<std::int32_t>(Main_.Persos.size()) - 1, ctrl, shift, alt,
+                                     j.SelectionVisible, groupe, 0);
+            j.Selection.assign(groupe.begin(), groupe.end());
+            if (perso >= 0 && static_cast<std::size_t>(perso) < Main_.Persos.size()) Main_.NoPersoParJoueur[0] = perso;
+        }
+        if (touche == 1 && (!touches_ || touches_->ToucheQuitter == 0)) fin = true;
+    };
 }
 
 FrmMoteur2D::~FrmMoteur2D() {

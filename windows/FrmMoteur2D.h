@@ -19,6 +19,7 @@
 #include "engine/PeripheriquesJeu.h"
 #include "windows/FenetreMoteur.h"
 
+class ClsIntTouches;
 class ClsJeu;
 class ClsPerEcran;
 class EntreesQt;
@@ -46,6 +47,8 @@ protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
+    void Brancher_Interface(ClsJeu& Jeu);
+
     ModMain& Main_;
     ClsPerEcran& Ecran_;
     Graphique& dd_;
@@ -57,6 +60,7 @@ private:
     std::unique_ptr<SonSDL> sortieSon_;
     std::unique_ptr<ClsPerSon> son_;
     std::unique_ptr<ClsPerMusique> musique_;
+    std::unique_ptr<ClsIntTouches> touches_;
     PeripheriquesJeu peripheriques_;
     ClsMoteur moteur_;
     QTimer minuterie_;
