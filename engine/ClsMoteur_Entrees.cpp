@@ -65,7 +65,10 @@ void ClsMoteur::Entrees_Joueur(std::int16_t i) {
     VueCourante.DecalageVueX = (i == 1 && EcranSepare) ? demi : 0;
     Main.NoPersoJoueur = Main.NoPersoParJoueur[static_cast<std::size_t>(i)];
     if (!PersoValide(Main.NoPersoJoueur)) return;
-    Main.SavPerso.Sauvegarder_Perso_Periodique(Main.Persos[static_cast<std::size_t>(Main.NoPersoJoueur)], TempsActuel);
+    // Only a character that came from a file goes back to it: a villager
+    // played in its place would otherwise become a new hero file.
+    if (const ClsJeuPerso& p = Main.Persos[static_cast<std::size_t>(Main.NoPersoJoueur)]; p.PersoFichier > 0)
+        Main.SavPerso.Sauvegarder_Perso_Periodique(p, TempsActuel);
     // 2. The mouse is the player's with one player, player 1's with two;
     // player 0 of two plays with the keyboard.
     const bool souris = NombreJoueursLocaux == 1 || i == 1;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "tests/engine/MoteurOutils.h"
 
@@ -297,4 +298,17 @@ TEST_F(Moteur, UnClicSurLaCarteEnvoieLePerso) {
     M->Passe();
     EXPECT_NE(P.Action, 0) << P.Definir_Action();
     EXPECT_EQ(P.DestinationX, static_cast<std::int32_t>(j.VueX + j.SourisX - P.Largeur / 2.0));
+}
+
+TEST_F(Moteur, UnVillageoisJoueNeDevientPasUnFichierDePersonnage) {
+    ASSERT_TRUE(Demarrer());
+    ClsJeuPerso& P = Main->Persos[static_cast<std::size_t>(Main->NoPersoParJoueur[0])];
+    ASSERT_EQ(P.PersoFichier, 0);
+    P.Nom = "Villageoisjoue";
+    Main->SavPerso.Definir_SauvegardePeriodique(true);
+    for (double t : {1000.0, 5000.0, 20000.0}) {
+        horloge.Temps = t;
+        M->Passe();
+    }
+    EXPECT_FALSE(std::filesystem::exists(Main->SavPerso.Chemin_Perso("Villageoisjoue")));
 }
