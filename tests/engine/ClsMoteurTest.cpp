@@ -312,3 +312,66 @@ TEST_F(Moteur, UnVillageoisJoueNeDevientPasUnFichierDePersonnage) {
     }
     EXPECT_FALSE(std::filesystem::exists(Main->SavPerso.Chemin_Perso("Villageoisjoue")));
 }
+
+namespace {
+
+// An interface that says the cursor is over it and hands back a code.
+struct InterfaceSurLaSouris : InterfaceMoteur {
+    std::int32_t code = 0;
+    bool Interieur_Boutons(const CurseurInterface&, ClsJeuPerso&, const ClsJeuParam&, Surface&, std::int32_t& c,
+                           std::int16_t& b) override {
+        c = code;
+        b = 3;
+        return true;
+    }
+};
+
+}  // namespace
+
+TEST_F(Moteur, UnClicSurLInterfaceNAgitPasSurLaCarte) {
+    InterfaceSurLaSouris* interface = nullptr;
+    M->CreerInterface = [&](std::int16_t, std::int16_t) {
+        auto i = std::make_unique<InterfaceSurLaSouris>();
+        interface = i.get();
+        return i;
+    };
+    ASSERT_TRUE(Demarrer());
+    ClsJeuPerso& P = Main->Persos[static_cast<std::size_t>(Main->NoPersoParJoueur[0])];
+    horloge.Temps = 0.2;
+    M->Passe();  // the frame's hit test: the cursor is over the interface
+    ASSERT_TRUE(M->Joueurs[0].SurInterface);
+    P.DestinationX = -1;
+    const std::int16_t action = P.Action;
+    peripheriques.Souris.Clique[0] = peripheriques.Souris.Relache[0] = true;
+    horloge.Temps = 0.21;
+    M->Passe();
+    EXPECT_EQ(P.DestinationX, -1);
+    EXPECT_EQ(P.Action, action);
+    EXPECT_TRUE(M->Joueurs[0].InterfaceUtilisee);
+    // A build button puts the cursor in placement mode.
+    interface->code = 4;
+    horloge.Temps = 0.3;
+    M->Passe();
+    peripheriques.Souris.Clique[0] = true;
+    horloge.Temps = 0.31;
+    M->Passe();
+    EXPECT_EQ(M->Joueurs[0].ModeCurseur, 2);
+}
+
+TEST_F(Moteur, LaSourisDuJoueur2ResteDansSaMoitieEnEcranSepare) {
+    ASSERT_TRUE(Demarrer(2));
+    Jeu->Definir_Mode2JoueursEcranSepares(true);
+    peripheriques.DX = -5000;
+    peripheriques.DY = 5000;
+    horloge.Temps = 0.01;
+    M->Passe();
+    EXPECT_TRUE(M->EcranSepare);
+    EXPECT_EQ(M->Joueurs[1].SourisX, 400);
+    EXPECT_EQ(M->Joueurs[1].SourisY, 600);
+    // Player 0 plays with the keypad, kept in the left half.
+    EXPECT_EQ(M->Joueurs[0].SourisX, 200);
+    peripheriques.ClavierDX = 5000;
+    horloge.Temps = 0.02;
+    M->Passe();
+    EXPECT_EQ(M->Joueurs[0].SourisX, 400);
+}
