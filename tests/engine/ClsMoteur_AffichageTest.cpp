@@ -162,3 +162,20 @@ TEST_F(Passes, TexteDeLInfoBulle) {
     j.CibleCurseur = 100000;
     EXPECT_EQ(M->Texte_Infos_Survol(0), "");
 }
+
+TEST_F(Trame, ImageDeVictoireOuDeDefaiteAuCentre) {
+    Demarrer(1);
+    JoueurLocal& j = M->Joueurs[0];
+    ASSERT_TRUE(j.SpritesFin.Charge());
+    const Surface& image = *j.SpritesFin.Image();
+    ASSERT_GE(image.Hauteur(), 400);
+    for (bool victoire : {true, false}) {
+        j.Victoire = victoire;
+        j.Defaite = !victoire;
+        j.SpritesFin.Selection(victoire ? 0 : 200, victoire ? 199 : 399, 0, 319);
+        M->TempsActuel = 0;
+        M->Trame();
+        // 320 x 200 centred on the 800 x 600 screen: its corner at (240, 200).
+        EXPECT_EQ(M->SurfBack.Pixel(300, 250), image.Pixel(60, (victoire ? 0 : 200) + 50)) << victoire;
+    }
+}
