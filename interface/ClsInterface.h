@@ -290,6 +290,13 @@ private:
     void Afficher_Action(const ClsJeuPerso& Perso, const ClsJeuBatiment* SaMaison, Surface& SurfBack);
     void Afficher_Barres(const ClsJeuPerso& Perso, Surface& SurfBack);
     void Afficher_Fenetres(ClsJeuPerso& Perso, std::int32_t NoMaison, Surface& SurfBack);
+    void Afficher_Contenu_Fenetre(std::int16_t Fenetre, ClsJeuPerso& Perso, std::int32_t NoMaison,
+                                  Surface& SurfBack);
+
+public:
+    // The action line of the HUD for the character.
     std::string Texte_Action(const ClsJeuPerso& Perso, const ClsJeuBatiment* SaMaison) const;
+
+private:
     std::string Info_Bulle_Construire(std::int16_t i, const ClsJeuPerso& Perso) const;
 };

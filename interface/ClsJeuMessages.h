@@ -72,6 +72,9 @@ public:
     void Definir_AfficherExperience(bool Valeur);
 
     std::int16_t NombreMaxMessages() const { return nombreMaxMessages_; }
+    // Where each line of the feed is drawn, oldest first, and in which
+    // colour ("&" and "$" marks applied).
+    std::vector<LigneTexte> Disposition() const;
 
 private:
     void Lire_Parametres();
