@@ -29,6 +29,8 @@ public:
     // is the game clock in seconds. nullptr: no keyboard (no key is ever
     // held).
     void Init(SourceClavier* source, double Maintenant);
+    // Gives the keyboard back and forgets the source (before it goes).
+    void Fermer() { Liberer(); }
 
     // Reads the keys and returns the code of a newly pressed key, or 0.
     // Codes are scanned upwards; Ctrl, Shift and Alt are written only when

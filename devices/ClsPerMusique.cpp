@@ -45,10 +45,12 @@ ClsPerMusique::ClsPerMusique(DossierJeu& dossier, GenerateurLocal& generateur, S
         ExtensionsMusiques[k] = ini.Parametre("ExtensionMusiques" + std::to_string(k + 1));
     Chemin = ini.Parametre("Chemin");
     for (int s = 0; s < NombreSituations; ++s) ListesMusiques[static_cast<std::size_t>(s)].Dossier = ini.Parametre(ClesDossiers[s]);
+    // A whole number of seconds (a fraction is rounded); a negative one
+    // would change the track at every pass.
     const auto intervalle = ValeurStricte(ini.Parametre("IntervalMusiques"));
-    if (!intervalle || *intervalle != Entier(*intervalle) || *intervalle < 0 || *intervalle > 86400)
-        erreurs.Ajouter("[Musiques] IntervalMusiques : un nombre entier de secondes entre 0 et 86400 est attendu.");
-    else IntervalMusiques = static_cast<std::int32_t>(*intervalle);
+    if (!intervalle || Arrondi(*intervalle) < 0 || Arrondi(*intervalle) > 2147483647.0)
+        erreurs.Ajouter("[Musiques] IntervalMusiques : un nombre de secondes positif ou nul est attendu.");
+    else IntervalMusiques = static_cast<std::int32_t>(Arrondi(*intervalle));
     erreurs.Verifier();
 
     // Listed once, when the program starts; sorted by name, so that the

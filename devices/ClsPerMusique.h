@@ -54,6 +54,8 @@ public:
     // Music root below the game folder ("\Musiques\").
     std::string Chemin;
 
+    // The output must outlive this object, or be detached first (nullptr):
+    // the music is stopped through it when the object ends.
     void Definir_Sortie(SortieMusique* sortie) { sortie_ = sortie; }
 
     // Called every pass with the situation wanted and the game clock in

@@ -25,7 +25,8 @@ public:
 
     // At every game start: loads one sound per visual effect type of the
     // rules. A missing, unreadable or unnamed file leaves that effect silent;
-    // nothing is reported. nullptr: every effect silent.
+    // nothing is reported. nullptr: every effect silent. The output must
+    // outlive its use here, or be replaced first (Init(nullptr, ...)).
     void Init(SortieSon* sortie, const ClsJeuParam& Parametres);
 
     // Plays the sound of effect type i when it was loaded; nothing for an

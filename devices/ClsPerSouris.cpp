@@ -7,6 +7,11 @@ void ClsPerSouris::Liberer() {
     Initialise = false;
 }
 
+void ClsPerSouris::Fermer() {
+    Liberer();
+    source_ = nullptr;
+}
+
 void ClsPerSouris::Init(SourceSouris* source) {
     if (source_ != source) Liberer();
     source_ = source;

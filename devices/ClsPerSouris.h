@@ -23,6 +23,10 @@ public:
     // cannot be acquired now leaves Initialise False; the next poll tries
     // again. nullptr: no mouse.
     void Init(SourceSouris* source);
+    // Gives the mouse back and forgets the source: call it before the
+    // source goes (the engine window closes), since the object itself
+    // lives until the program ends.
+    void Fermer();
 
     // Reads the mouse: X and Y move by its movement, each then clamped to
     // Min..Max (Min first, so that Max wins when they cross); Z moves by the

@@ -8,6 +8,9 @@
 #include <QWheelEvent>
 #include <QWidget>
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "platform/qt/CodesTouches.h"
 
 namespace {
@@ -34,7 +37,7 @@ std::uint8_t CodeTouche(const QKeyEvent& e) {
 
 }  // namespace
 
-EntreesQt::EntreesQt(QWidget* zone) : QObject(zone), zone_(zone) {
+EntreesQt::EntreesQt(QWidget* zone) : zone_(zone) {
     if (zone_) {
         zone_->setMouseTracking(true);
         zone_->installEventFilter(this);
@@ -81,7 +84,7 @@ bool EntreesQt::Souris_::Acquerir() {
 void EntreesQt::Souris_::Liberer() { acquise = false; }
 
 bool EntreesQt::Souris_::Lire(EtatSouris& etat) {
-    if (!acquise || perdue) {
+    if (!acquise || perdue || !entrees.zone_) {
         acquise = false;
         perdue = false;
         return false;
@@ -102,7 +105,11 @@ bool EntreesQt::eventFilter(QObject* objet, QEvent* evenement) {
         }
         dernier_ = p;
         dernierConnu_ = true;
-        if (p != Centre() && souris_.acquise) Recentrer();
+        // Put back only once it strays from the middle: fewer warps, and
+        // fewer moves that were queued before a warp and read after it.
+        const QPoint ecart = p - Centre();
+        const int marge = std::max(8, std::min(zone_->width(), zone_->height()) / 4);
+        if (souris_.acquise && (std::abs(ecart.x()) > marge || std::abs(ecart.y()) > marge)) Recentrer();
         break;
     }
     case QEvent::MouseButtonPress:

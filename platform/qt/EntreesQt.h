@@ -1,7 +1,8 @@
 // The mouse and keyboard of the engine window: Qt events on the drawing
 // area turned into what ClsPerSouris and ClsPerClavier read. The mouse is
-// relative: while the window has the focus, each move is counted from the
-// centre and the pointer is put back there, so it never leaves the window.
+// relative: each move counts from the last pointer position, and while the
+// window has the focus the pointer is put back in the middle whenever it
+// strays from it, so it never reaches the window's edge.
 // Keys are held in a 256-entry table of DirectInput codes (CodesTouches).
 #pragma once
 
@@ -15,7 +16,10 @@ class QWidget;
 
 class EntreesQt : public QObject {
 public:
-    // Listens to the events of the drawing area (and of its window).
+    // Listens to the events of the drawing area. Not a child of it: the
+    // owner keeps it until the mouse and keyboard have let go of it
+    // (ClsPerSouris::Fermer, ClsPerClavier::Fermer); a zone that goes first
+    // leaves it reading nothing.
     explicit EntreesQt(QWidget* zone);
     ~EntreesQt() override;
 

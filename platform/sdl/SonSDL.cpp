@@ -16,6 +16,8 @@ SonSDL::SonSDL() {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return;
     }
+    // The music stays under the effects.
+    Mix_VolumeMusic(MIX_MAX_VOLUME * 3 / 4);
     ouvert_ = true;
 }
 

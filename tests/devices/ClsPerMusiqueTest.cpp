@@ -181,7 +181,7 @@ TEST(ClsPerMusique, ReglagesInvalides) {
     const Cas cas[] = {
         {Reglages("Jouer=peut-être\n"), "Jouer"},
         {Reglages("Jouer=1\n", "IntervalMusiques=deux minutes\n"), "IntervalMusiques"},
-        {Reglages("Jouer=1\n", "IntervalMusiques=12.5\n"), "IntervalMusiques"},
+        {Reglages("Jouer=1\n", "IntervalMusiques=1e12\n"), "IntervalMusiques"},
         {Reglages("Jouer=1\n", "IntervalMusiques=-3\n"), "IntervalMusiques"},
         {Reglages("Jouer=1\n", ""), "IntervalMusiques"},
     };
@@ -198,6 +198,18 @@ TEST(ClsPerMusique, ReglagesInvalides) {
             ASSERT_EQ(e.Details().size(), 1u) << e.what();
             EXPECT_NE(e.Details()[0].find(c.cle), std::string::npos) << e.what();
         }
+    }
+}
+
+TEST(ClsPerMusique, IntervalleArrondi) {
+    struct Cas { const char* texte; std::int32_t attendu; };
+    const Cas cas[] = {{"120", 120}, {" 0 ", 0}, {"12.5", 12}, {"13,5", 14}, {"-0.4", 0}};
+    for (const auto& c : cas) {
+        DossierTemporaire d;
+        d.Ecrire("Ini_Musiques.ini", Reglages("Jouer=1\n", std::string("IntervalMusiques=") + c.texte + "\n"));
+        DossierJeu dossier(d.Chemin());
+        GenerateurLocal g;
+        EXPECT_EQ(ClsPerMusique(dossier, g).Intervalle(), c.attendu) << c.texte;
     }
 }
 

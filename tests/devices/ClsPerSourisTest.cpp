@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "devices/ClsPerSouris.h"
 #include "devices/PeripheriqueScripte.h"
 
@@ -124,6 +126,19 @@ TEST(ClsPerSouris, SansSourisRienNeBouge) {
     souris.Centrer_curseur(X, Y, 1024, 768);
     EXPECT_EQ(X, 512);
     EXPECT_EQ(Y, 384);
+}
+
+TEST(ClsPerSouris, FermerRendLaSourisEtOublieLaSource) {
+    auto p = std::make_unique<PeripheriqueScripte>();
+    ClsPerSouris souris;
+    souris.Init(&p->Souris());
+    souris.Fermer();
+    EXPECT_FALSE(p->Souris_Acquise());
+    EXPECT_FALSE(souris.Initialise);
+    p.reset();
+    float X = 1, Y = 1, Z = 1;
+    souris.Positions(X, Y, Z, 0, 10, 0, 10);
+    EXPECT_EQ(X, 1);
 }
 
 TEST(ClsPerSouris, RendLaSourisEnFinissant) {

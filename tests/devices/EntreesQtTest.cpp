@@ -7,6 +7,8 @@
 #include <QWheelEvent>
 #include <QWidget>
 
+#include <memory>
+
 #include "devices/ClsPerClavier.h"
 #include "devices/ClsPerSouris.h"
 #include "platform/qt/EntreesQt.h"
@@ -96,6 +98,28 @@ TEST_F(Entrees, TouchesTenuesJusquAuRelachement) {
     EXPECT_FALSE(s);
     Touche(QEvent::KeyPress, Qt::Key_8, Qt::KeypadModifier);
     EXPECT_EQ(clavier.Pression_Clavier(c, s, a), ClsPerClavier::Pave8);
+}
+
+TEST(EntreesQt, ZoneFermeeAvantLesPeripheriques) {
+    int argc = 1;
+    char nom[] = "tests";
+    char* argv[] = {nom, nullptr};
+    QApplication app(argc, argv);
+    auto zone = std::make_unique<QWidget>();
+    EntreesQt entrees(zone.get());
+    ClsPerSouris souris;
+    souris.Init(&entrees.Souris());
+    ClsPerClavier clavier;
+    clavier.Init(&entrees.Clavier(), 0.0);
+    zone.reset();
+    float X = 7, Y = 7, Z = 0;
+    souris.Positions(X, Y, Z, 0, 100, 0, 100);
+    EXPECT_EQ(X, 7);
+    EXPECT_FALSE(souris.Initialise);
+    bool c = false, s = false, a = false;
+    EXPECT_EQ(clavier.Pression_Clavier(c, s, a), 0);
+    souris.Fermer();
+    clavier.Fermer();
 }
 
 TEST_F(Entrees, PerteDuFocusRelacheToutEtPerdLaSouris) {
