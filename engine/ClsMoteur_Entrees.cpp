@@ -99,8 +99,12 @@ void ClsMoteur::Entrees_Joueur(std::int16_t i) {
         j.DebutSelectionX = j.SourisX;
         j.DebutSelectionY = j.SourisY;
     } else if (j.SelectionEnCours || j.DeselectionEnCours) {
-        // 4. A drag under way.
-        j.SelectionEtendue = true;
+        // 4. A button held: a drag once it reaches the interface's minimum
+        // size. Marking every hold as a drag would turn a click into an
+        // empty rectangle selection whenever no frame was drawn between
+        // the hold and the release.
+        j.SelectionEtendue = std::abs(j.SourisX - j.DebutSelectionX) >= j.Interface->RectangleSelectionMinX ||
+                             std::abs(j.SourisY - j.DebutSelectionY) >= j.Interface->RectangleSelectionMinY;
         j.CurseurLibre = false;
     } else {
         if (j.SelectionEtendue)

@@ -13,6 +13,7 @@
 #include "interface/ClsIntTouches.h"
 #include "engine/ModMain.h"
 #include "platform/ErreurFichier.h"
+#include "platform/Graphique.h"
 #include "platform/qt/EntreesQt.h"
 #include "platform/qt/WidgetEcran.h"
 #include "platform/sdl/SonSDL.h"
@@ -55,7 +56,15 @@ void FrmMoteur2D::Brancher_Interface(ClsJeu& Jeu) {
     // player with the plain one (bars and tooltips only), said once.
     moteur_.CreerInterface = [this, &Jeu](std::int16_t joueur, std::int16_t nombre) -> std::unique_ptr<InterfaceMoteur> {
         try {
-            auto i = std::make_unique<InterfaceJoueur>(Main_, Ecran_, &dd_, joueur, nombre);
+            std::unique_ptr<InterfaceJoueur> i;
+            try {
+                i = std::make_unique<InterfaceJoueur>(Main_, Ecran_, &dd_, joueur, nombre);
+            } catch (const ErreurImage& e) {
+                // Without its pictures the interface still works and keys
+                // still act; it draws only what needs no picture.
+                std::cerr << e.what() << "\n";
+                i = std::make_unique<InterfaceJoueur>(Main_, Ecran_, nullptr, joueur, nombre);
+            }
             i->Interface.Moteur.Basculer_Pause = [&Jeu] { Jeu.Pause = !Jeu.Pause; };
             i->Interface.Moteur.Selectionner_Soldats = [this](std::int16_t j, bool ajouter, bool retirer, bool& plein) {
                 moteur_.Selectionner_Soldats(j, ajouter, retirer, plein);

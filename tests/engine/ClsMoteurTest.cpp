@@ -292,10 +292,15 @@ TEST_F(Moteur, UnClicSurLaCarteEnvoieLePerso) {
     peripheriques.Souris.Clique[0] = true;
     horloge.Temps = 0.21;
     M->Passe();
+    // Held for a pass with no frame: still a click, not a drag.
+    peripheriques.Souris.Maintenu[0] = true;
+    horloge.Temps = 0.215;
+    EXPECT_FALSE(M->Passe());
+    peripheriques.Souris.Maintenu[0] = false;
     peripheriques.Souris.Relache[0] = true;
     j.ModeCurseur = 0;
     horloge.Temps = 0.22;
-    M->Passe();
+    EXPECT_FALSE(M->Passe());
     EXPECT_NE(P.Action, 0) << P.Definir_Action();
     EXPECT_EQ(P.DestinationX, static_cast<std::int32_t>(j.VueX + j.SourisX - P.Largeur / 2.0));
 }

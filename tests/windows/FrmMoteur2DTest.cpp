@@ -45,25 +45,41 @@ TEST(FrmMoteur2D, UnePartieJoueeAuClicEtQuitteeParEchap) {
                       Qt::NoModifier);
         QApplication::sendEvent(zone, &e);
     };
-    // Once the game runs: out of the castle, a click, then Escape.
-    QTimer::singleShot(600, [&] {
+    // Once the game runs (a few ticks seen): out of the castle, a press,
+    // a release, then Escape; one step per poll of the script's timer.
+    int etape = 0, tourEtape = 0;
+    QTimer script;
+    QObject::connect(&script, &QTimer::timeout, [&] {
+        ClsMoteur& m = frm.Moteur();
+        if (Main.FinPartie || m.CompteurTours < 3 || m.CompteurTours < tourEtape + 2) return;
         ClsJeuPerso& p = Main.Persos[static_cast<std::size_t>(Main.NoPersoParJoueur[0])];
-        p.DansChateau = p.DansChateauCible = p.DansMaison = p.DansMaisonCible = false;
-        p.Vie = std::max(p.Vie, 10.0);
-        p.DestinationX = -12345;
-        frm.Moteur().Joueurs[0].InterfaceUtilisee = false;
-        envoyer(QEvent::MouseButtonPress, Qt::LeftButton);
+        tourEtape = m.CompteurTours;
+        switch (etape++) {
+            case 0:
+                p.DansChateau = p.DansChateauCible = p.DansMaison = p.DansMaisonCible = false;
+                p.Vie = std::max(p.Vie, 10.0);
+                p.DestinationX = -12345;
+                m.Joueurs[0].InterfaceUtilisee = false;
+                m.Joueurs[0].SurInterface = false;
+                envoyer(QEvent::MouseButtonPress, Qt::LeftButton);
+                break;
+            case 1:
+                envoyer(QEvent::MouseButtonRelease, Qt::LeftButton);
+                break;
+            case 2: {
+                destination = p.DestinationX;
+                tours = m.CompteurTours;
+                trames = m.CompteurTrames;
+                QKeyEvent e(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QString(), false, 1);
+                QApplication::sendEvent(zone, &e);
+                break;
+            }
+            default: break;
+        }
     });
-    QTimer::singleShot(800, [&] { envoyer(QEvent::MouseButtonRelease, Qt::LeftButton); });
-    QTimer::singleShot(1100, [&] {
-        destination = Main.Persos[static_cast<std::size_t>(Main.NoPersoParJoueur[0])].DestinationX;
-        tours = frm.Moteur().CompteurTours;
-        trames = frm.Moteur().CompteurTrames;
-        QKeyEvent e(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QString(), false, 1);
-        QApplication::sendEvent(zone, &e);
-    });
+    script.start(20);
     // A safety net: the game must not outlive this.
-    QTimer::singleShot(8000, [&] { Main.FinPartie = true; });
+    QTimer::singleShot(15000, [&] { Main.FinPartie = true; });
     frm.MoteurJeu(choix);
 
     EXPECT_GT(tours, 0);
@@ -73,5 +89,6 @@ TEST(FrmMoteur2D, UnePartieJoueeAuClicEtQuitteeParEchap) {
     EXPECT_TRUE(Main.Chateaux.empty());
     EXPECT_TRUE(Main.Fiefs.empty());
     EXPECT_FALSE(Main.Persos.empty());
-    EXPECT_LT(frm.Moteur().CompteurTours, 150) << "Escape ended the game well before the safety net";
+    EXPECT_EQ(etape, 3);
+    EXPECT_LT(frm.Moteur().CompteurTours, tours + 20) << "Escape ended the game at once";
 }
