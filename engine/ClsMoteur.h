@@ -153,6 +153,10 @@ public:
     void Afficher_Commentaires(std::int16_t p);
     void Afficher_Infos_Survol(std::int32_t X, std::int32_t Y, std::int16_t p);
     void Afficher_Emplacement_Construction(std::int32_t X, std::int32_t Y, std::int16_t t, bool Verdict);
+    // The placement ghost's box: the house's W x H footprint centred on
+    // the middle of the cursor picture (CW x CH) drawn at (X, Y), each
+    // corner rounded on its own.
+    static Rectangle Rectangle_Emplacement(std::int32_t X, std::int32_t Y, double W, double H, double CW, double CH);
     void Afficher_Separation();
     void Afficher_Ecran();
     void Afficher_Image_Chargement(std::int16_t Pourcentage, std::string_view Texte);

@@ -289,10 +289,14 @@ void ClsMoteur::Afficher_Emplacement_Construction(std::int32_t X, std::int32_t Y
     const double CW = AffSouris ? AffSouris->Largeur() : 0, CH = AffSouris ? AffSouris->Hauteur() : 0;
     // The outline takes the verdict's colour too.
     const std::uint32_t couleur = Verdict ? 0xC000 : 0xFF;
-    const std::int32_t x1 = Au_Plus_Proche(X - W / 2 + CW / 2), y1 = Au_Plus_Proche(Y - H / 2 + CH / 2);
-    const std::int32_t x2 = Au_Plus_Proche(X + W / 2 + CW / 2), y2 = Au_Plus_Proche(Y + H / 2 + CH / 2);
-    SurfBack.Hachurer(x1, y1, x2, y2, couleur, Hachure::DiagonaleMontante);
-    SurfBack.BoiteArrondie(x1, y1, x2, y2, 10, 10, couleur);
+    const Rectangle r = Rectangle_Emplacement(X, Y, W, H, CW, CH);
+    SurfBack.Hachurer(r.Gauche, r.Haut, r.Droite, r.Bas, couleur, Hachure::DiagonaleMontante);
+    SurfBack.BoiteArrondie(r.Gauche, r.Haut, r.Droite, r.Bas, 10, 10, couleur);
+}
+
+Rectangle ClsMoteur::Rectangle_Emplacement(std::int32_t X, std::int32_t Y, double W, double H, double CW, double CH) {
+    return {Au_Plus_Proche(X - W / 2 + CW / 2), Au_Plus_Proche(Y - H / 2 + CH / 2), Au_Plus_Proche(X + W / 2 + CW / 2),
+            Au_Plus_Proche(Y + H / 2 + CH / 2)};
 }
 
 void ClsMoteur::Afficher_Separation() {

@@ -252,6 +252,14 @@ TEST_F(Moteur, VictoireEtDefaite) {
         EXPECT_EQ(j.Victoire, c.victoire) << c.propreBattu << c.ennemiBattu;
         EXPECT_EQ(j.Defaite, c.defaite) << c.propreBattu << c.ennemiBattu;
     }
+    // A world where every fief is of the player's side: nothing to beat.
+    const std::int32_t campEnnemi = Main->Fiefs[ennemi].Camp;
+    Main->Fiefs[ennemi].Camp = P.Camp;
+    battre(ennemi, false);
+    M->Joueurs[0].Victoire = M->Joueurs[0].Defaite = false;
+    M->Verifier_Fin_Partie(0);
+    EXPECT_TRUE(M->Joueurs[0].Victoire);
+    Main->Fiefs[ennemi].Camp = campEnnemi;
     // A castle standing again changes nothing once the game is won.
     battre(ennemi, false);
     M->Verifier_Fin_Partie(0);

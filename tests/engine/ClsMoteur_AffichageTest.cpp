@@ -179,3 +179,42 @@ TEST_F(Trame, ImageDeVictoireOuDeDefaiteAuCentre) {
         EXPECT_EQ(M->SurfBack.Pixel(300, 250), image.Pixel(60, (victoire ? 0 : 200) + 50)) << victoire;
     }
 }
+
+TEST(ClsMoteur, FantomeDeConstructionCentreSurLeCurseur) {
+    // A 45 x 30 house, a 32 x 32 cursor picture at (100, 200): 93.5 gives
+    // 94 and 138.5 gives 138 (halves to even, each corner on its own).
+    EXPECT_EQ(ClsMoteur::Rectangle_Emplacement(100, 200, 45, 30, 32, 32), (Rectangle{94, 201, 138, 231}));
+    EXPECT_EQ(ClsMoteur::Rectangle_Emplacement(101, 200, 45, 30, 32, 32), (Rectangle{94, 201, 140, 231}));
+}
+
+TEST_F(Passes, FantomeVertOuRougeSelonLeVerdict) {
+    ASSERT_TRUE(Demarrer());
+    const Rectangle r = ClsMoteur::Rectangle_Emplacement(300, 200, Main->Parametres.Batiment_Largeur(0),
+                                                         Main->Parametres.Batiment_Hauteur(0), 0, 0);
+    for (bool verdict : {true, false}) {
+        M->SurfBack.Remplir(0);
+        M->Afficher_Emplacement_Construction(300, 200, 0, verdict);
+        // The outline's top edge, away from the rounded corners.
+        EXPECT_EQ(M->SurfBack.Pixel((r.Gauche + r.Droite) / 2, r.Haut), Surface::Couleur565(verdict ? 0xC000 : 0xFF));
+    }
+}
+
+TEST_F(Passes, ChaqueImageDeFinAuCentreDeSaMoitieEnVuePartagee) {
+    ASSERT_TRUE(M->Demarrer(Choix(2), nullptr, 800, 600));
+    Surface image(320, 400);
+    image.Remplir(0x3050A0);
+    for (auto& j : M->Joueurs) {
+        j.SpritesFin.Charger(image);
+        j.SpritesFin.Selection(0, 199, 0, 319);
+        j.Victoire = true;
+    }
+    M->EcranSepare = false;
+    M->TempsActuel = 0;
+    M->Trame();
+    const std::uint16_t c = Surface::Couleur565(0x3050A0);
+    // Player 0's picture centred at x 200, player 1's at x 600.
+    EXPECT_EQ(M->SurfBack.Pixel(41, 300), c);
+    EXPECT_EQ(M->SurfBack.Pixel(39, 300), 0);
+    EXPECT_EQ(M->SurfBack.Pixel(758, 300), c);
+    EXPECT_EQ(M->SurfBack.Pixel(761, 300), 0);
+}
