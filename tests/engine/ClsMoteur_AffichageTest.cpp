@@ -218,3 +218,45 @@ TEST_F(Passes, ChaqueImageDeFinAuCentreDeSaMoitieEnVuePartagee) {
     EXPECT_EQ(M->SurfBack.Pixel(758, 300), c);
     EXPECT_EQ(M->SurfBack.Pixel(761, 300), 0);
 }
+
+TEST_F(Trame, QuelsMortsSontMontres) {
+    Demarrer(1);
+    const std::int32_t chef = Main.NoPersoParJoueur[0];
+    const std::int32_t k = chef == 0 ? 1 : 0;
+    Main.NoPersoJoueur = chef;
+    M->Joueurs[0].VueX = M->Joueurs[0].VueY = 0;
+    // Everybody else is inside a building, out of sight.
+    for (auto& p : Main.Persos) p.DansMaison = true;
+    auto montre = [&](std::int32_t i) {
+        ClsJeuPerso& p = Main.Persos[static_cast<std::size_t>(i)];
+        p.DansMaison = p.DansMaisonCible = p.DansChateau = p.DansChateauCible = false;
+        p.PositionX = p.PositionY = 200;
+        M->SurfBack.Remplir(0);
+        M->Afficher_Persos(0);
+        p.DansMaison = true;
+        int n = 0;
+        for (int y = 200; y < 200 + p.Hauteur; ++y)
+            for (int x = 200; x < 200 + p.Largeur; ++x) n += M->SurfBack.Pixel(x, y) != 0;
+        return n > 0;
+    };
+    ClsJeuPerso& autre = Main.Persos[static_cast<std::size_t>(k)];
+    ClsJeuPerso& propre = Main.Persos[static_cast<std::size_t>(chef)];
+    const std::int32_t equipe = propre.Equipe;
+    struct Cas {
+        bool vivant, memeEquipe, fantomes, invocation, vu;
+    } cas[] = {
+        {true, false, false, false, true},   {false, true, true, false, true},  {false, true, false, false, false},
+        {false, false, true, false, false},  {false, true, true, true, false},  // a dead summoned creature never shows
+    };
+    for (const auto& c : cas) {
+        autre.Vie = c.vivant ? std::max(autre.Definir_MaxVie(), 1.0) : 0;
+        autre.Equipe = c.memeEquipe ? equipe : equipe + 1;
+        autre.Invocateur = c.invocation ? chef : -1;
+        Jeu.AfficherFantomesPNJ = c.fantomes;
+        EXPECT_EQ(montre(k), c.vu) << c.vivant << c.memeEquipe << c.fantomes << c.invocation;
+    }
+    // The player's own character shows even dead, whatever the setting.
+    propre.Vie = 0;
+    Jeu.AfficherFantomesPNJ = false;
+    EXPECT_TRUE(montre(chef));
+}
