@@ -299,4 +299,14 @@ public:
 
 private:
     std::string Info_Bulle_Construire(std::int16_t i, const ClsJeuPerso& Perso) const;
+    void Action_Bouton_Deplacement(std::int16_t i, const EntreeInterface& E, std::int16_t& CodeAction,
+                                   ClsJeuPerso& Perso, std::int32_t NoPerso, bool& SelectionActive,
+                                   ModDialogue::Groupe& Selection);
+    // The window families of the hit test (ClsInterface_FenetresBoutons.cpp);
+    // returns the handled flag.
+    bool Interieur_Fenetres(const EntreeInterface& E, std::int16_t& CodeAction, ClsJeuPerso& Perso,
+                            std::int32_t NoPerso, std::int32_t NoFief, std::int16_t& Touche, bool Traite,
+                            Surface& SurfBack);
+    bool Boutons_Defilement(const EntreeInterface& E, std::int16_t NoFenetre, std::int16_t& CodeAction, bool Fabrique,
+                            Surface& SurfBack);
 };
