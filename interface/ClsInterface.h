@@ -292,6 +292,9 @@ private:
     void Afficher_Fenetres(ClsJeuPerso& Perso, std::int32_t NoMaison, Surface& SurfBack);
     void Afficher_Contenu_Fenetre(std::int16_t Fenetre, ClsJeuPerso& Perso, std::int32_t NoMaison,
                                   Surface& SurfBack);
+    void Afficher_Commerce(ClsIntFenetre& f, const ClsJeuPerso& Perso, ClsJeuBatiment& Maison, Surface& SurfBack);
+    void Afficher_Fabrication(ClsIntFenetre& f, const ClsJeuPerso& Perso, const ClsJeuBatiment& Maison,
+                              const ClsJeuFief* Fief, Surface& SurfBack);
 
 public:
     // The action line of the HUD for the character.
