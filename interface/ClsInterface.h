@@ -312,4 +312,12 @@ private:
                             Surface& SurfBack);
     bool Boutons_Defilement(const EntreeInterface& E, std::int16_t NoFenetre, std::int16_t& CodeAction, bool Fabrique,
                             Surface& SurfBack);
+    bool Emplacements_Objets(const EntreeInterface& E, std::int16_t& CodeAction, ClsJeuPerso& Perso,
+                             std::int16_t& Touche, Surface& SurfBack);
+
+public:
+    // The tooltip text of an item type as it works for the character.
+    std::string Description_Objet(std::int16_t TypeObjet, const ClsJeuPerso& Perso, bool Inventaire) const;
+
+private:
 };
