@@ -4,6 +4,7 @@
 
 #include "interface/ClsAffBouton.h"
 #include "platform/Surface.h"
+#include "rules/ClsFicINI.h"
 #include "tests/interface/MondeInterface.h"
 
 namespace {
@@ -170,6 +171,68 @@ TEST_F(HitTest, FermetureDUneFenetre) {
     EXPECT_TRUE(Passe(f.BoutonFermer_PositionX() + 2, f.BoutonFermer_PositionY() + 2, true));
     EXPECT_FALSE(M.Interface->Fenetres_Visible(3));
     EXPECT_FALSE(M.Interface->BoutonsInfos()[3].Actif);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Glissement, LesBoutonsConstruireSortentEtRentrent) {
+    MondeInterface M;
+    ClsFicINI ini(M.W.M().Dossier);
+    ini.NomFichier = "Ini_Interface1024";
+    ini.Section = "Interface";
+    ini.Parametre("MasquerAutoBoutonsConstruire", "1");
+    const std::int32_t dx = std::stoi(ini.Parametre("MasquerAutoBoutonsConstruireDecalageX"));
+    const std::int32_t duree = std::stoi(ini.Parametre("MasquerAutoBoutonsConstruireDuree"));
+    ASSERT_EQ(dx % duree, 0);
+    ClsInterface I(M.W.M(), *M.Ecran);
+    I.Init1(0, 1);
+    I.Init2(*M.Ecran, M.W.P());
+    const auto& c = I.BoutonsConstruire();
+    const std::int32_t cache = c[0].PositionX, montre = cache - dx;
+    // Hidden, the buttons still show a strip to hover.
+    const ClsIntBouton& prise = c[0];
+    ASSERT_LT(prise.PositionX, 1024);
+    Surface S(1024, 768);
+    std::int16_t code = 0, construire = 0, touche = 0;
+    bool selection = false;
+    ModDialogue::Groupe groupe;
+    auto Survol = [&](std::int32_t x, std::int32_t y) {
+        EntreeInterface e;
+        e.X = x;
+        e.Y = y;
+        I.Interieur_Boutons(e, code, construire, M.Joueur, 0, touche, selection, groupe, S);
+    };
+    for (int k = 0; k < duree / 2; ++k) {
+        Survol(prise.PositionX + 2, prise.PositionY + 2);
+        I.Actualiser();
+    }
+    EXPECT_EQ(c[0].PositionX, cache - dx / 2);
+    // The pointer leaves half-way: they turn back at once.
+    Survol(10, 400);
+    I.Actualiser();
+    EXPECT_EQ(c[0].PositionX, cache - dx / 2 + dx / duree);
+    for (int k = 0; k < duree; ++k) {
+        Survol(prise.PositionX + 2, prise.PositionY + 2);
+        I.Actualiser();
+    }
+    EXPECT_EQ(c[0].PositionX, montre) << "arrivés, ils ne bougent plus";
+}
+
+TEST(CurseurObjet, ArgentEtRessourcesSelectionnes) {
+    MondeInterface M;
+    M.Pj().Definir_Argent(250.0);
+    M.Pj().Argent_Prendre(100, false);
+    Surface S(1024, 768);
+    M.Interface->Afficher_Objet_Curseur(M.Pj(), 500, 300, S);
+    // The tooltip box is drawn beside the cursor.
+    const auto peints = std::count_if(S.Pixels().begin(), S.Pixels().end(), [](std::uint16_t p) { return p != 0; });
+    EXPECT_GT(peints, 0);
+    Surface vide(1024, 768);
+    M.Pj().ArgentSelectionne = 0.0;
+    M.Interface->Afficher_Objet_Curseur(M.Pj(), 500, 300, vide);
+    EXPECT_EQ(std::count(vide.Pixels().begin(), vide.Pixels().end(), 0), 1024 * 768);
 }
 
 }  // namespace
