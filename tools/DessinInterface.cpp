@@ -6,10 +6,13 @@
 #include <QFont>
 #include <QLinearGradient>
 
+#include <algorithm>
 #include <cmath>
 
 #include "interface/ClsAffBouton.h"
 #include "platform/DossierJeu.h"
+#include "platform/Nombres.h"
+#include "rules/ClsFicINI.h"
 #include "tools/Dessin.h"
 #include "tools/Dessins.h"
 
@@ -328,7 +331,12 @@ int DessinerInterface(const DonneesRegles& d, DossierJeu& dossier, const fs::pat
     n += Petits(t, 4, boutons / "Commerce.bmp", {"1", "5", "T", "1", "5", "T", "T", "I", "S"}, QColor(150, 120, 40), 2);
     n += Petits(t, 5, boutons / "Transfert.bmp", {"1", "5", "T", "1", "5", "T"}, QColor(70, 100, 130), 1);
     n += Defilement(t, boutons);
-    n += Fenetres(fenetres, 320, 340, 24);
+    // The bag shows as many slots as the rules give a character.
+    ClsFicINI persos(dossier);
+    persos.NomFichier = "Ini_Parametres_Persos";
+    persos.Section = "Personnages";
+    const int inventaire = std::clamp(static_cast<int>(Val(persos.Parametre("PersosNombreObjetsInventaire"))), 0, 24);
+    n += Fenetres(fenetres, 320, 340, inventaire > 0 ? inventaire : 16);
     n += Cadre(fenetres);
     return n;
 }
