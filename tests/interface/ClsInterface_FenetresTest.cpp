@@ -160,3 +160,72 @@ TEST(DescriptionObjet, TypeNegatifEtPrix) {
 }
 
 }  // namespace
+
+namespace {
+
+class Batiment : public Fenetres {
+protected:
+    // The player inside its own house of type Type.
+    void Chez_Soi(std::int16_t Type) {
+        M.W.Maison(M.Joueur, Type, 600, 600);
+        M.Pj().CibleMaison = M.Joueur;
+        M.Pj().DansMaison = true;
+        M.Interface->Actionner_Boutons_Infos(0);
+        Passe(0, 0);
+    }
+};
+
+TEST_F(Batiment, LaCaisseSeulementPourLeProprietaire) {
+    Chez_Soi(BatimentCombat::Cabane);
+    ASSERT_TRUE(M.Interface->Fenetres_Visible(0));
+    EXPECT_TRUE(F(0).BoutonsTransfertArgentMaison[0].Visible);
+    M.W.Ma(M.Joueur).Argent = 12.0;
+    EXPECT_TRUE(Clic(0, F(0).BoutonsTransfertArgentMaison[2]));
+    EXPECT_EQ(M.Pj().Definir_Argent(), 12.0);
+    // A visitor of someone else's house: no cash panel, no withdraw buttons.
+    const std::int32_t autre = M.W.Perso(RaceCombat::Humain, 0, 700, 700);
+    M.W.Maison(autre, BatimentCombat::Cabane, 700, 700);
+    M.Pj().DansMaison = false;
+    M.Pj().DansMaisonCible = true;
+    M.Pj().CibleMaison = autre;
+    M.W.Ma(autre).Argent = 50.0;
+    Passe(0, 0);
+    EXPECT_FALSE(F(0).BoutonsTransfertArgentMaison[2].Visible);
+    Clic(0, F(0).BoutonsTransfertArgentMaison[2]);
+    EXPECT_EQ(M.W.Ma(autre).Argent, 50.0);
+}
+
+TEST_F(Batiment, FileDeFabricationEtArret) {
+    for (std::int32_t r = 0; r < M.W.P().NombreRessources; ++r) M.Pj().Definir_Ressources(r, 30.0);
+    Chez_Soi(BatimentCombat::Forge);
+    ASSERT_EQ(F(0).BoutonsFabriquer.size(), 2u);
+    const ClsIntBouton& fabriquer = F(0).BoutonsFabriquer[0];
+    ASSERT_TRUE(fabriquer.Visible);
+    EXPECT_EQ(fabriquer.InfoBulle.rfind("Fabriquer : ", 0), 0u);
+    ASSERT_TRUE(fabriquer.Actif) << fabriquer.InfoBulle;
+    Clic(0, fabriquer);
+    EXPECT_EQ(M.Interface->FileFabricationObjets.size(), 1u);
+    Clic(0, fabriquer, false, true);  // right click takes it off the queue
+    EXPECT_TRUE(M.Interface->FileFabricationObjets.empty());
+    // A right click with an empty queue stops the character.
+    M.Pj().Aller_A(900, 900);
+    Clic(0, fabriquer, false, true);
+    EXPECT_TRUE(M.Pj().Inactif());
+}
+
+TEST_F(Batiment, RestaurationDuChateau) {
+    M.Pj().DansChateau = true;
+    M.Pj().Definir_Argent(100.0);
+    M.W.Ch(0).Definir_Vie(M.W.Ch(0).MaxVie / 2.0);
+    M.Interface->Actionner_Boutons_Infos(0);
+    Passe(0, 0);
+    ASSERT_TRUE(M.Interface->Fenetres_Visible(0));
+    EXPECT_TRUE(Clic(0, F(0).BoutonsRestauration[1]));
+    EXPECT_EQ(M.Pj().Definir_Argent(), 50.0);
+    // Dead, the character cannot pay for repairs.
+    M.Pj().Vie = 0.0;
+    Clic(0, F(0).BoutonsRestauration[1]);
+    EXPECT_EQ(M.Pj().Definir_Argent(), 50.0);
+}
+
+}  // namespace
