@@ -293,6 +293,7 @@ private:
     void Afficher_Contenu_Fenetre(std::int16_t Fenetre, ClsJeuPerso& Perso, std::int32_t NoMaison,
                                   Surface& SurfBack);
     void Afficher_Commerce(ClsIntFenetre& f, const ClsJeuPerso& Perso, ClsJeuBatiment& Maison, Surface& SurfBack);
+    void Afficher_Defilement(ClsIntFenetre& f, std::int32_t LigneMax, bool Fabrique, Surface& SurfBack);
     void Afficher_Fabrication(ClsIntFenetre& f, const ClsJeuPerso& Perso, const ClsJeuBatiment& Maison,
                               const ClsJeuFief* Fief, Surface& SurfBack);
 

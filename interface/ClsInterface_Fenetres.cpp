@@ -53,20 +53,7 @@ void ClsInterface::Afficher_Contenu_Fenetre(std::int16_t Fenetre, ClsJeuPerso& P
     auto Separateur = [&](std::int32_t x, std::int32_t y) {
         SurfBack.Ligne(fx + x, fy + y + 18, fx + x + 256, fy + y + 18, 0x406080);
     };
-    // The scroll bar; a list shorter than the window keeps its square at the top.
-    auto Defilement = [&](std::int32_t ligneMax, bool fabrique) {
-        f.LigneMax = Sature16(ligneMax);
-        for (ClsIntBouton& b : f.BoutonsDefilement) b.Visible = true;
-        f.AffBoutonsDefilement.Afficher(f.BoutonsDefilementPositionX(0), f.BoutonsDefilementPositionY(0), 0, 0, SurfBack, true);
-        f.AffBoutonsDefilement.Afficher(f.BoutonsDefilementPositionX(1), f.BoutonsDefilementPositionY(1), 1, 0, SurfBack, true);
-        f.AffBarreDefilement.Afficher(f.BoutonsDefilementPositionX(2), f.BoutonsDefilementPositionY(2), 2, 0, SurfBack, true);
-        const std::int32_t L = fabrique ? f.PremiereLigneFabrique : f.PremiereLigne;
-        const double course = f.AffBarreDefilement.Hauteur - f.AffCarreDefilement.Hauteur;
-        const double y = ligneMax > 0 ? std::clamp(L * course / ligneMax, 0.0, course) : 0.0;
-        f.AffCarreDefilement.Afficher(f.BoutonsDefilementPositionX(2),
-                                      f.BoutonsDefilementPositionY(2) + static_cast<std::int32_t>(Arrondi(y)), 3, 0,
-                                      SurfBack, true);
-    };
+    auto Defilement = [&](std::int32_t ligneMax, bool fabrique) { Afficher_Defilement(f, ligneMax, fabrique, SurfBack); };
     auto Cacher = [](auto& boutons) {
         for (ClsIntBouton& b : boutons) b.Visible = false;
     };
@@ -406,11 +393,24 @@ void ClsInterface::Afficher_Fabrication(ClsIntFenetre& f, const ClsJeuPerso& Per
         }
     }
     if (n > 6) {
-        f.LigneMax = Sature16(n - 6);
-        for (ClsIntBouton& b : f.BoutonsDefilement) b.Visible = true;
-        f.AffBoutonsDefilement.Afficher(f.BoutonsDefilementPositionX(0), f.BoutonsDefilementPositionY(0), 0, 0, SurfBack, true);
-        f.AffBoutonsDefilement.Afficher(f.BoutonsDefilementPositionX(1), f.BoutonsDefilementPositionY(1), 1, 0, SurfBack, true);
+        Afficher_Defilement(f, n - 6, true, SurfBack);
     } else {
         for (ClsIntBouton& b : f.BoutonsDefilement) b.Visible = false;
     }
+}
+
+void ClsInterface::Afficher_Defilement(ClsIntFenetre& f, std::int32_t LigneMax, bool Fabrique, Surface& SurfBack) {
+    f.LigneMax = Sature16(LigneMax);
+    for (ClsIntBouton& b : f.BoutonsDefilement) b.Visible = true;
+    f.AffBoutonsDefilement.Afficher(f.BoutonsDefilementPositionX(0), f.BoutonsDefilementPositionY(0), 0, 0, SurfBack, true);
+    f.AffBoutonsDefilement.Afficher(f.BoutonsDefilementPositionX(1), f.BoutonsDefilementPositionY(1), 1, 0, SurfBack, true);
+    f.AffBarreDefilement.Afficher(f.BoutonsDefilementPositionX(2), f.BoutonsDefilementPositionY(2), 2, 0, SurfBack, true);
+    // A list shorter than the window (LigneMax 0 or below) keeps its square
+    // at the top instead of dividing by LigneMax.
+    const std::int32_t L = Fabrique ? f.PremiereLigneFabrique : f.PremiereLigne;
+    const double course = f.AffBarreDefilement.Hauteur - f.AffCarreDefilement.Hauteur;
+    const double y = LigneMax > 0 ? std::clamp(L * course / LigneMax, 0.0, course) : 0.0;
+    f.AffCarreDefilement.Afficher(f.BoutonsDefilementPositionX(2),
+                                  f.BoutonsDefilementPositionY(2) + static_cast<std::int32_t>(Arrondi(y)), 3, 0, SurfBack,
+                                  true);
 }

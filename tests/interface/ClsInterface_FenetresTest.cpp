@@ -155,8 +155,8 @@ TEST(DescriptionObjet, TypeNegatifEtPrix) {
     EXPECT_EQ(M.Interface->Description_Objet(-1, M.Pj(), true), "");
     const std::string d = M.Interface->Description_Objet(ObjetCombat::Epee, M.Pj(), true);
     EXPECT_EQ(d.rfind(M.W.P().Objet_Nom(ObjetCombat::Epee), 0), 0u);
-    if (!M.W.P().Objet_Inseparable(ObjetCombat::Epee))
-        EXPECT_NE(d.find("#Prix : " + TexteNombreFrancais(M.W.P().Objet_PrixVente(ObjetCombat::Epee))), std::string::npos) << d;
+    ASSERT_FALSE(M.W.P().Objet_Inseparable(ObjetCombat::Epee));
+    EXPECT_NE(d.find("#Prix : " + TexteNombreFrancais(M.W.P().Objet_PrixVente(ObjetCombat::Epee))), std::string::npos) << d;
 }
 
 }  // namespace
