@@ -250,8 +250,10 @@ void ClsInterface::Init2_Boutons(const ClsJeuParam& Parametres, const ClsAffBout
     const std::int16_t py[4] = {ViePositionY, EnergiePositionY, MagiePositionY, MoralPositionY};
     for (std::size_t k = 0; k < boutonsBarresStatut_.size() && k < 4; ++k) {
         ClsIntBouton& b = boutonsBarresStatut_[k];
+        // The hit zone is the bar itself: a square zone as wide as the bar
+        // would cover the bars below it.
         b.Largeur = BarresStatutLargeur;
-        b.Hauteur = BarresStatutLargeur;
+        b.Hauteur = BarresStatutHauteur;
         b.PositionX = px[k] + BarresStatutDecalageX;
         b.PositionY = py[k] + BarresStatutDecalageY;
         b.Visible = true;

@@ -292,6 +292,10 @@ private:
     void Afficher_Fenetres(ClsJeuPerso& Perso, std::int32_t NoMaison, Surface& SurfBack);
     void Afficher_Contenu_Fenetre(std::int16_t Fenetre, ClsJeuPerso& Perso, std::int32_t NoMaison,
                                   Surface& SurfBack);
+    void Afficher_Commerce(ClsIntFenetre& f, const ClsJeuPerso& Perso, ClsJeuBatiment& Maison, Surface& SurfBack);
+    void Afficher_Defilement(ClsIntFenetre& f, std::int32_t LigneMax, bool Fabrique, Surface& SurfBack);
+    void Afficher_Fabrication(ClsIntFenetre& f, const ClsJeuPerso& Perso, const ClsJeuBatiment& Maison,
+                              const ClsJeuFief* Fief, Surface& SurfBack);
 
 public:
     // The action line of the HUD for the character.
@@ -299,4 +303,22 @@ public:
 
 private:
     std::string Info_Bulle_Construire(std::int16_t i, const ClsJeuPerso& Perso) const;
+    void Action_Bouton_Deplacement(std::int16_t i, const EntreeInterface& E, std::int16_t& CodeAction,
+                                   ClsJeuPerso& Perso, std::int32_t NoPerso, bool& SelectionActive,
+                                   ModDialogue::Groupe& Selection);
+    // The window families of the hit test (ClsInterface_FenetresBoutons.cpp);
+    // returns the handled flag.
+    bool Interieur_Fenetres(const EntreeInterface& E, std::int16_t& CodeAction, ClsJeuPerso& Perso,
+                            std::int32_t NoPerso, std::int32_t NoFief, std::int16_t& Touche, bool Traite,
+                            Surface& SurfBack);
+    bool Boutons_Defilement(const EntreeInterface& E, std::int16_t NoFenetre, std::int16_t& CodeAction, bool Fabrique,
+                            Surface& SurfBack);
+    bool Emplacements_Objets(const EntreeInterface& E, std::int16_t& CodeAction, ClsJeuPerso& Perso,
+                             std::int16_t& Touche, Surface& SurfBack);
+
+public:
+    // The tooltip text of an item type as it works for the character.
+    std::string Description_Objet(std::int16_t TypeObjet, const ClsJeuPerso& Perso, bool Inventaire) const;
+
+private:
 };
