@@ -113,6 +113,9 @@ public:
     // the animations. The engine window adds the view, the terrain's
     // animation and the interfaces around it.
     void Tour_Simulation();
+    // After a game: houses, castles, fiefs and deposits are erased; the
+    // characters stay until the next game setup resizes them.
+    void Effacer_Monde();
     // The character sheets, once the engine has loaded them; null in a
     // headless world, where a summoned creature keeps its race's look.
     const ClsAffPerso* AffPerso = nullptr;

@@ -8,6 +8,7 @@
 #include "tools/DonneesRegles.h"
 
 class ClsJeuMonde;
+class DossierJeu;
 
 int DessinerTerrain(const DonneesRegles& d, const ClsJeuMonde& monde, const std::filesystem::path& images);
 int DessinerEcrans(const DonneesRegles& d, const std::filesystem::path& images);
@@ -17,3 +18,4 @@ int DessinerBatiments(const DonneesRegles& d, const std::filesystem::path& image
 int DessinerDecors(const DonneesRegles& d, const std::filesystem::path& images);
 int DessinerEffets(const DonneesRegles& d, const std::filesystem::path& images);
 int DessinerObjets(const DonneesRegles& d, const std::filesystem::path& images);
+int DessinerInterface(const DonneesRegles& d, DossierJeu& dossier, const std::filesystem::path& images);

@@ -1,0 +1,426 @@
+// Views and input of the local players: the split-screen decision, the
+// placing of a view on the map, each player's devices turned into a
+// selection, interface actions, list scrolling and orders, the cursor
+// layer of a frame, and the selection of soldiers.
+#include <algorithm>
+#include <cmath>
+
+#include "characters/ModDialogue.h"
+#include "engine/ClsJeu.h"
+#include "engine/ClsMoteur.h"
+#include "engine/ModMain.h"
+#include "platform/Nombres.h"
+#include "world/ModEmplacement.h"
+
+namespace {
+
+std::int32_t Au_Plus_Proche(double x) { return VersEntier32(Arrondi(x)); }
+
+}  // namespace
+
+void ClsMoteur::Decision_Ecran_Separe() {
+    if (Main.NoPersoParJoueur.size() < 2 || !PersoValide(Main.NoPersoParJoueur[0]) ||
+        !PersoValide(Main.NoPersoParJoueur[1]))
+        return;
+    const ClsJeuPerso& a = Main.Persos[static_cast<std::size_t>(Main.NoPersoParJoueur[0])];
+    const ClsJeuPerso& b = Main.Persos[static_cast<std::size_t>(Main.NoPersoParJoueur[1])];
+    const double dx = std::abs(double(a.PositionX) - b.PositionX);
+    const double dy = std::abs(double(a.PositionY) - b.PositionY);
+    const double W = VueCourante.LargeurVue, H = VueCourante.HauteurVue;
+    // Split beyond 0.7 screens, join below 0.5: in between the views keep
+    // their state and do not flicker.
+    if (Jeu.Definir_Mode2JoueursEcranSepares())
+        EcranSepare = true;
+    else if (EcranSepare) {
+        if (dx < 0.5 * W && dy < 0.5 * H) EcranSepare = false;
+    } else if (dx > 0.7 * W || dy > 0.7 * H) {
+        EcranSepare = true;
+    }
+}
+
+void ClsMoteur::Centrer_Vue(std::int32_t X, std::int32_t Y, std::int32_t Largeur, std::int32_t Hauteur, std::int16_t p) {
+    JoueurLocal& j = J(p);
+    const double M = double(Main.Monde.LargeurCarte) * AffTerrain.LargeurCase;
+    const double N = double(Main.Monde.HauteurCarte) * AffTerrain.HauteurCase;
+    // A map narrower than the view keeps a negative scroll.
+    double vx = Arrondi(X - Largeur / 2.0);
+    if (vx > M - Largeur)
+        vx = M - Largeur;
+    else if (vx < 0)
+        vx = 0;
+    double vy = Arrondi(Y - Hauteur / 2.0);
+    if (vy > N - Hauteur)
+        vy = N - Hauteur;
+    else if (vy < 0)
+        vy = 0;
+    j.VueX = Sature32(vx);
+    j.VueY = Sature32(vy);
+}
+
+void ClsMoteur::Entrees_Joueur(std::int16_t i) {
+    JoueurLocal& j = J(i);
+    const std::int32_t W = LargeurEcran, H = HauteurEcran;
+    const std::int32_t demi = Au_Plus_Proche(W * 0.5);
+    // 1.
+    VueCourante.DecalageVueX = (i == 1 && EcranSepare) ? demi : 0;
+    Main.NoPersoJoueur = Main.NoPersoParJoueur[static_cast<std::size_t>(i)];
+    if (!PersoValide(Main.NoPersoJoueur)) return;
+    // Only a character that came from a file goes back to it: a villager
+    // played in its place would otherwise become a new hero file.
+    if (const ClsJeuPerso& p = Main.Persos[static_cast<std::size_t>(Main.NoPersoJoueur)]; p.PersoFichier > 0)
+        Main.SavPerso.Sauvegarder_Perso_Periodique(p, TempsActuel);
+    // 2. The mouse is the player's with one player, player 1's with two;
+    // player 0 of two plays with the keyboard.
+    const bool souris = NombreJoueursLocaux == 1 || i == 1;
+    EtatBoutons b;
+    if (souris) {
+        double dX, dY, dZ;
+        Peripheriques_.Positions_Souris(dX, dY, dZ);
+        const double minX = (i == 1 && EcranSepare) ? demi : 0;
+        j.SourisX = std::clamp(j.SourisX + dX, minX, double(W));
+        j.SourisY = std::clamp(j.SourisY + dY, 0.0, double(H));
+        j.SourisZ += dZ;
+        b = Peripheriques_.Boutons_Souris();
+    } else {
+        b = Peripheriques_.Boutons_Clavier();
+    }
+    j.CliqueGauche = b.Clique[0];
+    j.CliqueDroit = b.Clique[1];
+    j.SelectionEnCours = b.Maintenu[0];
+    j.DeselectionEnCours = b.Maintenu[1];
+    j.RelacheGauche = b.Relache[0];
+    j.RelacheDroit = b.Relache[1];
+
+    ClsJeuPerso& perso = Main.Persos[static_cast<std::size_t>(Main.NoPersoJoueur)];
+    if (!perso.Vivant()) {
+        // 3. A dead leader's creatures go back to the built-in AI.
+        j.SelectionVisible = false;
+        ModDialogue::Activer_IA_Invocations(Main, Main.NoPersoJoueur, true);
+        j.DebutSelectionX = j.SourisX;
+        j.DebutSelectionY = j.SourisY;
+    } else if (j.SelectionEnCours || j.DeselectionEnCours) {
+        // 4. A button held: a drag once it reaches the interface's minimum
+        // size. Marking every hold as a drag would turn a click into an
+        // empty rectangle selection whenever no frame was drawn between
+        // the hold and the release.
+        j.SelectionEtendue = std::abs(j.SourisX - j.DebutSelectionX) >= j.Interface->RectangleSelectionMinX ||
+                             std::abs(j.SourisY - j.DebutSelectionY) >= j.Interface->RectangleSelectionMinY;
+        j.CurseurLibre = false;
+    } else {
+        if (j.SelectionEtendue)
+            Selectionner_Soldats(i, ShiftEnfonce, CtrlEnfonce);
+        else if (j.InterfaceUtilisee)
+            j.InterfaceUtilisee = false;
+        else
+            j.CurseurLibre = true;
+        j.DebutSelectionX = j.SourisX;
+        j.DebutSelectionY = j.SourisY;
+    }
+
+    const bool evenement = j.CliqueGauche || j.CliqueDroit || j.RelacheGauche || j.RelacheDroit ||
+                           j.SelectionEnCours || j.DeselectionEnCours || ToucheEnfoncee != 0;
+    if (evenement && j.SurInterface) {
+        // 5. A click on the interface never also acts on the map.
+        if (j.CodeAction >= 1 && j.CodeAction <= 99) {
+            j.ModeCurseur = 2;
+        } else if (j.CodeAction >= 100 && j.RelacheGauche) {
+            const std::size_t k = static_cast<std::size_t>(Main.NoPersoJoueur);
+            if (j.CodeAction == 101 && k < Main.Maisons.size())
+                perso.Rentrer_Maison(Main.Maisons[k]);
+            else if (j.CodeAction == 200 && perso.Equipe >= 0 &&
+                     static_cast<std::size_t>(perso.Equipe) < Main.Chateaux.size())
+                perso.Rentrer_Chateau(Main.Chateaux[static_cast<std::size_t>(perso.Equipe)]);
+            j.ModeCurseur = 0;
+        }
+        j.InterfaceUtilisee = true;
+        j.CurseurLibre = false;
+    }
+    // 6. The wheel scrolls the list of the window under the cursor.
+    if (j.SourisZ != 0) {
+        const bool fabrication = perso.DansMaison && static_cast<std::size_t>(Main.NoPersoJoueur) < Main.Maisons.size() &&
+                                 Main.Maisons[static_cast<std::size_t>(Main.NoPersoJoueur)].Acheve;
+        for (std::int16_t f : {0, 1, 3, 5})
+            if (j.Interface->Fenetres_Visible(f)) {
+                if (j.SourisZ < 0)
+                    j.Interface->Defilement_Bas(f, f == 1 && fabrication);
+                else
+                    j.Interface->Defilement_Haut(f, f == 1 && fabrication);
+            }
+        j.SourisZ = 0;
+    }
+    // 7.
+    if (evenement && !j.SurInterface) Entrees_Ordres_Carte(i);
+    // 8.
+    j.Interface->Actualiser();
+    if (NombreJoueursLocaux == 2 && i == 0) {
+        double dX, dY, dZ;
+        Peripheriques_.Positions_Clavier(dX, dY, dZ);
+        const double maxX = EcranSepare ? demi : W;
+        j.SourisX = std::clamp(j.SourisX + dX, 0.0, maxX);
+        j.SourisY = std::clamp(j.SourisY + dY, 0.0, double(H));
+        j.SourisZ += dZ;
+    }
+}
+
+void ClsMoteur::Entrees_Ordres_Carte(std::int16_t i) {
+    JoueurLocal& j = J(i);
+    const std::int32_t n = Main.NoPersoJoueur;
+    ClsJeuPerso& perso = Main.Persos[static_cast<std::size_t>(n)];
+    const ClsJeuParam& P = Main.Parametres;
+    // A press arms the cursor; the release of the same button acts.
+    if ((j.CliqueGauche && !j.SelectionEnCours) || (j.CliqueDroit && !j.DeselectionEnCours)) j.CurseurLibre = true;
+    if (!j.CurseurLibre) return;
+    const double mx = j.VueX + j.SourisX - VueCourante.DecalageVueX;
+    const double my = j.VueY + j.SourisY - VueCourante.DecalageVueY;
+    const std::int16_t mode = j.ModeCurseur;
+    const std::int32_t cible = j.CibleCurseur;
+    auto abandonner_selection = [&] {
+        j.SelectionVisible = false;
+        j.InterfaceUtilisee = true;
+        j.CurseurLibre = false;
+        ModDialogue::Activer_IA_Invocations(Main, n, true);
+    };
+
+    if (j.SelectionVisible && (mode == 0 || (mode >= 4 && mode <= 11))) {
+        // Group branch: orders to the selection, led by the character.
+        if (j.RelacheDroit) {
+            if (!Selectionner_Soldats(i, ShiftEnfonce, CtrlEnfonce)) abandonner_selection();
+        } else if (j.RelacheGauche) {
+            const ModDialogue::Groupe groupe(j.Selection.begin(), j.Selection.end());
+            switch (mode) {
+                case 0: ModDialogue::Ordre_Deplacer_Groupe(Main, n, groupe, Au_Plus_Proche(mx), Au_Plus_Proche(my)); break;
+                case 4: case 5: case 7: ModDialogue::Ordre_Rentrer_Maison(Main, n, groupe, cible); break;
+                case 6: ModDialogue::Ordre_Rentrer_Chateau(Main, n, groupe, perso.Equipe); break;
+                case 8: ModDialogue::Ordre_Rentrer_Chateau(Main, n, groupe, cible); break;
+                case 9: ModDialogue::Ordre_Attaquer_Perso(Main, n, groupe, cible); break;
+                case 10: ModDialogue::Ordre_Attaquer_Maison(Main, n, groupe, cible); break;
+                case 11: ModDialogue::Ordre_Attaquer_Chateau(Main, n, groupe, cible); break;
+                default: break;
+            }
+            if (mode >= 4 && mode <= 8) abandonner_selection();
+        }
+        return;
+    }
+
+    if (j.RelacheDroit) {
+        if (perso.Vivant()) Selectionner_Soldats(i, ShiftEnfonce, CtrlEnfonce);
+        if (!j.SelectionVisible) {
+            if (perso.Definir_ObjetSelectionne()) {
+                perso.Definir_ObjetSelectionne(false);
+            } else if (mode == 0) {
+                j.Interface->Actionner_Boutons_Infos(4);
+            } else if (mode == 1) {
+                j.Interface->Actionner_Boutons_Infos(1);
+            } else if (mode == 2 || mode == 3) {
+                j.ModeCurseur = 0;
+            } else if ((mode >= 4 && mode <= 8) || mode == 12) {
+                j.Interface->Actionner_Boutons_Infos(0);
+            } else if (mode >= 9 && mode <= 11) {
+                ModDialogue::Ordre_Attaquer_Groupe(Main, n, static_cast<std::int16_t>(mode - 9), cible, false, false);
+            }
+        }
+        return;
+    }
+    if (!j.RelacheGauche) return;
+
+    auto maison = [&](std::int32_t k) -> ClsJeuBatiment* {
+        return k >= 0 && static_cast<std::size_t>(k) < Main.Maisons.size() ? &Main.Maisons[static_cast<std::size_t>(k)] : nullptr;
+    };
+    auto chateau = [&](std::int32_t k) -> ClsJeuBatiment* {
+        return k >= 0 && static_cast<std::size_t>(k) < Main.Chateaux.size() ? &Main.Chateaux[static_cast<std::size_t>(k)] : nullptr;
+    };
+    switch (mode) {
+        case 2: {
+            // The house's box centred on the cursor picture's middle.
+            const std::int16_t t = static_cast<std::int16_t>(j.BoutonConstruction - 1);
+            const double cw = AffSouris ? AffSouris->Largeur() : 0, ch = AffSouris ? AffSouris->Hauteur() : 0;
+            const std::int32_t X = Au_Plus_Proche(mx - P.Batiment_Largeur(t) / 2.0 + cw / 2);
+            const std::int32_t Y = Au_Plus_Proche(my - P.Batiment_Hauteur(t) / 2.0 + ch / 2);
+            if (Commande_Construire_Maison) Commande_Construire_Maison(n, X, Y, t);
+            j.ModeCurseur = 4;
+            j.CodeAction = 0;
+            break;
+        }
+        case 3: break;
+        case 1:
+            if (cible >= 0 && static_cast<std::size_t>(cible) < Main.Ressources.size())
+                perso.Aller_Ressource(Main.Ressources[static_cast<std::size_t>(cible)], cible,
+                                      ClsAffRessources::Largeur(), ClsAffRessources::Hauteur());
+            break;
+        case 4: case 5:
+            if (auto* m = maison(n)) perso.Rentrer_Maison(*m);
+            break;
+        case 6:
+            if (auto* c = chateau(perso.Equipe)) perso.Rentrer_Chateau(*c);
+            break;
+        case 7: case 12:
+            if (auto* m = maison(cible)) perso.Aller_Maison(*m);
+            break;
+        case 8:
+            if (auto* c = chateau(cible)) perso.Aller_Chateau(*c, cible);
+            break;
+        case 9: perso.Attaquer_Perso(cible); break;
+        case 10: perso.Attaquer_Maison(cible); break;
+        case 11: perso.Attaquer_Chateau(cible); break;
+        case 13:
+            if (Main.Tresors.Existe(cible))
+                perso.Aller_Tresor(Main.Tresors(cible), cible, ClsAffTresors::Largeur(), ClsAffTresors::Hauteur());
+            break;
+        case 14: perso.Aller_Donner(cible, perso.IndiceObjetSelectionne); break;
+        default:
+            if (!perso.Definir_ObjetSelectionne() || !perso.Vivant()) {
+                perso.Aller_A(Au_Plus_Proche(mx - perso.Largeur / 2.0), Au_Plus_Proche(my - perso.Hauteur / 2.0));
+            } else {
+                const std::int16_t objet = perso.IndiceObjetSelectionne;
+                if (objet < 0) {
+                    perso.Ressources_Deposer_Sol(-1);
+                } else if (!P.Objet_Inseparable(objet)) {
+                    ClsJeuBatiment* m = maison(n);
+                    const bool fief = perso.Equipe >= 0 && static_cast<std::size_t>(perso.Equipe) < Main.Fiefs.size();
+                    if (perso.DansMaison && m != nullptr)
+                        perso.Objet_Deposer_Maison(objet, *m, P, false);
+                    else if ((perso.DansChateau || perso.DansChateauCible) && fief)
+                        perso.Objet_Vendre_Chateau(objet, Main.Fiefs[static_cast<std::size_t>(perso.Equipe)], P, false);
+                    else
+                        perso.Objet_Deposer_Sol(objet, false);
+                }
+                perso.IndiceObjetSelectionne = -1;
+            }
+            break;
+    }
+    j.CurseurLibre = false;
+}
+
+void ClsMoteur::Couche_Curseur(std::int16_t i) {
+    JoueurLocal& j = J(i);
+    const std::int32_t n = Main.NoPersoJoueur;
+    ClsJeuPerso& perso = Main.Persos[static_cast<std::size_t>(n)];
+    const ClsJeuParam& P = Main.Parametres;
+    const Vue ecran{LargeurEcran, HauteurEcran, 0, 0};
+    const std::int32_t sx = Au_Plus_Proche(j.SourisX), sy = Au_Plus_Proche(j.SourisY);
+    const std::int32_t mx = Au_Plus_Proche(j.VueX + j.SourisX - VueCourante.DecalageVueX);
+    const std::int32_t my = Au_Plus_Proche(j.VueY + j.SourisY);
+    std::int32_t curseur = 0;
+    const bool tient = perso.Definir_ObjetSelectionne();
+    if (tient) j.Interface->Afficher_Objet_Curseur(perso, sx, sy, SurfBack);
+    if (j.ModeCurseur == 2 || j.ModeCurseur == 3) {
+        const std::int16_t t = static_cast<std::int16_t>(j.BoutonConstruction - 1);
+        if (!perso.PeutConstruire_Maison(t, P)) {
+            j.ModeCurseur = 0;
+        } else {
+            const double cw = AffSouris ? AffSouris->Largeur() : 0, ch = AffSouris ? AffSouris->Hauteur() : 0;
+            const std::int32_t L = P.Batiment_Largeur(t), Ht = P.Batiment_Hauteur(t);
+            const std::int32_t X = Au_Plus_Proche(j.VueX + j.SourisX - VueCourante.DecalageVueX - L / 2.0 + cw / 2);
+            const std::int32_t Y = Au_Plus_Proche(j.VueY + j.SourisY - VueCourante.DecalageVueY - Ht / 2.0 + ch / 2);
+            const double largeurCarte = double(Main.Monde.LargeurCarte) * Main.Monde.LargeurCase;
+            const double hauteurCarte = double(Main.Monde.HauteurCarte) * Main.Monde.HauteurCase;
+            const bool libre = Tester_Emplacement(Main, n, X, Y, L, Ht, false) == 0 && X >= 0 && Y >= 0 &&
+                               X + L <= largeurCarte && Y + Ht <= hauteurCarte;
+            j.ModeCurseur = libre ? 2 : 3;
+            Afficher_Emplacement_Construction(Sature16(Arrondi(j.SourisX)), Sature16(Arrondi(j.SourisY)), t, libre);
+            curseur = j.ModeCurseur;
+        }
+        if (AffSouris) AffSouris->Afficher(sx, sy, curseur, SurfBack, ecran);
+        return;
+    }
+    if (tient) {
+        Main.IndiceEmplacement = -1;
+        const std::int16_t code = Tester_Emplacement(Main, n, mx, my, 0, 0, true);
+        j.CibleCurseur = Main.IndiceEmplacement;
+        if ((code == 4 || code == 5) && static_cast<std::size_t>(n) < Main.Maisons.size() &&
+            Main.Maisons[static_cast<std::size_t>(n)].Service == 1) {
+            curseur = j.ModeCurseur = 5;
+        } else if (code == 6) {
+            curseur = j.ModeCurseur = 6;
+        } else if (code == 12) {
+            curseur = j.ModeCurseur = 12;
+        } else {
+            curseur = j.ModeCurseur = 0;
+            if (Tester_Emplacement_Allie(Main, n, mx, my, 0, 0, true)) {
+                j.ModeCurseur = 14;
+                j.CibleCurseur = Main.IndiceEmplacement;
+            }
+        }
+    } else {
+        Main.IndiceEmplacement = -1;
+        j.ModeCurseur = Tester_Emplacement(Main, n, mx, my, 0, 0, true);
+        j.CibleCurseur = Main.IndiceEmplacement;
+        curseur = j.ModeCurseur == Emplacement::Obstacle ? 0 : j.ModeCurseur;
+    }
+    // A dead character's player sees the plain arrow.
+    if (!perso.Vivant()) curseur = 0;
+    if (AffSouris) AffSouris->Afficher(sx, sy, curseur, SurfBack, ecran);
+}
+
+bool ClsMoteur::Selectionner_Soldats(std::int16_t NoJoueur, bool Ajout, bool Suppression, bool PleinEcran) {
+    if (NoJoueur < 0 || NoJoueur >= static_cast<std::int16_t>(Joueurs.size())) return false;
+    JoueurLocal& j = J(NoJoueur);
+    const std::int32_t chef = Main.NoPersoParJoueur[static_cast<std::size_t>(NoJoueur)];
+    bool resultat = false;
+    // 1. Adding wins over removing; neither starts afresh.
+    if (Ajout && Suppression) Suppression = false;
+    if (!Ajout && !Suppression) j.Selection.clear();
+    // 2. and 3.
+    std::int32_t x1, y1, x2, y2;
+    if (PleinEcran) {
+        j.SelectionEtendue = true;
+        x1 = y1 = 0;
+        x2 = LargeurEcran;
+        y2 = HauteurEcran;
+    } else {
+        x1 = Au_Plus_Proche(j.SourisX);
+        y1 = Au_Plus_Proche(j.SourisY);
+        x2 = Au_Plus_Proche(j.DebutSelectionX);
+        y2 = Au_Plus_Proche(j.DebutSelectionY);
+        if (x1 > x2) std::swap(x1, x2);
+        if (y1 > y2) std::swap(y1, y2);
+    }
+    const std::int32_t rx = j.VueX - VueCourante.DecalageVueX + x1;
+    const std::int32_t ry = j.VueY - VueCourante.DecalageVueY + y1;
+    const std::int32_t rl = x2 - x1, rh = y2 - y1;
+    // 4. The player's soldiers: the creatures its character summoned.
+    for (std::size_t k = 0; k < Main.Persos.size(); ++k) {
+        ClsJeuPerso& s = Main.Persos[k];
+        if (s.Invocateur != chef || chef < 0 || !s.Vivant() || s.IA_Incommandable) continue;
+        if (!Collision_Rectangles(s.PositionX, s.PositionY, rx, ry, s.Largeur, s.Hauteur, rl, rh)) continue;
+        resultat = true;
+        const std::int32_t i = static_cast<std::int32_t>(k);
+        if (!Suppression) {
+            j.Selection.push_back(i);
+            s.IA_Active = false;
+        } else {
+            std::erase(j.Selection, i);
+            s.IA_Active = true;
+        }
+        // A click takes one character only.
+        if (!j.SelectionEtendue) break;
+    }
+    // 5. The player's own character, on a release of the first button.
+    if (j.RelacheGauche && PersoValide(chef)) {
+        const ClsJeuPerso& c = Main.Persos[static_cast<std::size_t>(chef)];
+        if (Collision_Rectangles(c.PositionX, c.PositionY, rx, ry, c.Largeur, c.Hauteur, rl, rh)) {
+            resultat = true;
+            if (!Suppression) {
+                j.Selection.push_back(chef);
+            } else if (auto it = std::find(j.Selection.begin(), j.Selection.end(), chef); it != j.Selection.end()) {
+                j.Selection.erase(it);
+            }
+        }
+    }
+    // 6. Each character once, in the order of its first selection.
+    if (Ajout && j.Selection.size() > 1) {
+        std::vector<std::int32_t> uniques;
+        for (std::int32_t k : j.Selection)
+            if (std::find(uniques.begin(), uniques.end(), k) == uniques.end()) uniques.push_back(k);
+        j.Selection = std::move(uniques);
+    }
+    // 7. and 8.
+    if (j.Selection.empty())
+        j.SelectionVisible = false;
+    else if (j.Selection.size() == 1)
+        j.SelectionVisible = j.Selection[0] != chef;
+    else
+        j.SelectionVisible = true;
+    j.SelectionEtendue = false;
+    return resultat;
+}

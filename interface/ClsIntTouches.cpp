@@ -1,0 +1,358 @@
+// Key bindings and the key dispatcher.
+#include "interface/ClsIntTouches.h"
+
+#include <cmath>
+#include <set>
+
+#include "characters/ModCombat.h"
+#include "engine/ModMain.h"
+#include "interface/ClsInterface.h"
+#include "interface/ClsJeuMessages.h"
+#include "platform/Nombres.h"
+#include "platform/Texte.h"
+#include "rules/ClsFicINI.h"
+
+const std::array<std::string_view, ClsIntTouches::NombreTouches>& ClsIntTouches::Noms() {
+    static constexpr std::array<std::string_view, NombreTouches> noms{
+        "ToucheQuitter", "ToucheZoomNormal", "ToucheZoomPlus", "ToucheZoomMoins", "ToucheFenetreBatiment",
+        "ToucheFenetrePersonnage", "ToucheFenetreRessources", "ToucheFenetreCompetences", "ToucheFenetreInventaire",
+        "ToucheFenetreBestiaire", "ToucheFenetresFermer", "ToucheRetourChateau", "ToucheRetourMaison",
+        "ToucheTrouverRessource1", "ToucheTrouverRessource2", "ToucheTrouverRessource3", "ToucheTrouverRessource4",
+        "ToucheTrouverRessource5", "ToucheTrouverRessource6", "ToucheTrouverRessource7", "ToucheTrouverRessource8",
+        "ToucheTrouverAttaquerPerso", "ToucheTrouverAttaquerMaison", "ToucheTrouverAttaquerChateau",
+        "ToucheTrouverTresor", "ToucheModeAuto", "ToucheAide", "ToucheArret", "ToucheChargez",
+        "ToucheDefinirAttitude", "ToucheDefinirFormation", "ToucheArgentDeposer", "ToucheArgentRecuperer",
+        "ToucheDemolirMaison", "ToucheAfficherConseil", "ToucheMenu", "ToucheCaptureEcran",
+        "ToucheSauvegarderMonde", "ToucheInterfacePleinEcran", "ToucheChangerPersonnage", "ToucheDirectionHaut",
+        "ToucheDirectionBas", "ToucheDirectionGauche", "ToucheDirectionDroite", "ToucheObjets",
+        "NombreTouchesObjets", "ToucheSoldatsToutes", "ToucheSoldatsMemeType", "ToucheSoldatsEnArme",
+        "ToucheSoldatsEcran", "ToucheSoldatsReposes", "ToucheSoldatsEnArret", "ToucheSoldatsRapides",
+        "ToucheSoldatsNonAffectees", "ToucheSoldatsTerrestres", "ToucheSoldatsVolants", "ToucheSoldatsDefensifs",
+        "ToucheSoldatsOffensifs", "ToucheSoldatsSupprimer"};
+    return noms;
+}
+
+std::int16_t& ClsIntTouches::Touche(std::int16_t k) {
+    // The fields in the file's order; key 14 to 21 are the eight resources.
+    std::int16_t* champs[NombreTouches] = {
+        &ToucheQuitter, &ToucheZoomNormal, &ToucheZoomPlus, &ToucheZoomMoins, &ToucheFenetreBatiment,
+        &ToucheFenetrePersonnage, &ToucheFenetreRessources, &ToucheFenetreCompetences, &ToucheFenetreInventaire,
+        &ToucheFenetreBestiaire, &ToucheFenetresFermer, &ToucheRetourChateau, &ToucheRetourMaison,
+        &ToucheTrouverRessource[0], &ToucheTrouverRessource[1], &ToucheTrouverRessource[2],
+        &ToucheTrouverRessource[3], &ToucheTrouverRessource[4], &ToucheTrouverRessource[5],
+        &ToucheTrouverRessource[6], &ToucheTrouverRessource[7], &ToucheTrouverAttaquerPerso,
+        &ToucheTrouverAttaquerMaison, &ToucheTrouverAttaquerChateau, &ToucheTrouverTresor, &ToucheModeAuto,
+        &ToucheAide, &ToucheArret, &ToucheChargez, &ToucheDefinirAttitude, &ToucheDefinirFormation,
+        &ToucheArgentDeposer, &ToucheArgentRecuperer, &ToucheDemolirMaison, &ToucheAfficherConseil, &ToucheMenu,
+        &ToucheCaptureEcran, &ToucheSauvegarderMonde, &ToucheInterfacePleinEcran, &ToucheChangerPersonnage,
+        &ToucheDirectionHaut, &ToucheDirectionBas, &ToucheDirectionGauche, &ToucheDirectionDroite, &ToucheObjets,
+        &NombreTouchesObjets, &ToucheSoldatsToutes, &ToucheSoldatsMemeType, &ToucheSoldatsEnArme,
+        &ToucheSoldatsEcran, &ToucheSoldatsReposes, &ToucheSoldatsEnArret, &ToucheSoldatsRapides,
+        &ToucheSoldatsNonAffectees, &ToucheSoldatsTerrestres, &ToucheSoldatsVolants, &ToucheSoldatsDefensifs,
+        &ToucheSoldatsOffensifs, &ToucheSoldatsSupprimer};
+    return *champs[k];
+}
+
+std::int16_t ClsIntTouches::Touche(std::int16_t k) const { return const_cast<ClsIntTouches*>(this)->Touche(k); }
+
+ClsIntTouches::ClsIntTouches(DossierJeu& Dossier) {
+    ClsFicINI ini(Dossier);
+    ini.NomFichier = "Ini_Touches";
+    ini.Section = "Touches";
+    ErreursFichier erreurs("Ini_Touches.ini");
+    for (std::int16_t k = 0; k < NombreTouches; ++k) {
+        const std::string_view nom = Noms()[static_cast<std::size_t>(k)];
+        const std::string texte = ini.Parametre(nom);
+        // The number the text begins with; anything else reads 0, which
+        // matches no key.
+        const double v = Arrondi(Val(texte));
+        if (v < -32768.0 || v > 32767.0) {
+            erreurs.Ajouter("[Touches] " + std::string(nom) + " : « " + texte + " » n'est pas un code de touche.");
+            continue;
+        }
+        Touche(k) = static_cast<std::int16_t>(v);
+    }
+    erreurs.Verifier();
+}
+
+namespace {
+
+bool Valide(const ModMain& Main, std::int32_t i) { return i >= 0 && static_cast<std::size_t>(i) < Main.Persos.size(); }
+
+}  // namespace
+
+void ClsIntTouches::Presser_Touche(std::int16_t Touche, ModMain& Main, ClsInterface& Interface,
+                                   ClsJeuMessages& Messages, std::int32_t& NoPerso, std::int32_t DernierPerso,
+                                   bool Ctrl, bool Shift, bool Alt, bool& SelectionActive,
+                                   ModDialogue::Groupe& Selection, std::int16_t NumeroJoueur,
+                                   ClsInterface* Interface0, ClsJeuMessages* Messages0) {
+    if (Touche == 0) return;
+    ClsInterface& interface0 = Interface0 ? *Interface0 : Interface;
+    ClsJeuMessages& messages0 = Messages0 ? *Messages0 : Messages;
+
+    // Alt + F4 ends the game at once, whatever the bindings; the heroes are
+    // still saved on the way out.
+    if (Touche == ToucheF4 && Alt) {
+        Main.FinPartie = true;
+        if (Interface.Moteur.Quitter_Programme) Interface.Moteur.Quitter_Programme();
+        return;
+    }
+    if (!Valide(Main, NoPerso)) {
+        // Without a character only the quit key means something.
+        if (Touche == ToucheQuitter) Main.FinPartie = true;
+        return;
+    }
+    const ClsJeuParam& P = Main.Parametres;
+
+    if (Ctrl && Main.Persos[static_cast<std::size_t>(NoPerso)].NombreInvocations >= 1 &&
+        Touches_Soldats(Touche, Main, NoPerso, Interface, NumeroJoueur, SelectionActive, Selection))
+        return;
+
+    ClsJeuPerso& perso = Main.Persos[static_cast<std::size_t>(NoPerso)];
+    ClsJeuBatiment* maison =
+        static_cast<std::size_t>(NoPerso) < Main.Maisons.size() ? &Main.Maisons[static_cast<std::size_t>(NoPerso)] : nullptr;
+    ClsJeuBatiment* chateau = perso.Equipe >= 0 && static_cast<std::size_t>(perso.Equipe) < Main.Chateaux.size()
+                                  ? &Main.Chateaux[static_cast<std::size_t>(perso.Equipe)]
+                                  : nullptr;
+    const bool vivant = perso.Vivant();
+    const bool modificateur = Ctrl || Shift || Alt;
+    double* zoom = Interface.Moteur.Zoom;
+
+    if (Touche == ToucheQuitter) {
+        Main.FinPartie = true;
+    } else if (Touche == ToucheZoomNormal) {
+        if (zoom) *zoom = 1.0;
+    } else if (Touche == ToucheZoomPlus) {
+        if (zoom) *zoom += 0.5;
+    } else if (Touche == ToucheZoomMoins) {
+        if (zoom) *zoom = std::max(*zoom - 0.5, 1.0);
+    } else if (Touche == ToucheFenetreBatiment) {
+        Interface.Actionner_Boutons_Infos(0);
+    } else if (Touche == ToucheFenetreRessources) {
+        Interface.Actionner_Boutons_Infos(1);
+    } else if (Touche == ToucheFenetrePersonnage) {
+        Interface.Actionner_Boutons_Infos(2);
+    } else if (Touche == ToucheFenetreCompetences) {
+        Interface.Actionner_Boutons_Infos(3);
+    } else if (Touche == ToucheFenetreInventaire) {
+        Interface.Actionner_Boutons_Infos(4);
+    } else if (Touche == ToucheFenetreBestiaire) {
+        Interface.Actionner_Boutons_Infos(5);
+    } else if (Touche == ToucheFenetresFermer) {
+        Interface.Fermer_Toutes_les_fenetres();
+        Messages.Effacer();
+    } else if (Touche == ToucheRetourChateau) {
+        if (chateau) perso.Rentrer_Chateau(*chateau);
+    } else if (Touche == ToucheRetourMaison) {
+        if (maison && (vivant || maison->Service == 1)) perso.Rentrer_Maison(*maison);
+    } else if (auto r = std::find(ToucheTrouverRessource.begin(), ToucheTrouverRessource.end(), Touche);
+               r != ToucheTrouverRessource.end()) {
+        if (vivant) Main.IA.Aller_Ressource_Proche(NoPerso, static_cast<std::int32_t>(r - ToucheTrouverRessource.begin()));
+    } else if (Touche == ToucheTrouverAttaquerPerso) {
+        if (vivant) {
+            if (SelectionActive)
+                ModDialogue::Ordre_Attaquer_Perso(Main, NoPerso, Selection, Main.IA.Chercher_Perso_Proche(NoPerso));
+            else
+                Main.IA.Attaquer_Perso_Proche(NoPerso, modificateur, Ctrl, Shift, Alt);
+        }
+    } else if (Touche == ToucheTrouverAttaquerMaison) {
+        if (vivant) {
+            if (SelectionActive)
+                ModDialogue::Ordre_Attaquer_Maison(Main, NoPerso, Selection, Main.IA.Chercher_Maison_Proche(NoPerso));
+            else
+                Main.IA.Attaquer_Maison_Proche(NoPerso, modificateur, Ctrl, Shift, Alt);
+        }
+    } else if (Touche == ToucheTrouverAttaquerChateau) {
+        if (vivant) {
+            if (SelectionActive)
+                ModDialogue::Ordre_Attaquer_Chateau(Main, NoPerso, Selection, Main.IA.Chercher_Chateau_Proche(NoPerso));
+            else
+                Main.IA.Attaquer_Chateau_Proche(NoPerso, modificateur, Ctrl, Shift, Alt);
+        }
+    } else if (Touche == ToucheTrouverTresor) {
+        if (vivant) Main.IA.Aller_Tresor_Proche(NoPerso);
+    } else if (Touche == ToucheModeAuto) {
+        perso.IA_Active = !perso.IA_Active;
+    } else if (Touche == ToucheAide) {
+        if (vivant) ModDialogue::Appel_Aide(Main, NoPerso);
+    } else if (Touche == ToucheArret) {
+        if (!modificateur) {
+            if (SelectionActive) {
+                if (vivant) ModDialogue::Ordre_Arreter_Groupe(Main, NoPerso, true, Selection);
+            } else {
+                perso.Arreter();
+            }
+        } else if (vivant) {
+            ModDialogue::Ordre_Arreter_Groupe(Main, NoPerso, false, Selection);
+        }
+    } else if (Touche == ToucheChargez) {
+        // The creatures go for the leader's own current target.
+        if (vivant) ModDialogue::Ordre_Attaquer_Groupe(Main, NoPerso, ModDialogue::CibleActuelle, -1, Ctrl, Shift);
+    } else if (Touche == ToucheDefinirAttitude) {
+        perso.Changer_Attitude();
+    } else if (Touche == ToucheDefinirFormation) {
+        ModDialogue::Placer_Formation(Main, NoPerso, modificateur, false);
+    } else if (Touche == ToucheArgentDeposer) {
+        if (perso.DansMaison && maison) maison->Transfert_Argent_Deposer(0, perso, true);
+    } else if (Touche == ToucheArgentRecuperer) {
+        if (perso.DansMaison && maison) maison->Transfert_Argent_Prendre(0, perso, true);
+    } else if (Touche == ToucheDemolirMaison) {
+        if (maison && maison->Visible() && vivant) maison->Demolir(perso, P);
+    } else if (Touche == ToucheAfficherConseil) {
+        messages0.Afficher_Conseil();
+    } else if (Touche == ToucheMenu) {
+        Interface.Actionner_Boutons_Infos(6);
+    } else if (Touche == ToucheCaptureEcran) {
+        if (Interface.Moteur.Capture_Ecran) Interface.Moteur.Capture_Ecran();
+    } else if (Touche == ToucheSauvegarderMonde) {
+        if (Interface.Moteur.Sauvegarder_Monde) Interface.Moteur.Sauvegarder_Monde();
+    } else if (Touche == ToucheInterfacePleinEcran) {
+        Interface.Affichage_PleinEcran(!Interface.Affichage_PleinEcran());
+    } else if (Touche == ToucheChangerPersonnage) {
+        Changer_Personnage(Main, NoPerso, DernierPerso, Shift, Interface);
+    } else if (Touche == ToucheDirectionHaut) {
+        perso.Aller_A(perso.PositionX, perso.PositionY - perso.LongueurPas);
+    } else if (Touche == ToucheDirectionBas) {
+        perso.Aller_A(perso.PositionX, perso.PositionY + perso.LongueurPas);
+    } else if (Touche == ToucheDirectionGauche) {
+        perso.Aller_A(perso.PositionX - perso.LongueurPas, perso.PositionY);
+    } else if (Touche == ToucheDirectionDroite) {
+        perso.Aller_A(perso.PositionX + perso.LongueurPas, perso.PositionY);
+    } else if (NombreTouchesObjets > 0 && Touche >= ToucheObjets && Touche < ToucheObjets + NombreTouchesObjets) {
+        Touche_Objets(Touche, Main, NoPerso, interface0);
+    }
+}
+
+bool ClsIntTouches::Touches_Soldats(std::int16_t Touche, ModMain& Main, std::int32_t NoPerso,
+                                    ClsInterface& Interface, std::int16_t NumeroJoueur, bool& SelectionActive,
+                                    ModDialogue::Groupe& Selection) {
+    const std::int16_t cles[] = {ToucheSoldatsToutes,     ToucheSoldatsMemeType,  ToucheSoldatsEnArme,
+                                 ToucheSoldatsEcran,      ToucheSoldatsReposes,   ToucheSoldatsEnArret,
+                                 ToucheSoldatsRapides,    ToucheSoldatsNonAffectees, ToucheSoldatsTerrestres,
+                                 ToucheSoldatsVolants,    ToucheSoldatsDefensifs, ToucheSoldatsOffensifs,
+                                 ToucheSoldatsSupprimer};
+    if (std::find(std::begin(cles), std::end(cles), Touche) == std::end(cles)) return false;
+
+    ModDialogue::Activer_IA_Invocations(Main, NoPerso, true);
+    const ClsJeuParam& P = Main.Parametres;
+    const ClsJeuPerso& chef = Main.Persos[static_cast<std::size_t>(NoPerso)];
+    // Summoned by the player, alive, commandable, and (unless Tous) without
+    // a guard post (Suivre 0: it follows its leader).
+    auto Commun = [&](const ClsJeuPerso& c, bool Tous) {
+        return c.Invocateur == NoPerso && c.Vivant() && !c.IA_Incommandable && (Tous || c.Suivre == 0);
+    };
+    auto Ajouter = [&](std::int32_t i) {
+        Selection.push_back(i);
+        Main.Persos[static_cast<std::size_t>(i)].IA_Active = false;
+    };
+
+    if (Touche == ToucheSoldatsEcran) {
+        // The pressing player's own whole screen.
+        bool pleinEcran = true;
+        if (Interface.Moteur.Selectionner_Soldats)
+            Interface.Moteur.Selectionner_Soldats(NumeroJoueur, false, false, pleinEcran);
+    } else if (Touche == ToucheSoldatsMemeType) {
+        if (SelectionActive) {
+            std::set<std::int16_t> races;
+            const std::set<std::int32_t> membres(Selection.begin(), Selection.end());
+            for (std::int32_t m : Selection)
+                if (Valide(Main, m)) races.insert(Main.Persos[static_cast<std::size_t>(m)].Race);
+            for (std::size_t i = 0; i < Main.Persos.size(); ++i) {
+                const ClsJeuPerso& c = Main.Persos[i];
+                if (Commun(c, false) && races.count(c.Race) && !membres.count(static_cast<std::int32_t>(i)))
+                    Ajouter(static_cast<std::int32_t>(i));
+            }
+        }
+    } else if (Touche == ToucheSoldatsSupprimer) {
+        if (SelectionActive) {
+            // The player's character takes what the deleted creatures carried.
+            const ModDialogue::Groupe membres = Selection;
+            for (std::int32_t m : membres) {
+                if (m == NoPerso || !Valide(Main, m)) continue;
+                Main.Combat.Piller_Perso(Main.Persos[static_cast<std::size_t>(NoPerso)],
+                                         Main.Persos[static_cast<std::size_t>(m)]);
+                Main.Persos[static_cast<std::size_t>(m)].Vivant(false);
+            }
+            Selection.clear();
+        }
+    } else {
+        Selection.clear();
+        for (std::size_t i = 0; i < Main.Persos.size(); ++i) {
+            const ClsJeuPerso& c = Main.Persos[i];
+            if (!Commun(c, Touche == ToucheSoldatsToutes)) continue;
+            bool ok = true;
+            if (Touche == ToucheSoldatsEnArme)
+                ok = c.Objet_Equipes_Actif(0) || c.Objet_Equipes_Actif(1);
+            else if (Touche == ToucheSoldatsReposes)
+                ok = c.Vie == c.Definir_MaxVie();
+            else if (Touche == ToucheSoldatsEnArret)
+                ok = c.Inactif();
+            else if (Touche == ToucheSoldatsRapides)
+                ok = c.LongueurPas >= chef.LongueurPas;
+            else if (Touche == ToucheSoldatsTerrestres)
+                ok = !P.Race_Volant(c.Race);
+            else if (Touche == ToucheSoldatsVolants)
+                ok = P.Race_Volant(c.Race);
+            else if (Touche == ToucheSoldatsDefensifs)
+                ok = c.Definir_Attaque() < c.Definir_Defense();
+            else if (Touche == ToucheSoldatsOffensifs)
+                ok = c.Definir_Attaque() >= c.Definir_Defense();
+            if (ok) Ajouter(static_cast<std::int32_t>(i));
+        }
+    }
+    SelectionActive = !Selection.empty();
+    return true;
+}
+
+void ClsIntTouches::Touche_Objets(std::int16_t Touche, ModMain& Main, std::int32_t NoPerso,
+                                  const ClsInterface& Interface0) {
+    if (Interface0.SourisSurObjet) return;
+    ClsJeuPerso& perso = Main.Persos[static_cast<std::size_t>(NoPerso)];
+    const ClsJeuParam& P = Main.Parametres;
+    const std::int16_t raccourci = static_cast<std::int16_t>(Touche - 1);
+    bool mainVue = false, bagueVue = false;
+    for (std::int16_t i = 0; i < perso.Nombre_Objets_Inventaire(); ++i) {
+        if (!perso.Objet_Inventaire_Actif(i)) continue;
+        const std::int16_t type = perso.Objet_Inventaire_Type(i);
+        if (type < 0 || Interface0.Touches_Raccourci_Objets(type) != raccourci) continue;
+        const std::int16_t categorie = perso.Objet_Inventaire_Categorie(i);
+        // A second hand item (or ring) of the same key goes to the other
+        // slot: what was there goes back to the bag first.
+        if (categorie == 0) {
+            if (mainVue && perso.Objet_Equipes_Actif(1)) perso.Objet_Ranger(1, P, Main.Commentaires);
+            mainVue = true;
+        } else if (categorie == 6) {
+            if (bagueVue && perso.Objet_Equipes_Actif(6)) perso.Objet_Ranger(6, P, Main.Commentaires);
+            bagueVue = true;
+        }
+        perso.Objet_Equiper(i, P, Main.Commentaires, true, false);
+    }
+}
+
+void ClsIntTouches::Changer_Personnage(ModMain& Main, std::int32_t& NoPerso, std::int32_t DernierPerso, bool Shift,
+                                       ClsInterface& Interface) {
+    const auto n = static_cast<std::int32_t>(Main.Persos.size());
+    if (n == 0) return;
+    // The wrap target cannot lie beyond the array.
+    const std::int32_t dernier = (DernierPerso >= 0 && DernierPerso < n) ? DernierPerso : n - 1;
+    ClsJeuPerso& ancien = Main.Persos[static_cast<std::size_t>(NoPerso)];
+    Main.SavPerso.Sauvegarder_Options_Interface(ancien, Interface.Options);
+    ancien.Joueur = false;
+    const std::int32_t camp = ancien.Camp;
+    std::int32_t i = NoPerso;
+    // At most one full turn: a side without another hero comes back to the
+    // character it started from.
+    for (std::int32_t pas = 0; pas < n; ++pas) {
+        if (!Shift)
+            i = i + 1 > dernier ? 0 : i + 1;
+        else
+            i = i - 1 < 0 ? dernier : i - 1;
+        const ClsJeuPerso& c = Main.Persos[static_cast<std::size_t>(i)];
+        if (c.PersoFichier >= 1 && c.Camp == camp) break;
+        if (pas == n - 1) i = NoPerso;
+    }
+    NoPerso = i;
+    ClsJeuPerso& nouveau = Main.Persos[static_cast<std::size_t>(NoPerso)];
+    nouveau.Joueur = true;
+    Main.SavPerso.Charger_Options_Interface(nouveau, Interface.Options);
+}

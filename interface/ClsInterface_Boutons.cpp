@@ -1,0 +1,284 @@
+// The hit test of one player's interface: which element lies under the
+// cursor, its tooltip, the effect of a click and the action code handed to
+// the main loop. Families are tried in a fixed order; the first that finds
+// the cursor handles the event, except the build buttons, which are always
+// tried.
+#include "interface/ClsInterface.h"
+
+#include "ai/ModIA.h"
+#include "characters/ClsJeuPerso.h"
+#include "engine/ModMain.h"
+#include "interface/LectureIni.h"
+#include "platform/Nombres.h"
+#include "platform/Surface.h"
+#include "rules/ClsJeuParam.h"
+#include "world/ClsJeuBatiment.h"
+#include "world/ClsJeuFief.h"
+
+namespace {
+
+template <class T>
+T* Element(std::vector<T>& v, std::int32_t i) {
+    return i >= 0 && static_cast<std::size_t>(i) < v.size() ? &v[static_cast<std::size_t>(i)] : nullptr;
+}
+
+}  // namespace
+
+bool ClsInterface::Interieur_Rectangle(std::int32_t X, std::int32_t Y, std::int32_t Gauche, std::int32_t Haut,
+                                       std::int32_t Largeur, std::int32_t Hauteur) {
+    return X >= Gauche && Y >= Haut && X <= Gauche + Largeur && Y <= Haut + Hauteur;
+}
+
+std::string ClsInterface::Info_Bulle_Construire(std::int16_t i, const ClsJeuPerso& Perso) const {
+    const ModMain& m = *main_;
+    const ClsJeuParam& P = m.Parametres;
+    if (i == 0) {
+        const bool actif = !boutonsConstruire_.empty() && boutonsConstruire_[0].Actif;
+        return (actif ? "&" : "") + BoutonDemolirEtiquette;
+    }
+    const std::int32_t t = i - 1;
+    std::string texte = P.Batiment_Nom(t) + " :";
+    const ClsJeuFief* fief = Perso.Equipe >= 0 && static_cast<std::size_t>(Perso.Equipe) < m.Fiefs.size()
+                                 ? &m.Fiefs[static_cast<std::size_t>(Perso.Equipe)]
+                                 : nullptr;
+    const std::int16_t era = P.Batiment_NoEpoque(t);
+    if (fief && fief->Epoque < era - 1) texte += "\r&(" + P.Epoque_Nom(era - 1) + ")";
+    for (std::int32_t r = 0; r < P.NombreRessources; ++r) {
+        const std::int32_t cout = P.Batiment_Prix(t, r);
+        if (cout <= 0) continue;
+        const double tenu = Perso.Definir_Ressources(r);
+        const std::string nom = LectureIni::Minuscules(P.Ressources_Nom(r));
+        // Red only when the holding is strictly below the cost.
+        if (tenu < cout)
+            texte += "\r&(" + TexteNombre(Entier(tenu)) + " / " + std::to_string(cout) + " " + nom + ")";
+        else
+            texte += "\r(" + std::to_string(cout) + " " + nom + ")";
+    }
+    texte += "\r" + P.Batiment_Description(t);
+    return texte;
+}
+
+bool ClsInterface::Interieur_Boutons(const EntreeInterface& E, std::int16_t& CodeAction,
+                                     std::int16_t& BoutonConstruire, std::int32_t NoPerso, std::int32_t NoFief,
+                                     std::int16_t& Touche, bool& SelectionActive, ModDialogue::Groupe& Selection,
+                                     Surface& SurfBack) {
+    ModMain& m = *main_;
+    ClsJeuPerso* perso = Element(m.Persos, NoPerso);
+    SourisSurObjet = false;
+    if (!perso || !init2Fait_) return false;
+    Afficher(NoPerso, perso->CibleMaison, SurfBack);
+
+    const ClsJeuParam& P = m.Parametres;
+    const std::int32_t X = E.X, Y = E.Y;
+    const bool clic = E.ClicGauche || E.ClicDroit;
+    const bool vivant = perso->Vivant();
+    bool traite = false;
+    auto Bulle = [&](const ClsIntBouton& b) { b.Afficher_Info_Bulle(X, Y, AffTexte, SurfBack, vueEcran_); };
+    auto Dessus = [&](const ClsIntBouton& b, std::int32_t l, std::int32_t h) {
+        return Interieur_Rectangle(X, Y, b.PositionX, b.PositionY, l, h);
+    };
+
+    // 1. Menu buttons, alive only while the game is paused.
+    if (AfficherBoutonsMenu && boutonsInfos_.size() > 6 && boutonsInfos_[6].Actif) {
+        for (std::size_t k = 0; k < boutonsMenu_.size(); ++k) {
+            ClsIntBouton& b = boutonsMenu_[k];
+            if (!Dessus(b, AffBoutonsMenu.Largeur, AffBoutonsMenu.Hauteur)) {
+                b.Actif = false;
+                continue;
+            }
+            if (!clic) {
+                Bulle(b);
+                b.Actif = true;
+            } else if (k == 0) {
+                if (Moteur.Sauvegarder_Monde) Moteur.Sauvegarder_Monde();
+            } else if (k == 1) {
+                m.FinPartie = true;
+            }
+            CodeAction = ActionInterface_Traitee;
+            traite = true;
+            break;
+        }
+    }
+
+    // 2 to 6. Window buttons.
+    traite = Interieur_Fenetres(E, CodeAction, *perso, NoPerso, NoFief, Touche, traite, SurfBack);
+
+    // 7. Close buttons.
+    if (!traite) {
+        for (std::size_t k = 0; k < fenetres_.size() && !traite; ++k) {
+            const ClsIntFenetre& f = fenetres_[k];
+            if (!f.Visible) continue;
+            if (!Interieur_Rectangle(X, Y, f.BoutonFermer_PositionX(), f.BoutonFermer_PositionY(),
+                                     f.BoutonFermer_Largeur(), f.BoutonFermer_Hauteur()))
+                continue;
+            if (clic)
+                Actionner_Boutons_Infos(static_cast<std::int16_t>(k));
+            else
+                f.BoutonFermer.Afficher_Info_Bulle(X, Y, AffTexte, SurfBack, vueEcran_);
+            CodeAction = ActionInterface_Traitee;
+            traite = true;
+        }
+    }
+
+    // 8. Money taken at the cursor, from the resources and inventory windows.
+    if (!traite) {
+        for (std::size_t k : {std::size_t{1}, std::size_t{4}}) {
+            if (k >= fenetres_.size() || !fenetres_[k].Visible) continue;
+            const ClsIntFenetre& f = fenetres_[k];
+            if (!Interieur_Rectangle(X, Y, f.BoutonArgentBoutonsPrendre_PositionX(),
+                                     f.BoutonArgentBoutonsPrendre_PositionY(), f.BoutonArgentBoutonsPrendre_Largeur(),
+                                     f.BoutonArgentBoutonsPrendre_Hauteur()))
+                continue;
+            if (E.ClicGauche)
+                perso->Argent_Prendre(100, false);
+            else if (E.ClicDroit)
+                perso->Argent_Prendre(0, true);
+            else
+                f.BoutonArgentPrendre.Afficher_Info_Bulle(X, Y, AffTexte, SurfBack, vueEcran_);
+            CodeAction = ActionInterface_Traitee;
+            traite = true;
+            break;
+        }
+    }
+
+    // 9. Build buttons, whatever the families above found.
+    if (AfficherBoutonsConstruire) {
+        boutonsConstruireSortis_ = false;
+        for (std::size_t i = 0; i < boutonsConstruire_.size(); ++i) {
+            ClsIntBouton& b = boutonsConstruire_[i];
+            if (!b.Visible || !Dessus(b, AffBoutonsConstruire.Largeur, AffBoutonsConstruire.Hauteur)) continue;
+            boutonsConstruireSortis_ = true;
+            const bool disponible = b.Actif;
+            if (disponible && i >= 1 && E.ClicGauche) {
+                CodeAction = static_cast<std::int16_t>(i);
+                BoutonConstruire = static_cast<std::int16_t>(i);
+            } else if (i == 0 || !disponible) {
+                CodeAction = ActionInterface_Traitee;
+            }
+            if (E.ClicGauche && disponible && i == 0) {
+                if (ClsJeuBatiment* maison = Element(m.Maisons, NoPerso)) maison->Demolir(*perso, P);
+            } else if (E.ClicDroit) {
+                m.IA.Aller_Maison_Suivante(*perso, static_cast<std::int16_t>(i - 1));
+            } else if (!E.ClicGauche) {
+                b.InfoBulle = Info_Bulle_Construire(static_cast<std::int16_t>(i), *perso);
+                Bulle(b);
+            }
+            traite = true;
+            break;
+        }
+    }
+
+    // 10. Order buttons.
+    if (!traite && AfficherBoutonsDeplacement) {
+        for (std::size_t i = 0; i < boutonsDeplacement_.size(); ++i) {
+            const ClsIntBouton& b = boutonsDeplacement_[i];
+            if (!b.Visible || !Dessus(b, AffBoutonsDeplacement.Largeur, AffBoutonsDeplacement.Hauteur)) continue;
+            Action_Bouton_Deplacement(static_cast<std::int16_t>(i), E, CodeAction, *perso, NoPerso, SelectionActive,
+                                      Selection);
+            if (!E.ClicGauche) Bulle(b);
+            traite = true;
+            break;
+        }
+    }
+
+    // 11. Info buttons.
+    if (!traite && AfficherBoutonsInfos) {
+        for (std::size_t i = 0; i < boutonsInfos_.size(); ++i) {
+            const ClsIntBouton& b = boutonsInfos_[i];
+            if (!Dessus(b, AffBoutonsInfos.Largeur, AffBoutonsInfos.Hauteur)) continue;
+            if (clic)
+                Actionner_Boutons_Infos(static_cast<std::int16_t>(i));
+            else
+                Bulle(b);
+            CodeAction = ActionInterface_Traitee;
+            traite = true;
+            break;
+        }
+    }
+
+    // 12. Status bars: a right click switches automatic recovery, a left
+    // click eats for that characteristic now.
+    if (!traite && AfficherBarresStatut) {
+        for (std::size_t k = 0; k < boutonsBarresStatut_.size(); ++k) {
+            const ClsIntBouton& b = boutonsBarresStatut_[k];
+            if (!Dessus(b, b.Largeur, b.Hauteur)) continue;
+            const auto kk = static_cast<std::int16_t>(k);
+            if (E.ClicDroit) {
+                AutoRecuperation_Carac(kk, !AutoRecuperation_Carac(kk));
+            } else if (E.ClicGauche) {
+                if (vivant && k < 4) {
+                    if (k == 0 && perso->Definir_Vie() < perso->Definir_MaxVie()) perso->Recuperer_Vie(P);
+                    if (k == 1 && perso->Definir_Energie() < perso->Definir_MaxEnergie()) perso->Recuperer_Energie(P);
+                    if (k == 2 && perso->Definir_Magie() < perso->Definir_MaxMagie()) perso->Recuperer_Magie(P);
+                    if (k == 3 && perso->Definir_Moral() < perso->Definir_MaxMoral()) perso->Recuperer_Moral(P);
+                }
+            } else {
+                Bulle(b);
+            }
+            CodeAction = ActionInterface_Traitee;
+            traite = true;
+            break;
+        }
+    }
+
+    // 13. The screen's borders belong to the interface.
+    if (!traite) {
+        if (X >= vueEcran_.LargeurVue - BordureDroite || X <= BordureGauche || Y <= BordureHaut ||
+            Y >= vueEcran_.HauteurVue - BordureBas)
+            traite = true;
+    }
+    return traite;
+}
+
+void ClsInterface::Action_Bouton_Deplacement(std::int16_t i, const EntreeInterface& E, std::int16_t& CodeAction,
+                                             ClsJeuPerso& Perso, std::int32_t NoPerso, bool& SelectionActive,
+                                             ModDialogue::Groupe& Selection) {
+    ModMain& m = *main_;
+    const bool vivant = Perso.Vivant();
+    const bool clic = E.ClicGauche || E.ClicDroit;
+    const bool groupe = E.ClicDroit || E.Ctrl || E.Shift || E.Alt;
+    CodeAction = ActionInterface_Traitee;
+    if (i == 0) {
+        CodeAction = ActionInterface_RentrerChateau;
+    } else if (i == 1) {
+        const ClsJeuBatiment* maison = Element(m.Maisons, NoPerso);
+        if (vivant || (maison && maison->Service == 1)) CodeAction = ActionInterface_RentrerMaison;
+    } else if (i >= 2 && i <= 9) {
+        if (E.ClicGauche && vivant) m.IA.Aller_Ressource_Proche(NoPerso, i - 2);
+    } else if (i >= 10 && i <= 12) {
+        if (clic && vivant) {
+            if (SelectionActive) {
+                if (i == 10) ModDialogue::Ordre_Attaquer_Perso(m, NoPerso, Selection, m.IA.Chercher_Perso_Proche(NoPerso));
+                if (i == 11) ModDialogue::Ordre_Attaquer_Maison(m, NoPerso, Selection, m.IA.Chercher_Maison_Proche(NoPerso));
+                if (i == 12)
+                    ModDialogue::Ordre_Attaquer_Chateau(m, NoPerso, Selection, m.IA.Chercher_Chateau_Proche(NoPerso));
+            } else {
+                if (i == 10) m.IA.Attaquer_Perso_Proche(NoPerso, groupe, E.Ctrl, E.Shift, E.Alt);
+                if (i == 11) m.IA.Attaquer_Maison_Proche(NoPerso, groupe, E.Ctrl, E.Shift, E.Alt);
+                if (i == 12) m.IA.Attaquer_Chateau_Proche(NoPerso, groupe, E.Ctrl, E.Shift, E.Alt);
+            }
+        }
+    } else if (i == 13) {
+        if (clic && vivant) m.IA.Aller_Tresor_Proche(NoPerso);
+    } else if (i == 14) {
+        if (clic) Perso.IA_Active = !Perso.IA_Active;
+    } else if (i == 15) {
+        if (clic && vivant) ModDialogue::Appel_Aide(m, NoPerso);
+    } else if (i == 16) {
+        if (E.ClicGauche) {
+            if (vivant && SelectionActive)
+                ModDialogue::Ordre_Arreter_Groupe(m, NoPerso, true, Selection);
+            else
+                Perso.Arreter();
+        } else if (E.ClicDroit && vivant) {
+            ModDialogue::Ordre_Arreter_Groupe(m, NoPerso, false, Selection);
+        }
+    } else if (i == 17) {
+        if (clic && vivant) ModDialogue::Ordre_Attaquer_Groupe(m, NoPerso, ModDialogue::CibleActuelle, -1, E.Ctrl, E.Shift);
+    } else if (i == 18) {
+        if (clic) Perso.Changer_Attitude();
+    } else if (i == 19) {
+        if (E.ClicGauche) ModDialogue::Placer_Formation(m, NoPerso, false, false);
+        else if (E.ClicDroit) ModDialogue::Placer_Formation(m, NoPerso, true, false);
+    }
+}

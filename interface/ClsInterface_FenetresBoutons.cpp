@@ -1,0 +1,467 @@
+// The hit test of the window buttons: eating, trading, transfers, taking
+// things for giving, castle repair, making and buying items, services, the
+// inventory slots and the scroll buttons; and the scrolling of the lists.
+#include "interface/ClsInterface.h"
+
+#include <algorithm>
+
+#include "characters/ClsJeuPerso.h"
+#include "engine/ModMain.h"
+#include "platform/Nombres.h"
+#include "rules/ClsJeuParam.h"
+#include "world/ClsJeuBatiment.h"
+#include "world/ClsJeuFief.h"
+
+namespace {
+
+template <class T>
+T* Element(std::vector<T>& v, std::int32_t i) {
+    return i >= 0 && static_cast<std::size_t>(i) < v.size() ? &v[static_cast<std::size_t>(i)] : nullptr;
+}
+
+// Column 0 moves one unit, column 1 five, column 2 everything.
+double Quantite(std::size_t Colonne) { return Colonne == 0 ? 1.0 : Colonne == 1 ? 5.0 : 0.0; }
+
+}  // namespace
+
+bool ClsInterface::Interieur_Fenetres(const EntreeInterface& E, std::int16_t& CodeAction, ClsJeuPerso& Perso,
+                                      std::int32_t NoPerso, std::int32_t NoFief, std::int16_t& Touche, bool Traite,
+                                      Surface& SurfBack) {
+    if (fenetres_.size() < 6) return Traite;
+    ModMain& m = *main_;
+    const ClsJeuParam& P = m.Parametres;
+    const std::int32_t X = E.X, Y = E.Y;
+    const bool vivant = Perso.Vivant();
+    const bool dansChateau = Perso.DansChateau || Perso.DansChateauCible;
+    ClsJeuFief* fief = Element(m.Fiefs, NoFief);
+    ClsJeuBatiment* saMaison = Element(m.Maisons, NoPerso);
+    ClsJeuBatiment* courante = Element(m.Maisons, Perso.CibleMaison);
+    auto Trouve = [&]() {
+        CodeAction = ActionInterface_Traitee;
+        Traite = true;
+    };
+    // The first visible button of a family under the cursor, or -1.
+    auto Sous = [&](const ClsIntFenetre& f, auto& boutons, std::int32_t l, std::int32_t h, bool visibles = true) {
+        for (std::size_t k = 0; k < boutons.size(); ++k) {
+            const ClsIntBouton& b = boutons[k];
+            if (visibles && !b.Visible) continue;
+            if (Interieur_Rectangle(X, Y, f.PositionX + b.PositionX, f.PositionY + b.PositionY, l, h))
+                return static_cast<std::int32_t>(k);
+        }
+        return -1;
+    };
+    auto Bulle = [&](const ClsIntFenetre& f, const ClsIntBouton& b) {
+        (void)f;
+        b.Afficher_Info_Bulle(X, Y, AffTexte, SurfBack, vueEcran_);
+    };
+
+    // Resources window.
+    if (boutonsInfos_.size() > 1 && boutonsInfos_[1].Actif) {
+        ClsIntFenetre& f = fenetres_[1];
+        const std::int32_t k = Sous(f, f.BoutonsManger, f.AffBoutonsAction.Largeur, f.AffBoutonsAction.Hauteur);
+        if (k >= 0) {
+            const std::int32_t r = f.IndicesRessourcesManger[static_cast<std::size_t>(k)];
+            if (E.ClicGauche) {
+                if (vivant) Perso.Manger_Ressources(static_cast<std::int16_t>(r), P);
+            } else {
+                std::string t = "Manger :";
+                const double gains[4] = {P.Ressources_GainVie(r), P.Ressources_GainEnergie(r), P.Ressources_GainMagie(r),
+                                         P.Ressources_GainMoral(r)};
+                const char* noms[4] = {" Vie", " Energie", " Magie", " Moral"};
+                for (std::int16_t c = 0; c < 4; ++c)
+                    if (gains[c] > 0)
+                        t += "\r+" + TexteNombreFrancais(gains[c] * Perso.Manger_Ressources_Coef(c), 1) + noms[c];
+                f.BoutonsManger[static_cast<std::size_t>(k)].InfoBulle = t;
+                Bulle(f, f.BoutonsManger[static_cast<std::size_t>(k)]);
+            }
+            Trouve();
+        }
+        if (!Traite) Traite = Boutons_Defilement(E, 1, CodeAction, false, SurfBack);
+        if (!Traite && dansChateau && fief) {
+            const std::int32_t l = f.AffBoutonsCommerce.Largeur, h = f.AffBoutonsCommerce.Hauteur;
+            const std::int32_t N = P.NombreRessources;
+            for (std::int32_t r = f.PremiereLigne; r < f.PremiereLigne + ClsIntFenetre::Nombre_Lignes_Ressources && r < N && !Traite; ++r)
+                for (std::size_t c = 0; c < 3 && !Traite; ++c) {
+                    const ClsIntBouton& b = f.BoutonsCommerce[static_cast<std::size_t>(3 * r) + c];
+                    if (!b.Visible || !Interieur_Rectangle(X, Y, f.PositionX + b.PositionX, f.PositionY + b.PositionY, l, h))
+                        continue;
+                    if (E.ClicGauche) {
+                        if (vivant) fief->Vendre(r, Quantite(c), Perso, P, c == 2);
+                    } else {
+                        Bulle(f, b);
+                    }
+                    Trouve();
+                }
+            // The sell-all row after the resources' rows.
+            for (std::size_t c = 0; c < 3 && !Traite; ++c) {
+                const ClsIntBouton& b = f.BoutonsCommerce[static_cast<std::size_t>(3 * N) + c];
+                if (!b.Visible || !Interieur_Rectangle(X, Y, f.PositionX + b.PositionX, f.PositionY + b.PositionY, l, h))
+                    continue;
+                if (E.ClicGauche && vivant) {
+                    for (std::int32_t r = 0; r < N; ++r) {
+                        const double tenu = Perso.Definir_Ressources(r);
+                        // Index 3N + 0 keeps 20 of each; 3N + 1 sells what is of no use; 3N + 2 sells all.
+                        if (c == 0) {
+                            if (tenu > 20) fief->Vendre(r, tenu - 20, Perso, P, false);
+                        } else if (c == 1) {
+                            if (!P.Ressources_Mangeable(r) && !P.Ressources_NecessairePourConstruire(r) &&
+                                !P.Ressources_NecessairePourAttaquer(r))
+                                fief->Vendre(r, 0, Perso, P, true);
+                        } else {
+                            fief->Vendre(r, 0, Perso, P, true);
+                        }
+                    }
+                } else if (!E.ClicGauche) {
+                    Bulle(f, b);
+                }
+                Trouve();
+            }
+        }
+        if (!Traite && Perso.DansMaison && courante) {
+            const std::int32_t l = f.AffBoutonsTransfert.Largeur, h = f.AffBoutonsTransfert.Hauteur;
+            std::int32_t c = Sous(f, f.BoutonsTransfertArgentPerso, l, h);
+            if (c >= 0) {
+                if (E.ClicGauche) courante->Transfert_Argent_Deposer(Quantite(static_cast<std::size_t>(c)), Perso, c == 2);
+                else Bulle(f, f.BoutonsTransfertArgentPerso[static_cast<std::size_t>(c)]);
+                Trouve();
+            }
+            if (!Traite && saMaison && saMaison->Magasin) {
+                c = Sous(f, f.BoutonsTransfertStockPerso, l, h);
+                if (c >= 0) {
+                    if (E.ClicGauche)
+                        courante->Transfert_Stock_Deposer(Quantite(static_cast<std::size_t>(c)), Perso, P, c == 2);
+                    else
+                        Bulle(f, f.BoutonsTransfertStockPerso[static_cast<std::size_t>(c)]);
+                    Trouve();
+                }
+            }
+        }
+        if (!Traite) {
+            for (std::int32_t r = f.PremiereLigne;
+                 r < f.PremiereLigne + ClsIntFenetre::Nombre_Lignes_Ressources && r < P.NombreRessources && !Traite; ++r) {
+                const ClsIntBouton& b = f.BoutonsRessourcesPrendre[static_cast<std::size_t>(r)];
+                if (!Interieur_Rectangle(X, Y, f.PositionX + b.PositionX, f.PositionY + b.PositionY, b.Largeur, b.Hauteur))
+                    continue;
+                if (E.ClicGauche) {
+                    if (vivant) Perso.Ressources_Prendre(static_cast<std::int16_t>(r), 1, false);
+                } else if (E.ClicDroit) {
+                    if (vivant) Perso.Ressources_Prendre(static_cast<std::int16_t>(r), 0, true);
+                } else {
+                    Bulle(f, b);
+                }
+                Trouve();
+            }
+        }
+    }
+
+    // Building window.
+    if (!Traite && fenetres_[0].Visible) {
+        ClsIntFenetre& f = fenetres_[0];
+        const std::int32_t la = f.AffBoutonsAction.Largeur, ha = f.AffBoutonsAction.Hauteur;
+        const std::int32_t lt = f.AffBoutonsTransfert.Largeur, ht = f.AffBoutonsTransfert.Hauteur;
+        if (dansChateau) {
+            const std::int32_t c = Sous(f, f.BoutonsRestauration, la, ha);
+            if (c >= 0) {
+                if (E.ClicGauche) {
+                    const double montants[3] = {5, 50, 0};
+                    if (vivant && fief) fief->Restaurer_Chateau(montants[c], Perso, c == 2);
+                } else {
+                    Bulle(f, f.BoutonsRestauration[static_cast<std::size_t>(c)]);
+                }
+                Trouve();
+            }
+            const std::int32_t lc = f.AffBoutonsCommerce.Largeur, hc = f.AffBoutonsCommerce.Hauteur;
+            for (std::int32_t r = f.PremiereLigne;
+                 !Traite && r < f.PremiereLigne + ClsIntFenetre::Nombre_Lignes_Ressources && r < P.NombreRessources; ++r)
+                for (std::size_t k = 0; k < 3 && !Traite; ++k) {
+                    const ClsIntBouton& b = f.BoutonsCommerce[static_cast<std::size_t>(3 * r) + k];
+                    if (!b.Visible || !Interieur_Rectangle(X, Y, f.PositionX + b.PositionX, f.PositionY + b.PositionY, lc, hc))
+                        continue;
+                    if (E.ClicGauche) {
+                        if (vivant && fief) fief->Acheter(r, Quantite(k), Perso, P, k == 2);
+                    } else {
+                        Bulle(f, b);
+                    }
+                    Trouve();
+                }
+            if (!Traite) Traite = Boutons_Defilement(E, 0, CodeAction, false, SurfBack);
+        } else if (Perso.DansMaison && saMaison) {
+            std::int32_t c = Sous(f, f.BoutonsTransfertArgentMaison, lt, ht);
+            if (c >= 0) {
+                if (E.ClicGauche) saMaison->Transfert_Argent_Prendre(Quantite(static_cast<std::size_t>(c)), Perso, c == 2);
+                else Bulle(f, f.BoutonsTransfertArgentMaison[static_cast<std::size_t>(c)]);
+                Trouve();
+            }
+            if (!Traite && saMaison->Magasin) {
+                c = Sous(f, f.BoutonsTransfertStockMaison, lt, ht);
+                if (c >= 0) {
+                    if (E.ClicGauche) saMaison->Transfert_Stock_Prendre(Quantite(static_cast<std::size_t>(c)), Perso, P, c == 2);
+                    else Bulle(f, f.BoutonsTransfertStockMaison[static_cast<std::size_t>(c)]);
+                    Trouve();
+                }
+            }
+            if (!Traite && saMaison->Fabrique) {
+                for (std::int32_t k = f.PremiereLigneFabrique;
+                     !Traite && k < f.PremiereLigneFabrique + ClsIntFenetre::Nombre_Lignes_Objets &&
+                     static_cast<std::size_t>(k) < f.BoutonsFabriquer.size();
+                     ++k) {
+                    const ClsIntBouton& b = f.BoutonsFabriquer[static_cast<std::size_t>(k)];
+                    if (!b.Visible || !Interieur_Rectangle(X, Y, f.PositionX + b.PositionX, f.PositionY + b.PositionY, la, ha))
+                        continue;
+                    if (E.ClicGauche) {
+                        if (b.Actif) FileFabricationObjets.push_back(static_cast<std::int16_t>(k));
+                    } else if (E.ClicDroit) {
+                        if (FileFabricationObjets.empty()) {
+                            Perso.Arreter();
+                        } else {
+                            const auto it = std::find(FileFabricationObjets.begin(), FileFabricationObjets.end(), k);
+                            if (it != FileFabricationObjets.end()) FileFabricationObjets.erase(it);
+                        }
+                    } else {
+                        Bulle(f, b);
+                    }
+                    Trouve();
+                }
+                if (!Traite) Traite = Boutons_Defilement(E, 0, CodeAction, true, SurfBack);
+            }
+        } else if (Perso.DansMaisonCible && courante && courante->Magasin) {
+            const std::int32_t c = Sous(f, f.BoutonsTransfertStockMaison, lt, ht);
+            if (c >= 0) {
+                if (E.ClicGauche) {
+                    courante->Acheter(Quantite(static_cast<std::size_t>(c)), Perso, P, c == 2);
+                } else {
+                    const std::int32_t r = P.Batiment_RessourceFabrique(courante->TypeBatiment);
+                    const std::size_t k = static_cast<std::size_t>(3 * r + c);
+                    if (r >= 0 && k < f.BoutonsCommerce.size()) Bulle(f, f.BoutonsCommerce[k]);
+                }
+                Trouve();
+            }
+        }
+        if (!Traite && (Perso.DansMaison || Perso.DansMaisonCible) && courante && courante->Service != 0 &&
+            f.BoutonService.Visible &&
+            Interieur_Rectangle(X, Y, f.PositionX + 216, f.PositionY + 136, la, ha)) {
+            if (E.ClicGauche && courante->Service_Utilisable(Perso, P))
+                courante->Service_Utiliser(Perso, P, 0);
+            else if (!E.ClicGauche)
+                Bulle(f, f.BoutonService);
+            Trouve();
+        }
+        if (!Traite && (Perso.DansMaison || Perso.DansMaisonCible) && courante &&
+            P.Batiment_Fabrique(courante->TypeBatiment)) {
+            const std::int32_t li = ClsAffObjets::Largeur(), hi = ClsAffObjets::Hauteur();
+            for (std::int32_t k = f.PremiereLigneFabrique;
+                 !Traite && k < f.PremiereLigneFabrique + ClsIntFenetre::Nombre_Lignes_Objets &&
+                 static_cast<std::size_t>(k) < f.BoutonsObjets.size();
+                 ++k) {
+                const ClsIntBouton& b = f.BoutonsObjets[static_cast<std::size_t>(k)];
+                if (!Interieur_Rectangle(X, Y, f.PositionX + b.PositionX, f.PositionY + b.PositionY, li, hi)) continue;
+                if (E.ClicGauche) {
+                    const bool actif = static_cast<std::size_t>(k) < f.BoutonsFabriquer.size() &&
+                                       f.BoutonsFabriquer[static_cast<std::size_t>(k)].Actif;
+                    if (Perso.DansMaison) {
+                        if (!actif || courante->Stock_Objets(k) != 0)
+                            Perso.Objet_Ramasser_Maison(static_cast<std::int16_t>(k), *courante, P, m.Commentaires);
+                        else
+                            FileFabricationObjets.push_back(static_cast<std::int16_t>(k));
+                    } else if (courante->Stock_Objets(k) > 0) {
+                        Perso.Objet_Acheter_Maison(static_cast<std::int16_t>(k), *courante, P, m.Commentaires);
+                    }
+                } else {
+                    ClsIntBouton& bulle = f.BoutonsObjets[static_cast<std::size_t>(k)];
+                    bulle.InfoBulle = Description_Objet(P.Batiment_ObjetFabrique(courante->TypeBatiment, k), Perso, false);
+                    Bulle(f, bulle);
+                }
+                Trouve();
+            }
+            if (!Traite) Traite = Boutons_Defilement(E, 0, CodeAction, true, SurfBack);
+        }
+    }
+
+    // Skills and bestiary: their scroll buttons.
+    if (!Traite && fenetres_[3].Visible) Traite = Boutons_Defilement(E, 3, CodeAction, false, SurfBack);
+
+    // Inventory window.
+    if (!Traite && fenetres_[4].Visible) {
+        ClsIntFenetre& f = fenetres_[4];
+        if (Perso.DansMaison && courante) {
+            const std::int32_t c =
+                Sous(f, f.BoutonsTransfertArgentPerso, f.AffBoutonsTransfert.Largeur, f.AffBoutonsTransfert.Hauteur);
+            if (c >= 0) {
+                if (E.ClicGauche) courante->Transfert_Argent_Deposer(Quantite(static_cast<std::size_t>(c)), Perso, c == 2);
+                else Bulle(f, f.BoutonsTransfertArgentPerso[static_cast<std::size_t>(c)]);
+                Trouve();
+            }
+        }
+        if (!Traite) Traite = Emplacements_Objets(E, CodeAction, Perso, Touche, SurfBack);
+    }
+    // Ctrl and a digit bind everything worn to that shortcut, whatever the windows.
+    if (E.Ctrl && Touche >= 2 && Touche <= 11) {
+        for (std::int16_t e = 0; e < Perso.Nombre_Objets_Equipes(); ++e)
+            if (Perso.Objet_Equipes_Actif(e))
+                Touches_Raccourci_Objets(Perso.Objet_Equipes_Type(e), static_cast<std::int16_t>(Touche - 1));
+    }
+    if (!Traite && fenetres_[5].Visible) Traite = Boutons_Defilement(E, 5, CodeAction, false, SurfBack);
+    return Traite;
+}
+
+bool ClsInterface::Emplacements_Objets(const EntreeInterface& E, std::int16_t& CodeAction, ClsJeuPerso& Perso,
+                                       std::int16_t& Touche, Surface& SurfBack) {
+    ModMain& m = *main_;
+    const ClsJeuParam& P = m.Parametres;
+    ClsIntFenetre& f = fenetres_[4];
+    const std::int16_t I = Perso.Nombre_Objets_Inventaire();
+    const auto inventaire = static_cast<std::int16_t>(std::max<std::int16_t>(P.PersosNombreObjetsInventaire, 0));
+    for (std::size_t k = 0; k < f.BoutonsObjets.size(); ++k) {
+        const ClsIntBouton& b = f.BoutonsObjets[k];
+        const std::int32_t bx = f.PositionX + b.PositionX, by = f.PositionY + b.PositionY;
+        if (!Interieur_Rectangle(E.X, E.Y, bx, by, ClsAffObjets::Largeur(), ClsAffObjets::Hauteur())) continue;
+        SourisSurObjet = true;
+        const bool equipement = static_cast<std::int16_t>(k) >= inventaire;
+        const auto i = static_cast<std::int16_t>(equipement ? static_cast<std::int16_t>(k) - inventaire : static_cast<std::int16_t>(k));
+        const bool occupe = equipement ? Perso.Objet_Equipes_Actif(i) : (i < I && Perso.Objet_Inventaire_Actif(i));
+        const std::int16_t type = equipement ? Perso.Objet_Equipes_Type(i) : Perso.Objet_Inventaire_Type(i);
+        const std::int16_t tenu = Perso.IndiceObjetSelectionne;
+        if (E.ClicGauche) {
+            if (tenu >= 0) {
+                if (equipement) {
+                    if (P.Objet_Utilisable(tenu)) {
+                        if (Perso.Objet_Equiper(tenu, P, m.Commentaires, false, false) && P.Objet_UtilisationUnique(tenu))
+                            Perso.IndiceObjetSelectionne = -1;
+                    } else {
+                        if (Perso.Objet_Equiper(tenu, P, m.Commentaires, false, i == 1 || i == 7))
+                            Perso.IndiceObjetSelectionne = -1;
+                    }
+                } else if (occupe) {
+                    Perso.Objet_Inventaire_Charger(i, tenu, P);
+                    Perso.IndiceObjetSelectionne = type;
+                } else {
+                    Perso.Objet_Inventaire_Charger(i, tenu, P);
+                    Perso.IndiceObjetSelectionne = -1;
+                }
+            } else if (equipement && i == 1 && Perso.Objet_Equipes_2_Mains()) {
+                Perso.IndiceObjetSelectionne = Perso.Objet_Equipes_Type(0);
+                Perso.Objet_Equipe_Charger(0, -1, P);
+                Perso.Actualiser_Bonus();
+            } else if (occupe) {
+                // An empty slot gives nothing to pick up.
+                Perso.IndiceObjetSelectionne = type;
+                if (equipement) {
+                    Perso.Objet_Equipe_Charger(i, -1, P);
+                    Perso.Actualiser_Bonus();
+                } else {
+                    Perso.Objet_Inventaire_Charger(i, -1, P);
+                }
+            }
+        } else if (E.ClicDroit) {
+            if (equipement && i == 1 && Perso.Objet_Equipes_2_Mains()) {
+                if (Perso.Objet_Equipes_Actif(0)) Perso.Objet_Ranger(0, P, m.Commentaires);
+            } else if (equipement) {
+                if (occupe) Perso.Objet_Ranger(i, P, m.Commentaires);
+            } else if (occupe) {
+                Perso.Objet_Equiper(i, P, m.Commentaires, true, false);
+            }
+        } else {
+            const std::int16_t categorie =
+                equipement ? i : (occupe ? Perso.Objet_Inventaire_Categorie(i) : static_cast<std::int16_t>(-1));
+            if (tenu >= 0 || (!equipement && !occupe) || (equipement && !occupe)) {
+                SurfBack.Boite(bx, by, bx + ClsAffObjets::Largeur(), by + ClsAffObjets::Hauteur(), 0x80FF);
+            }
+            if (occupe && tenu < 0) {
+                ClsIntBouton& bulle = f.BoutonsObjets[k];
+                bulle.InfoBulle = Description_Objet(type, Perso, true);
+                bulle.Afficher_Info_Bulle(E.X, E.Y, AffTexte, SurfBack, vueEcran_);
+                // The slots where such an item goes are framed.
+                const std::int16_t c = categorie;
+                auto Cadre = [&](std::int16_t e) {
+                    const std::size_t n = static_cast<std::size_t>(inventaire + e);
+                    if (e < 0 || n >= f.BoutonsObjets.size()) return;
+                    const std::int32_t x = f.PositionX + f.BoutonsObjets[n].PositionX, y = f.PositionY + f.BoutonsObjets[n].PositionY;
+                    SurfBack.Boite(x - 2, y - 2, x + ClsAffObjets::Largeur() + 2, y + ClsAffObjets::Hauteur() + 2, 0x80FF);
+                };
+                const std::int16_t cat = equipement ? P.Objet_Categorie(type) : c;
+                if (cat == 0 || cat == 1) {
+                    Cadre(0);
+                    Cadre(1);
+                } else if (cat == 6 || cat == 7) {
+                    Cadre(6);
+                    Cadre(7);
+                } else {
+                    Cadre(cat);
+                }
+            }
+        }
+        // A digit key pressed over an occupied slot binds its item type.
+        if (E.AssocierTouche && Touche >= 2 && Touche <= 11 && occupe && type >= 0) {
+            Touches_Raccourci_Objets(type, static_cast<std::int16_t>(Touche - 1));
+            Touche = 0;
+        }
+        CodeAction = ActionInterface_Traitee;
+        return true;
+    }
+    return false;
+}
+
+bool ClsInterface::Boutons_Defilement(const EntreeInterface& E, std::int16_t NoFenetre, std::int16_t& CodeAction,
+                                      bool Fabrique, Surface& SurfBack) {
+    ClsIntFenetre& f = fenetres_[static_cast<std::size_t>(NoFenetre)];
+    for (std::int16_t k = 0; k < ClsIntFenetre::Nombre_Boutons_Defilement; ++k) {
+        if (!f.BoutonsDefilementVisible(k)) continue;
+        const std::int32_t x = f.BoutonsDefilementPositionX(k), y = f.BoutonsDefilementPositionY(k);
+        const std::int32_t h = f.BoutonsDefilementHauteur(k);
+        if (!Interieur_Rectangle(E.X, E.Y, x, y, f.BoutonsDefilementLargeur(k), h)) continue;
+        if (E.ClicGauche || E.GaucheEnfonce) {
+            if (k == 0 && E.ClicGauche) Defilement_Haut(NoFenetre, Fabrique);
+            if (k == 1 && E.ClicGauche) Defilement_Bas(NoFenetre, Fabrique);
+            if (k == 2 && E.GaucheEnfonce && h > 0) {
+                // The bar maps its top edge to line 0 and its bottom edge to the last.
+                const auto v = Sature16(std::max(0.0, Arrondi(static_cast<double>(E.Y - y) * f.LigneMax / h)));
+                if (Fabrique)
+                    f.PremiereLigneFabrique = v;
+                else if (NoFenetre == 3 || NoFenetre == 5)
+                    f.PremiereLigne = v;
+                else
+                    fenetres_[0].PremiereLigne = fenetres_[1].PremiereLigne = v;
+            }
+        } else {
+            f.BoutonsDefilement[static_cast<std::size_t>(k)].Afficher_Info_Bulle(E.X, E.Y, AffTexte, SurfBack, vueEcran_);
+        }
+        CodeAction = ActionInterface_Traitee;
+        return true;
+    }
+    return false;
+}
+
+void ClsInterface::Defilement_Haut(std::int16_t NoFenetre, bool Fabrique) {
+    if (NoFenetre < 0 || static_cast<std::size_t>(NoFenetre) >= fenetres_.size()) return;
+    ClsIntFenetre& f = fenetres_[static_cast<std::size_t>(NoFenetre)];
+    if (Fabrique) {
+        if (f.PremiereLigneFabrique > 0) --f.PremiereLigneFabrique;
+        return;
+    }
+    if (f.PremiereLigne <= 0) return;
+    const auto n = static_cast<std::int16_t>(f.PremiereLigne - 1);
+    // The building and resources windows scroll together.
+    if (NoFenetre == 3 || NoFenetre == 5 || fenetres_.size() < 2) {
+        f.PremiereLigne = n;
+    } else {
+        fenetres_[0].PremiereLigne = n;
+        fenetres_[1].PremiereLigne = n;
+    }
+}
+
+void ClsInterface::Defilement_Bas(std::int16_t NoFenetre, bool Fabrique) {
+    if (NoFenetre < 0 || static_cast<std::size_t>(NoFenetre) >= fenetres_.size()) return;
+    ClsIntFenetre& f = fenetres_[static_cast<std::size_t>(NoFenetre)];
+    if (Fabrique) {
+        if (f.PremiereLigneFabrique < f.LigneMax) ++f.PremiereLigneFabrique;
+        return;
+    }
+    if (f.PremiereLigne >= f.LigneMax) return;
+    const auto n = static_cast<std::int16_t>(f.PremiereLigne + 1);
+    if (NoFenetre == 3 || NoFenetre == 5 || fenetres_.size() < 2) {
+        f.PremiereLigne = n;
+    } else {
+        fenetres_[0].PremiereLigne = n;
+        fenetres_[1].PremiereLigne = n;
+    }
+}

@@ -1,0 +1,91 @@
+// Settings readers of the interface files.
+#include "interface/LectureIni.h"
+
+#include <cmath>
+#include <optional>
+
+#include "platform/Nombres.h"
+#include "platform/Texte.h"
+
+namespace LectureIni {
+
+namespace {
+
+std::string Place(const ClsFicINI& Ini, std::string_view Cle) {
+    return "[" + Ini.Section + "] " + std::string(Cle);
+}
+
+// Empty reads 0; otherwise the whole value must be a number.
+std::optional<double> Nombre(ClsFicINI& Ini, std::string_view Cle, ErreursFichier& Erreurs) {
+    const std::string texte(Rogner(Ini.Parametre(Cle)));
+    if (texte.empty()) return 0.0;
+    const auto v = ValeurStricte(texte);
+    if (!v || !std::isfinite(*v)) {
+        Erreurs.Ajouter(Place(Ini, Cle) + " : « " + texte + " » n'est pas un nombre.");
+        return std::nullopt;
+    }
+    return v;
+}
+
+}  // namespace
+
+std::int16_t Entier16(ClsFicINI& Ini, std::string_view Cle, ErreursFichier& Erreurs) {
+    const auto v = Nombre(Ini, Cle, Erreurs);
+    if (!v) return 0;
+    const double r = Arrondi(*v);
+    if (r < -32768.0 || r > 32767.0) {
+        Erreurs.Ajouter(Place(Ini, Cle) + " : " + TexteNombre(*v) + " est hors des limites (-32768 à 32767).");
+        return 0;
+    }
+    return static_cast<std::int16_t>(r);
+}
+
+std::uint32_t Couleur(ClsFicINI& Ini, std::string_view Cle, ErreursFichier& Erreurs) {
+    const auto v = Nombre(Ini, Cle, Erreurs);
+    if (!v) return 0;
+    const double r = Arrondi(*v);
+    if (r < 0.0 || r > 16777215.0) {
+        Erreurs.Ajouter(Place(Ini, Cle) + " : la couleur " + TexteNombre(*v) + " est hors des limites (0 à 16777215).");
+        return 0;
+    }
+    return static_cast<std::uint32_t>(r);
+}
+
+bool Booleen(ClsFicINI& Ini, std::string_view Cle, ErreursFichier& Erreurs) {
+    const std::string texte(Rogner(Ini.Parametre(Cle)));
+    if (EgalSansCasse(texte, "True") || EgalSansCasse(texte, "Vrai")) return true;
+    if (EgalSansCasse(texte, "False") || EgalSansCasse(texte, "Faux")) return false;
+    const auto v = ValeurStricte(texte);
+    if (texte.empty() || !v) {
+        Erreurs.Ajouter(Place(Ini, Cle) + (texte.empty() ? " : valeur manquante (0 ou 1 attendu)."
+                                                         : " : « " + texte + " » n'est pas 0 ou 1."));
+        return false;
+    }
+    return *v != 0.0;
+}
+
+double Reel(ClsFicINI& Ini, std::string_view Cle, ErreursFichier& Erreurs) {
+    const auto v = Nombre(Ini, Cle, Erreurs);
+    return v ? *v : 0.0;
+}
+
+std::string Minuscules(std::string_view Texte) {
+    std::string r(Texte);
+    for (std::size_t i = 0; i < r.size(); ++i) {
+        const auto c = static_cast<unsigned char>(r[i]);
+        if (c >= 'A' && c <= 'Z') {
+            r[i] = static_cast<char>(c + 32);
+        } else if (c == 0xC3 && i + 1 < r.size()) {
+            // À to Þ (but not ×) sit 0x20 below their small letters.
+            const auto d = static_cast<unsigned char>(r[i + 1]);
+            if (d >= 0x80 && d <= 0x9E && d != 0x97) r[i + 1] = static_cast<char>(d + 0x20);
+            ++i;
+        } else if (c == 0xC5 && i + 1 < r.size() && static_cast<unsigned char>(r[i + 1]) == 0x92) {
+            r[i + 1] = static_cast<char>(0x93);  // Œ
+            ++i;
+        }
+    }
+    return r;
+}
+
+}  // namespace LectureIni

@@ -1,0 +1,143 @@
+#include "windows/FrmMoteur2D.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QEventLoop>
+
+#include <cmath>
+#include <iostream>
+
+#include "display/ClsPerEcran.h"
+#include "engine/ClsJeu.h"
+#include "engine/InterfaceJoueur.h"
+#include "interface/ClsIntTouches.h"
+#include "engine/ModMain.h"
+#include "platform/ErreurFichier.h"
+#include "platform/Graphique.h"
+#include "platform/qt/EntreesQt.h"
+#include "platform/qt/WidgetEcran.h"
+#include "platform/sdl/SonSDL.h"
+
+FrmMoteur2D::FrmMoteur2D(ModMain& Main, ClsJeu& Jeu, ClsPerEcran& Ecran, Graphique& dd)
+    : Main_(Main),
+      Ecran_(Ecran),
+      dd_(dd),
+      entrees_(std::make_unique<EntreesQt>(fenetre_.Ecran())),
+      sortieSon_(std::make_unique<SonSDL>()),
+      peripheriques_(souris_, clavier_, horloge_, Jeu),
+      moteur_(Main, Jeu, horloge_, peripheriques_) {
+    // A broken sound or music settings file costs the sound, not the game.
+    try {
+        son_ = std::make_unique<ClsPerSon>(Main.Dossier);
+        musique_ = std::make_unique<ClsPerMusique>(Main.Dossier, Main.GenerateurPlateforme, sortieSon_.get());
+    } catch (const ErreurFichier& e) {
+        std::cerr << e.what() << "\n";
+    }
+    moteur_.Sortie = &fenetre_;
+    moteur_.Attente = this;
+    if (musique_)
+        moteur_.Jouer_Musique = [this](std::int32_t situation, bool garder) {
+            musique_->Jouer_Musique(situation, garder, horloge_.Maintenant());
+        };
+    if (son_) moteur_.Lire_Son = [this](std::int16_t i) { son_->Lire(i); };
+    Brancher_Interface(Jeu);
+    minuterie_.setSingleShot(true);
+    minuterie_.setTimerType(Qt::PreciseTimer);
+    fenetre_.installEventFilter(this);
+}
+
+void FrmMoteur2D::Brancher_Interface(ClsJeu& Jeu) {
+    try {
+        touches_ = std::make_unique<ClsIntTouches>(Main_.Dossier);
+    } catch (const ErreurFichier& e) {
+        std::cerr << e.what() << "\n";
+    }
+    // Each player's interface; a missing or broken layout file leaves the
+    // player with the plain one (bars and tooltips only), said once.
+    moteur_.CreerInterface = [this, &Jeu](std::int16_t joueur, std::int16_t nombre) -> std::unique_ptr<InterfaceMoteur> {
+        try {
+            std::unique_ptr<InterfaceJoueur> i;
+            try {
+                i = std::make_unique<InterfaceJoueur>(Main_, Ecran_, &dd_, joueur, nombre);
+            } catch (const ErreurImage& e) {
+                // Without its pictures the interface still works and keys
+                // still act; it draws only what needs no picture.
+                std::cerr << e.what() << "\n";
+                i = std::make_unique<InterfaceJoueur>(Main_, Ecran_, nullptr, joueur, nombre);
+            }
+            i->Interface.Moteur.Basculer_Pause = [&Jeu] { Jeu.Pause = !Jeu.Pause; };
+            i->Interface.Moteur.Selectionner_Soldats = [this](std::int16_t j, bool ajouter, bool retirer, bool& plein) {
+                moteur_.Selectionner_Soldats(j, ajouter, retirer, plein);
+            };
+            i->Interface.Moteur.Quitter_Programme = [this] { Main_.FinPartie = true; };
+            return i;
+        } catch (const ErreurFichier& e) {
+            std::cerr << e.what() << "\n";
+            return nullptr;
+        }
+    };
+    // The key dispatcher acts for the first player. Until the key bindings
+    // name a quit key, Escape quits.
+    moteur_.Presser_Touche = [this](std::int16_t touche, bool ctrl, bool shift, bool alt, bool& fin) {
+        if (touche == 0) return;
+        auto* joueur = dynamic_cast<InterfaceJoueur*>(moteur_.Joueurs[0].Interface.get());
+        if (touches_ && joueur) {
+            JoueurLocal& j = moteur_.Joueurs[0];
+            std::int32_t perso = Main_.NoPersoParJoueur[0];
+            ModDialogue::Groupe groupe(j.Selection.begin(), j.Selection.end());
+            touches_->Presser_Touche(touche, Main_, joueur->Interface, joueur->Messages, perso,
+                                     static_cast<std::int32_t>(Main_.Persos.size()) - 1, ctrl, shift, alt,
+                                     j.SelectionVisible, groupe, 0);
+            j.Selection.assign(groupe.begin(), groupe.end());
+            if (perso >= 0 && static_cast<std::size_t>(perso) < Main_.Persos.size()) Main_.NoPersoParJoueur[0] = perso;
+        }
+        if (touche == 1 && (!touches_ || touches_->ToucheQuitter == 0)) fin = true;
+    };
+}
+
+FrmMoteur2D::~FrmMoteur2D() {
+    if (musique_) musique_->StopSon();
+}
+
+void FrmMoteur2D::MoteurJeu(const SetupChoices& Choix) {
+    Surface back, temp;
+    Rectangle fond;
+    Ecran_.Init(dd_, &fenetre_, back, temp, fond);
+    Traiter();
+    souris_.Init(&entrees_->Souris());
+    clavier_.Init(&entrees_->Clavier(), horloge_.Maintenant());
+    if (son_) {
+        son_->Init(sortieSon_.get(), Main_.Parametres);
+        moteur_.SonActif = son_->Definir_Jouer();
+    }
+    moteur_.MoteurJeu(Choix, &dd_, Ecran_.Width(), Ecran_.Height());
+    if (musique_) musique_->StopSon();
+    // Unloading the window: screen closed, events run, world erased.
+    Ecran_.Femer_Ecran(&fenetre_);
+    Traiter();
+    Main_.Effacer_Monde();
+}
+
+bool FrmMoteur2D::eventFilter(QObject* objet, QEvent* evenement) {
+    if (objet == &fenetre_ && evenement->type() == QEvent::Close) {
+        // Closing the window quits the game the orderly way.
+        Main_.FinPartie = true;
+        evenement->ignore();
+        return true;
+    }
+    return QObject::eventFilter(objet, evenement);
+}
+
+void FrmMoteur2D::Attendre(double Secondes) {
+    const int ms = static_cast<int>(std::ceil(std::max(0.0, Secondes) * 1000.0));
+    if (ms <= 0) {
+        Traiter();
+        return;
+    }
+    // Sleeps in the event loop until the timer or any window event.
+    minuterie_.start(ms);
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    minuterie_.stop();
+}
+
+void FrmMoteur2D::Traiter() { QCoreApplication::processEvents(); }

@@ -1,0 +1,67 @@
+// The engine window of a game: the window that shows the back buffer, the
+// monotonic clock, the mouse and keyboard read from the window's events,
+// sound and music, and the loop's wait (the Qt event loop until the next
+// tick, frame or event). The game procedure itself is the headless
+// ClsMoteur.
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+#include <memory>
+
+#include "devices/ClsPerClavier.h"
+#include "devices/ClsPerMusique.h"
+#include "devices/ClsPerSon.h"
+#include "devices/ClsPerSouris.h"
+#include "engine/ClsMoteur.h"
+#include "engine/Horloge.h"
+#include "engine/PeripheriquesJeu.h"
+#include "windows/FenetreMoteur.h"
+
+class ClsIntTouches;
+class ClsJeu;
+class ClsPerEcran;
+class EntreesQt;
+class Graphique;
+class ModMain;
+class SonSDL;
+
+class FrmMoteur2D : public QObject, public AttenteEvenements {
+public:
+    FrmMoteur2D(ModMain& Main, ClsJeu& Jeu, ClsPerEcran& Ecran, Graphique& dd);
+    ~FrmMoteur2D() override;
+
+    // Runs one whole game and closes the window (the world's buildings,
+    // fiefs and deposits are erased afterwards, as after every game).
+    void MoteurJeu(const SetupChoices& Choix);
+
+    ClsMoteur& Moteur() { return moteur_; }
+    FenetreMoteur& Fenetre() { return fenetre_; }
+
+    // AttenteEvenements
+    void Attendre(double Secondes) override;
+    void Traiter() override;
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
+private:
+    void Brancher_Interface(ClsJeu& Jeu);
+
+    ModMain& Main_;
+    ClsPerEcran& Ecran_;
+    Graphique& dd_;
+    FenetreMoteur fenetre_;
+    HorlogeMonotone horloge_;
+    std::unique_ptr<EntreesQt> entrees_;
+    ClsPerSouris souris_;
+    ClsPerClavier clavier_;
+    std::unique_ptr<SonSDL> sortieSon_;
+    std::unique_ptr<ClsPerSon> son_;
+    std::unique_ptr<ClsPerMusique> musique_;
+    std::unique_ptr<ClsIntTouches> touches_;
+    PeripheriquesJeu peripheriques_;
+    ClsMoteur moteur_;
+    QTimer minuterie_;
+};

@@ -1,0 +1,33 @@
+#include "windows/LanceurQt.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace {
+
+// A local path becomes a file address; anything with a scheme is kept.
+QUrl Adresse(const std::string& texte) {
+    const QString s = QString::fromStdString(texte);
+    const QUrl url(s);
+    if (url.isValid() && url.scheme().size() > 1) return url;
+    return QUrl::fromLocalFile(QFileInfo(s).absoluteFilePath());
+}
+
+}  // namespace
+
+bool LanceurQt::Ouvrir_Fichier_Texte(const std::string& Chemin) {
+    return QFileInfo::exists(QString::fromStdString(Chemin)) && QDesktopServices::openUrl(Adresse(Chemin));
+}
+
+bool LanceurQt::Ouvrir_Dossier(const std::string& Chemin) {
+    return QFileInfo(QString::fromStdString(Chemin)).isDir() && QDesktopServices::openUrl(Adresse(Chemin));
+}
+
+bool LanceurQt::Ouvrir_Page(const std::string& Adresse_) { return QDesktopServices::openUrl(Adresse(Adresse_)); }
+
+void AvertisseurQt::Erreur(const std::string& Message) {
+    QMessageBox::critical(nullptr, QApplication::applicationName(), QString::fromStdString(Message));
+}
