@@ -3,6 +3,7 @@
 // does the work of the action once there. It runs for every character at
 // every tick: no allocation beyond the speech lines.
 #include <cmath>
+#include <cstdint>
 
 #include "characters/ClsJeuCommentaires.h"
 #include "characters/ClsJeuPerso.h"
@@ -21,6 +22,14 @@ auto Element(Rangee& rangee, std::int32_t i) -> decltype(&rangee[0]) {
 }
 
 bool Debout(const ClsJeuBatiment* b) { return b != nullptr && b->Visible(); }
+
+// A whole number of pixels kept within the field (a step never has a
+// fraction to round).
+std::int32_t Borne32(double v) {
+    if (v < -2147483648.0) return INT32_MIN;
+    if (v > 2147483647.0) return INT32_MAX;
+    return static_cast<std::int32_t>(v);
+}
 
 }  // namespace
 
@@ -236,8 +245,8 @@ void ClsJeuPerso::Deplacement(ClsJeuRessources* Ressource, ClsJeuPerso* T, ClsJe
         }
 
         if (pas) {
-            PositionX = Sature32(px + mx);
-            PositionY = Sature32(py + my);
+            PositionX = Borne32(px + mx);
+            PositionY = Borne32(py + my);
             Direction = direction;
             Visible(true);
             EnMarche = true;

@@ -67,11 +67,14 @@ void Appel_Aide(ModMain& Main, std::int32_t v) {
     const double seuil = 3.0 / (n + 1.0);
 
     for (std::size_t i = 0; i < Main.Persos.size(); ++i) {
+        // The draw is made for everyone; in a large fief it lets few
+        // through, and only those are looked at.
         const float r = Main.Aleatoire.Nombre_Aleatoire();
+        if (!(r < seuil)) continue;
         ClsJeuPerso& P = Main.Persos[i];
         ClsJeuPerso& V = Perso(Main, v);
-        if (!(P.Vie > P.Definir_MaxVie() * 0.5 && r < seuil && P.Camp == V.Camp && P.Action < 102 &&
-              P.CoefVitesse == 1.0 && !P.IA_Pacifique && !P.Invocation() && P.IA_Active))
+        if (!(P.Vie > P.Definir_MaxVie() * 0.5 && P.Camp == V.Camp && P.Action < 102 && P.CoefVitesse == 1.0 &&
+              !P.IA_Pacifique && !P.Invocation() && P.IA_Active))
             continue;
         bool envoye = true;
         switch (V.Action) {

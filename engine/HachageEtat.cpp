@@ -151,6 +151,11 @@ std::uint64_t Hacher_Etat(const ModMain& Main) {
     h.Ajouter(IA.DernierPerso);
     h.Ajouter(IA.PersosParTour);
     h.Ajouter(IA.NombreParRecherche);
+    h.Ajouter(IA.CurseurIA);
+    h.Ajouter(IA.IndiceTrouve);
+    h.Ajouter(IA.RayonEmplacement);
+    h.Ajouter(IA.EmplacementAleatoire);
+    h.Ajouter(IA.NiveauMaxBatiment);
 
     const ModCombat& C = Main.Combat;
     for (float v : {C.CoefDegatPerso, C.CoefDegatBatiment, C.ChanceCoupCritique, C.CoefDegatCoupCritique,

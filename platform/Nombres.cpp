@@ -75,9 +75,8 @@ std::optional<double> ValeurStricte(std::string_view texte) {
 }
 
 double Arrondi(double x) {
-    // The default floating-point environment rounds to nearest-even; make
-    // sure nothing changed it.
-    if (std::fegetround() != FE_TONEAREST) std::fesetround(FE_TONEAREST);
+    // The default floating-point environment rounds to nearest-even, and
+    // nothing in the program changes it.
     return std::nearbyint(x);
 }
 

@@ -19,12 +19,3 @@ void ModRandom::Desactiver_Table() {
     TableActive = false;
     generateur_.SemerHorloge();
 }
-
-float ModRandom::Nombre_Aleatoire() {
-    if (TableActive) {
-        ++PositionAleatoire;
-        if (PositionAleatoire > 16) PositionAleatoire = 0;
-        return TableAleatoire[static_cast<std::size_t>(PositionAleatoire)];
-    }
-    return generateur_.Suivant();
-}

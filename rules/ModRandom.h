@@ -33,8 +33,16 @@ public:
     // Switches the cycle off and reseeds the generator from the clock: a
     // game set up without a network session draws fresh numbers again.
     void Desactiver_Table();
-    // Next value in [0, 1).
-    float Nombre_Aleatoire();
+    // Next value in [0, 1). Inline: combat draws once per character and
+    // per call for help.
+    float Nombre_Aleatoire() {
+        if (TableActive) {
+            ++PositionAleatoire;
+            if (PositionAleatoire > 16) PositionAleatoire = 0;
+            return TableAleatoire[static_cast<std::size_t>(PositionAleatoire)];
+        }
+        return generateur_.Suivant();
+    }
 
     GenerateurLocal& Generateur() { return generateur_; }
 

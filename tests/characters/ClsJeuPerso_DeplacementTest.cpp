@@ -85,8 +85,12 @@ TEST_F(Tick, ArrivalFreezesTheDestinationAndEndsTheWalk) {
         EXPECT_EQ(A().DestinationY, 1000);
         // 3 and 7 become 2 and 6, whose work then finds no deposit or no
         // house and stops.
-        if (avant == 1) EXPECT_EQ(A().Action, apres);
-        if (avant >= 3 && avant <= 7) EXPECT_EQ(A().Action, 0);
+        if (avant == 1) {
+            EXPECT_EQ(A().Action, apres);
+        }
+        if (avant >= 3 && avant <= 7) {
+            EXPECT_EQ(A().Action, 0);
+        }
     }
 }
 
@@ -278,8 +282,12 @@ TEST_P(Cachette, UneCibleCacheeDansUnBatiment) {
     A().Attaquer_Perso(t);
     Pas(a);
     EXPECT_EQ(A().Action, c.action);
-    if (c.action == 301) EXPECT_EQ(A().CibleMaison, c.cible);
-    if (c.action == 302) EXPECT_EQ(A().CibleChateau, c.cible);
+    if (c.action == 301) {
+        EXPECT_EQ(A().CibleMaison, c.cible);
+    }
+    if (c.action == 302) {
+        EXPECT_EQ(A().CibleChateau, c.cible);
+    }
     EXPECT_EQ(A().Definir_Commentaires(), "genre 15");
 }
 

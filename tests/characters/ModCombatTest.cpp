@@ -382,6 +382,20 @@ TEST_F(Siege, AFallenHouseIsLootedAndItsOwnerTold) {
     EXPECT_EQ(A().CiblePerso, t);
 }
 
+TEST_F(Siege, RulesWithoutADestructionEffectDrawNone) {
+    // No effect (-1) for a destroyed house: the slot keeps what it showed.
+    W.M().Parametres.EffetMaisonDetruite = -1;
+    ClsJeuEffet& slot = W.M().EffetsMaisons[static_cast<std::size_t>(t)];
+    slot.Activer_Effet(0, 0, 0, 10, 10, W.P(), true);
+    slot.Etape = 2;
+    B().Definir_Vie(20);
+    W.Tirages({0.5f});
+    C().Combat_Batiment(A(), B(), &T(), -1);
+    EXPECT_FALSE(B().Visible());
+    EXPECT_EQ(slot.TypeEffet, 0);
+    EXPECT_DOUBLE_EQ(slot.Etape, 2);
+}
+
 TEST_F(Siege, AFallenCastleStirsItsFiefAndCounts) {
     ClsJeuBatiment& chateau = W.Ch(1);
     chateau.Definir_Vie(10);
@@ -481,6 +495,107 @@ TEST(ModCombatCoefficients, KeysReadTheirLeadingNumber) {
     EXPECT_FLOAT_EQ(m.Combat.CoefDegatPerso, 0.75f);
     EXPECT_EQ(m.Combat.DureeImmobilisation, 6);  // halves to even
     EXPECT_EQ(m.Combat.MaxDegatBatiment, 0.0f);
+}
+
+}  // namespace
+
+namespace {
+
+// A whole duel on the game's own fixed table (0.533424, 0.5795186,
+// 0.2895625, 0.301948, 0.7747401, 0.01401764, 0.7607236, 0.81449,
+// 0.7090379, 0.7055475, then the first six again and 0.7055475 twice),
+// blow by blow, attacks and defences refilled between blows as the upkeep
+// would. The target is led by the AI; the attacker owns a hunting lodge.
+TEST(DuelTableFixe, SuiteCalculeeALaMain) {
+    MondeCombat w;
+    w.Fief(0, 0, 0);
+    w.Fief(1, 1500, 0);
+    const std::int32_t a = w.Perso(RaceCombat::Humain, 0, 500, 500);
+    const std::int32_t t = w.Perso(RaceCombat::Humain, 1, 500, 500);
+    w.Maison(a, BatimentCombat::Pavillon, 100, 100);
+    ClsJeuPerso& A = w.Pe(a);
+    ClsJeuPerso& T = w.Pe(t);
+    T.IA_Active = true;
+    T.Objet_Equipe_Charger(0, ObjetCombat::Epee, w.P());
+    T.Objet_Inventaire_Charger(1, ObjetCombat::Potion, w.P());
+    T.Actualiser_Bonus();
+    T.Attaque = T.Definir_MaxAttaque();
+    T.Definir_Argent(80);
+    ModCombat& C = w.M().Combat;
+    C.CoefPillageObjetsPersoMort = 0.8f;
+    ModRandom& r = w.M().Aleatoire;
+    r.Initialiser_Aleatoire();
+
+    // 1. 0.533 no failure, 0.580 no critical: 100 - (40 - 20) x 0.5. The
+    // target answers; at 90 it does not call (0.290 drawn all the same).
+    C.Combat_Perso(A, T);
+    EXPECT_DOUBLE_EQ(T.Vie, 90);
+    EXPECT_DOUBLE_EQ(A.Attaque, 0);
+    EXPECT_EQ(T.Action, 300);
+    EXPECT_EQ(T.CiblePerso, a);
+    EXPECT_EQ(r.PositionAleatoire, 3);
+
+    // 2. The answer (the target's sword: 50 against 20): 0.302, 0.775.
+    // The attacker, idle and not AI-led, takes the fight up.
+    C.Combat_Perso(T, A);
+    EXPECT_DOUBLE_EQ(A.Vie, 85);
+    EXPECT_EQ(A.Action, 300);
+    EXPECT_EQ(r.PositionAleatoire, 5);
+
+    // 3. 0.014: a critical failure, 7 attack lost, the target untouched.
+    A.Attaque = 40;
+    T.Defense = 20;
+    C.Combat_Perso(A, T);
+    EXPECT_DOUBLE_EQ(T.Vie, 90);
+    EXPECT_DOUBLE_EQ(A.Attaque, 33);
+    EXPECT_EQ(A.Definir_Commentaires(), "genre 3");
+    EXPECT_EQ(r.PositionAleatoire, 6);
+
+    // 4. 0.761, 0.814: 10 more; 0.709 drawn for the call.
+    A.Attaque = 40;
+    C.Combat_Perso(A, T);
+    EXPECT_DOUBLE_EQ(T.Vie, 80);
+    EXPECT_EQ(r.PositionAleatoire, 9);
+
+    // 5. Weakened to 30: 0.706, 0.533, hit to 20; 0.580 above 0.2: the call
+    // for help draws once per character (0.290, 0.302; nobody fit answers),
+    // then 0.775 is no flight.
+    T.Vie = 30;
+    T.Defense = 20;
+    A.Attaque = 40;
+    C.Combat_Perso(A, T);
+    EXPECT_DOUBLE_EQ(T.Vie, 20);
+    EXPECT_EQ(T.Action, 300);
+    EXPECT_EQ(r.PositionAleatoire, 15);
+
+    // 6. 0.706, 0.706: to 10; 0.533 calls again (0.580, 0.290), 0.302 stays.
+    T.Defense = 20;
+    A.Attaque = 40;
+    C.Combat_Perso(A, T);
+    EXPECT_DOUBLE_EQ(T.Vie, 10);
+    EXPECT_EQ(r.PositionAleatoire, 4);
+
+    // 7. 0.775, then 0.014: a critical hit, 10 - (2 x 40 - 20) x 0.5 x 10 / 10,
+    // the kill. Looting, touching: half of the 80 money; the sword (0.761
+    // below 0.8, kept on 0.814) and the potion (0.533, kept on 0.580) go to
+    // the killer; nine places and four bag slots drawn.
+    T.Defense = 20;
+    A.Attaque = 40;
+    A.Definir_Commentaires("");
+    C.Combat_Perso(A, T);
+    EXPECT_FALSE(T.Vivant());
+    EXPECT_EQ(r.PositionAleatoire, 4);
+    EXPECT_DOUBLE_EQ(A.Definir_Argent(), 40);
+    EXPECT_EQ(A.Objet_Equipes_Type(0), ObjetCombat::Epee);
+    EXPECT_EQ(A.Objet_NombreType(ObjetCombat::Potion), 1);
+    EXPECT_FALSE(T.Objet_Equipes_Actif(0));
+    EXPECT_EQ(A.FragsPersos, 1);
+    // The cost, 10 / 0.5 + 20 - 1 = 39, is paid once the sword is on (the
+    // attack 40 grew to 50 with it).
+    EXPECT_DOUBLE_EQ(A.Attaque, 11);
+    EXPECT_EQ(A.Action, 0);
+    // The bounty on (20 + 40 + 100) at 0.1, doubled by the competence.
+    EXPECT_DOUBLE_EQ(w.Ma(a).Argent, 32);
 }
 
 }  // namespace

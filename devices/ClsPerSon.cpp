@@ -1,0 +1,70 @@
+#include "devices/ClsPerSon.h"
+
+#include "devices/SortieSon.h"
+#include "platform/Chemins.h"
+#include "platform/DossierJeu.h"
+#include "platform/ErreurFichier.h"
+#include "platform/Nombres.h"
+#include "rules/ClsFicINI.h"
+#include "rules/ClsJeuParam.h"
+
+namespace {
+
+// A sound name from the rules stays below the sound folder: each of its
+// components must be a plain file or folder name.
+bool NomSonSur(const std::string& nom) {
+    if (nom.empty()) return false;
+    std::string composant;
+    for (char c : nom + '\\') {
+        if (c == '\\' || c == '/') {
+            if (!NomFichierSur(composant)) return false;
+            composant.clear();
+        } else {
+            composant += c;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+ClsPerSon::ClsPerSon(DossierJeu& dossier) : dossier_(&dossier) {
+    ClsFicINI ini(dossier);
+    ini.NomFichier = FichierIni;
+    ini.Section = SectionIni;
+    ErreursFichier erreurs(FichierIni + ini.Extension);
+    const auto jouer = ValeurStricte(ini.Parametre("Jouer"));
+    if (!jouer) erreurs.Ajouter("[Sons] Jouer : 1 (bruitages) ou 0 (silence) est attendu.");
+    erreurs.Verifier();
+    Jouer = *jouer != 0.0;
+    Chemin = ini.Parametre("Chemin");
+}
+
+void ClsPerSon::Init(SortieSon* sortie, const ClsJeuParam& Parametres) {
+    sortie_ = sortie;
+    const std::int32_t nombre = Parametres.NombreEffets > 0 ? Parametres.NombreEffets : 0;
+    SonsEffets.assign(static_cast<std::size_t>(nombre), false);
+    if (!sortie_) return;
+    sortie_->Vider(nombre);
+    for (std::int32_t i = 0; i < nombre; ++i) {
+        const std::string nom = Parametres.Effet_Son(i);
+        if (!NomSonSur(nom)) continue;
+        SonsEffets[static_cast<std::size_t>(i)] = sortie_->Charger(i, dossier_->Chemin(Chemin + "\\" + nom));
+    }
+}
+
+void ClsPerSon::Lire(std::int16_t i) {
+    if (sortie_ && Charge(i)) sortie_->Jouer(i);
+}
+
+bool ClsPerSon::Charge(std::int32_t i) const {
+    return i >= 0 && i < NombreEffets() && SonsEffets[static_cast<std::size_t>(i)];
+}
+
+void ClsPerSon::Definir_Jouer(bool Valeur) {
+    Jouer = Valeur;
+    ClsFicINI ini(*dossier_);
+    ini.NomFichier = FichierIni;
+    ini.Section = SectionIni;
+    ini.Parametre("Jouer", Valeur ? "1" : "0");
+}

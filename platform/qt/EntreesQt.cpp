@@ -1,0 +1,144 @@
+#include "platform/qt/EntreesQt.h"
+
+#include <QCursor>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
+#include <QWidget>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "platform/qt/CodesTouches.h"
+
+namespace {
+
+int NumeroBouton(Qt::MouseButton bouton) {
+    switch (bouton) {
+    case Qt::LeftButton: return 0;
+    case Qt::RightButton: return 1;
+    case Qt::MiddleButton: return 2;
+    case Qt::BackButton: return 3;
+    default: return -1;
+    }
+}
+
+// X11 and Wayland report the evdev code + 8; the Qt key serves where there
+// is no such code (the offscreen platform) or the table does not know it.
+std::uint8_t CodeTouche(const QKeyEvent& e) {
+    const QString plateforme = QGuiApplication::platformName();
+    if (e.nativeScanCode() != 0 && (plateforme == "xcb" || plateforme.startsWith("wayland"))) {
+        if (std::uint8_t code = CodeDepuisX11(e.nativeScanCode())) return code;
+    }
+    return CodeDepuisCleQt(e.key(), e.modifiers().testFlag(Qt::KeypadModifier));
+}
+
+}  // namespace
+
+EntreesQt::EntreesQt(QWidget* zone) : zone_(zone) {
+    if (zone_) {
+        zone_->setMouseTracking(true);
+        zone_->installEventFilter(this);
+    }
+}
+
+EntreesQt::~EntreesQt() {
+    if (zone_) zone_->removeEventFilter(this);
+}
+
+bool EntreesQt::AFocus() const { return zone_ && zone_->isVisible() && zone_->window()->isActiveWindow(); }
+
+QPoint EntreesQt::Centre() const { return zone_ ? zone_->rect().center() : QPoint(); }
+
+void EntreesQt::Recentrer() {
+    if (!zone_) return;
+    if (recentrer_ && AFocus()) {
+        QCursor::setPos(zone_->mapToGlobal(Centre()));
+        dernier_ = Centre();
+        dernierConnu_ = true;
+    }
+}
+
+void EntreesQt::PerdreFocus() {
+    // Keys and buttons released elsewhere never reach us: let go of them
+    // all rather than leave one stuck down.
+    clavier_.touches.fill(0);
+    souris_.attente.Boutons.fill(false);
+    if (souris_.acquise) souris_.perdue = true;
+    dernierConnu_ = false;
+}
+
+bool EntreesQt::Souris_::Acquerir() {
+    if (!entrees.AFocus()) return false;
+    acquise = true;
+    perdue = false;
+    // Movement made while the mouse was not the game's is not the game's.
+    attente.DeplacementX = attente.DeplacementY = attente.DeplacementZ = 0;
+    entrees.dernierConnu_ = false;
+    entrees.Recentrer();
+    return true;
+}
+
+void EntreesQt::Souris_::Liberer() { acquise = false; }
+
+bool EntreesQt::Souris_::Lire(EtatSouris& etat) {
+    if (!acquise || perdue || !entrees.zone_) {
+        acquise = false;
+        perdue = false;
+        return false;
+    }
+    etat = attente;
+    attente.DeplacementX = attente.DeplacementY = attente.DeplacementZ = 0;
+    return true;
+}
+
+bool EntreesQt::eventFilter(QObject* objet, QEvent* evenement) {
+    if (objet != zone_) return false;
+    switch (evenement->type()) {
+    case QEvent::MouseMove: {
+        const QPoint p = static_cast<QMouseEvent*>(evenement)->position().toPoint();
+        if (dernierConnu_) {
+            souris_.attente.DeplacementX += p.x() - dernier_.x();
+            souris_.attente.DeplacementY += p.y() - dernier_.y();
+        }
+        dernier_ = p;
+        dernierConnu_ = true;
+        // Put back only once it strays from the middle: fewer warps, and
+        // fewer moves that were queued before a warp and read after it.
+        const QPoint ecart = p - Centre();
+        const int marge = std::max(8, std::min(zone_->width(), zone_->height()) / 4);
+        if (souris_.acquise && (std::abs(ecart.x()) > marge || std::abs(ecart.y()) > marge)) Recentrer();
+        break;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease: {
+        auto* e = static_cast<QMouseEvent*>(evenement);
+        const int b = NumeroBouton(e->button());
+        if (b >= 0) souris_.attente.Boutons[static_cast<std::size_t>(b)] = evenement->type() != QEvent::MouseButtonRelease;
+        break;
+    }
+    case QEvent::Wheel:
+        souris_.attente.DeplacementZ += static_cast<QWheelEvent*>(evenement)->angleDelta().y();
+        break;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+        auto* e = static_cast<QKeyEvent*>(evenement);
+        // Repeats change nothing: the key is held from press to release.
+        if (e->isAutoRepeat()) break;
+        if (const std::uint8_t code = CodeTouche(*e))
+            clavier_.touches[code] = evenement->type() == QEvent::KeyPress ? 0x80 : 0;
+        break;
+    }
+    case QEvent::FocusOut:
+    case QEvent::WindowDeactivate:
+    case QEvent::Hide:
+        PerdreFocus();
+        break;
+    default:
+        break;
+    }
+    return false;
+}
