@@ -158,7 +158,8 @@ bool ClsInterface::Interieur_Boutons(const EntreeInterface& E, std::int16_t& Cod
             if (E.ClicGauche && disponible && i == 0) {
                 if (ClsJeuBatiment* maison = Element(m.Maisons, NoPerso)) maison->Demolir(*perso, P);
             } else if (E.ClicDroit) {
-                m.IA.Aller_Maison_Suivante(*perso, static_cast<std::int16_t>(i - 1));
+                // The demolish button stands for no house type.
+                if (i >= 1) m.IA.Aller_Maison_Suivante(*perso, static_cast<std::int16_t>(i - 1));
             } else if (!E.ClicGauche) {
                 b.InfoBulle = Info_Bulle_Construire(static_cast<std::int16_t>(i), *perso);
                 Bulle(b);

@@ -50,7 +50,7 @@ std::string ClsInterface::Description_Objet(std::int16_t T, const ClsJeuPerso& P
     for (std::int16_t k = 0; k < Perso.Nombre_CompetencesServices(); ++k)
         if (P.Objet_BonusCompetencesServices(T, k) > 0)
             t += "#+" + Race(P.Objet_BonusCompetencesServices(T, k), Perso.Definir_CoefRaceCompServices(k)) + " " +
-                 LectureIni::Minuscules(P.Service_NomCompetence(k));
+                 LectureIni::Minuscules(P.Service_NomCompetence(k + 1));
     for (std::int16_t k = 0; k < P.NombreCompetencesObjets; ++k)
         if (P.Objet_BonusCompetencesObjets(T, k) > 0)
             t += "#+" + Race(P.Objet_BonusCompetencesObjets(T, k), Perso.Definir_CoefRaceCompObjets(k)) + " " +

@@ -232,8 +232,10 @@ void ClsInterface::Afficher_Contenu_Fenetre(std::int16_t Fenetre, ClsJeuPerso& P
                 Ligne(P.Ressources_NomCompetence(k), k == Perso.RessourceEnCours,
                       Perso.Definir_Niveau_CompetenceRessources(k), Perso.Bonus_CompetenceRessources(k),
                       Perso.Progression_CompetenceRessource(k));
+            // Service competence k is the skill of service k + 1: row 0 of
+            // the services is "no service" and has no skill.
             for (std::int16_t k = 0; k < Perso.Nombre_CompetencesServices(); ++k)
-                Ligne(P.Service_NomCompetence(k), Perso.Action == 600 && Perso.ServiceEnCours == k + 1,
+                Ligne(P.Service_NomCompetence(k + 1), Perso.Action == 600 && Perso.ServiceEnCours == k + 1,
                       Perso.Definir_Niveau_CompetenceServices(k), Perso.Bonus_CompetenceServices(k),
                       Perso.Progression_CompetenceService(k));
             for (std::int16_t k = 1; k < Perso.Nombre_CompetencesObjets(); ++k)

@@ -269,7 +269,7 @@ void ClsJeuMessages::Surveiller(const ClsJeuPerso& Perso, const ClsJeuParam& P) 
                 if (d >= 1) {
                     const std::string nom = f == 0   ? P.Speciales_NomCompetences(i)
                                             : f == 1 ? P.Ressources_NomCompetence(i)
-                                            : f == 2 ? P.Service_NomCompetence(i)
+                                            : f == 2 ? P.Service_NomCompetence(i + 1)
                                                      : P.CompetenceObjet_Nom(i);
                     Ajouter_Message(PrefixeExperience + MessageGain + std::to_string(d) + MessageCompetence +
                                     LectureIni::Minuscules(nom) + ".");

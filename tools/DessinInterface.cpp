@@ -336,7 +336,7 @@ int DessinerInterface(const DonneesRegles& d, DossierJeu& dossier, const fs::pat
     persos.NomFichier = "Ini_Parametres_Persos";
     persos.Section = "Personnages";
     const int inventaire = std::clamp(static_cast<int>(Val(persos.Parametre("PersosNombreObjetsInventaire"))), 0, 24);
-    n += Fenetres(fenetres, 320, 340, inventaire > 0 ? inventaire : 16);
+    n += Fenetres(fenetres, 320, 350, inventaire > 0 ? inventaire : 16);
     n += Cadre(fenetres);
     return n;
 }

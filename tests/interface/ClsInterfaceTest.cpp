@@ -44,7 +44,7 @@ void VerifierDansZone(const ClsInterface& I, const ClsAffBouton::Tailles& t, std
         const ClsIntFenetre& f = I.Fenetres()[k];
         EXPECT_GE(f.PositionX, gauche) << nom << " fenêtre " << k;
         EXPECT_LE(f.PositionX + 320, droite) << nom << " fenêtre " << k;
-        EXPECT_LE(f.PositionY + 340, hauteur) << nom << " fenêtre " << k;
+        EXPECT_LE(f.PositionY + 350, hauteur) << nom << " fenêtre " << k;
     }
 }
 

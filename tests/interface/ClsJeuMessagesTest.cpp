@@ -228,3 +228,23 @@ TEST(MessagesConseils, LesConseilsDuJeuSontLisibles) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(MessagesExperience, CompetenceDeServiceNommeeParSonService) {
+    MondeInterface M;
+    M.W.M().Horloge = 1.0;
+    Surface fond(8, 8);
+    ClsJeuMessages& f = *M.Messages;
+    f.Afficher_Messages(M.Pj(), nullptr, M.W.P(), fond);
+    ASSERT_GE(M.Pj().Nombre_CompetencesServices(), 1);
+    M.Pj().Niveau_CompetenceServices(0, static_cast<std::int16_t>(M.Pj().Niveau_CompetenceServices(0) + 1));
+    f.Afficher_Messages(M.Pj(), nullptr, M.W.P(), fond);
+    ASSERT_EQ(f.ListeMessages.size(), 1u);
+    // Row 0 of the services is "no service": competence 0 is service 1's.
+    const std::string nom = LectureIni::Minuscules(M.W.P().Service_NomCompetence(1));
+    ASSERT_FALSE(nom.empty());
+    EXPECT_EQ(f.ListeMessages[0], "* Gain : 1 niveau(x) en " + nom + ".");
+}
+
+}  // namespace
