@@ -1,7 +1,7 @@
 // Button sheets and window pictures.
 #include "interface/ClsAffBouton.h"
 
-#include "interface/LectureIni.h"
+#include "rules/LectureIni.h"
 #include "platform/DossierJeu.h"
 #include "platform/Graphique.h"
 #include "rules/ClsFicINI.h"

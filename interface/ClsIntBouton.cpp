@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "interface/ClsIntMessage.h"
-#include "interface/LectureIni.h"
+#include "rules/LectureIni.h"
 #include "platform/DossierJeu.h"
 #include "platform/Surface.h"
 #include "platform/Texte.h"

@@ -9,7 +9,7 @@
 #include "characters/ClsJeuPerso.h"
 #include "display/ClsPerEcran.h"
 #include "engine/ModMain.h"
-#include "interface/LectureIni.h"
+#include "rules/LectureIni.h"
 #include "platform/DossierJeu.h"
 #include "platform/Graphique.h"
 #include "platform/Nombres.h"

@@ -3,12 +3,13 @@
 // the main loop. Families are tried in a fixed order; the first that finds
 // the cursor handles the event, except the build buttons, which are always
 // tried.
+#include "platform/Texte.h"
 #include "interface/ClsInterface.h"
 
 #include "ai/ModIA.h"
 #include "characters/ClsJeuPerso.h"
 #include "engine/ModMain.h"
-#include "interface/LectureIni.h"
+#include "rules/LectureIni.h"
 #include "platform/Nombres.h"
 #include "platform/Surface.h"
 #include "rules/ClsJeuParam.h"
@@ -47,7 +48,7 @@ std::string ClsInterface::Info_Bulle_Construire(std::int16_t i, const ClsJeuPers
         const std::int32_t cout = P.Batiment_Prix(t, r);
         if (cout <= 0) continue;
         const double tenu = Perso.Definir_Ressources(r);
-        const std::string nom = LectureIni::Minuscules(P.Ressources_Nom(r));
+        const std::string nom = MinusculesAscii(P.Ressources_Nom(r));
         // Red only when the holding is strictly below the cost.
         if (tenu < cout)
             texte += "\r&(" + TexteNombre(Entier(tenu)) + " / " + std::to_string(cout) + " " + nom + ")";

@@ -1,11 +1,12 @@
 // The tooltip of an item type as it works for the character looking at it:
 // name and competence level, bonuses scaled by the character's competence
 // and race, use effects, costs, price and what may be done with it.
+#include "platform/Texte.h"
 #include "interface/ClsInterface.h"
 
 #include "characters/ClsJeuPerso.h"
 #include "engine/ModMain.h"
-#include "interface/LectureIni.h"
+#include "rules/LectureIni.h"
 #include "platform/Nombres.h"
 #include "rules/ClsJeuParam.h"
 
@@ -42,19 +43,19 @@ std::string ClsInterface::Description_Objet(std::int16_t T, const ClsJeuPerso& P
     for (std::int16_t k = 0; k < P.NombreCompetencesSpeciales; ++k)
         if (P.Objet_BonusCompetencesSpeciales(T, k) > 0)
             t += "#+" + Race(P.Objet_BonusCompetencesSpeciales(T, k), Perso.Definir_CoefRaceCompSpeciales(k)) + " " +
-                 LectureIni::Minuscules(P.Speciales_NomCompetences(k));
+                 MinusculesAscii(P.Speciales_NomCompetences(k));
     for (std::int16_t k = 0; k < P.NombreRessources; ++k)
         if (P.Objet_BonusCompetencesRessources(T, k) > 0)
             t += "#+" + Race(P.Objet_BonusCompetencesRessources(T, k), Perso.Definir_CoefRaceCompRessources(k)) + " " +
-                 LectureIni::Minuscules(P.Ressources_NomCompetence(k));
+                 MinusculesAscii(P.Ressources_NomCompetence(k));
     for (std::int16_t k = 0; k < Perso.Nombre_CompetencesServices(); ++k)
         if (P.Objet_BonusCompetencesServices(T, k) > 0)
             t += "#+" + Race(P.Objet_BonusCompetencesServices(T, k), Perso.Definir_CoefRaceCompServices(k)) + " " +
-                 LectureIni::Minuscules(P.Service_NomCompetence(k + 1));
+                 MinusculesAscii(P.Service_NomCompetence(k + 1));
     for (std::int16_t k = 0; k < P.NombreCompetencesObjets; ++k)
         if (P.Objet_BonusCompetencesObjets(T, k) > 0)
             t += "#+" + Race(P.Objet_BonusCompetencesObjets(T, k), Perso.Definir_CoefRaceCompObjets(k)) + " " +
-                 LectureIni::Minuscules(P.CompetenceObjet_Nom(k));
+                 MinusculesAscii(P.CompetenceObjet_Nom(k));
     if (P.Objet_BonusMaxRessources(T) > 0)
         t += "#Transporte " + Nb(Sup(P.Objet_BonusMaxRessources(T))) + " unités de ressources supplémentaires.";
     const double regen[4] = {P.Objet_BonusVitesseRegenerationVie(T), P.Objet_BonusVitesseRegenerationEnergie(T),
@@ -86,7 +87,7 @@ std::string ClsInterface::Description_Objet(std::int16_t T, const ClsJeuPerso& P
     for (std::int16_t k = 0; k < P.NombreRessources; ++k)
         if (P.Objet_GainRessource(T, k) > 0)
             t += "#$Génère " + Nb(Perso.Objet_Equipe_GainSup(c, P.Objet_GainRessource(T, k))) + " " +
-                 LectureIni::Minuscules(P.Ressources_Nom(k));
+                 MinusculesAscii(P.Ressources_Nom(k));
     const double pertes[4] = {P.Objet_PerteVie(T), P.Objet_PerteEnergie(T), P.Objet_PerteMagie(T), P.Objet_PerteMoral(T)};
     for (int k = 0; k < 4; ++k)
         if (pertes[k] > 0) t += "#(Utilisation : " + Nb(pertes[k]) + " point" + Pluriel(pertes[k]) + gainNoms[k] + ")";

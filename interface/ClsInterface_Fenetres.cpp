@@ -1,13 +1,14 @@
 // What each open window shows: title, close button and contents. The
 // buttons placed and shown here are the ones the hit test reads: a button
 // is placed by the drawing of its row and hidden when its row is not shown.
+#include "platform/Texte.h"
 #include "interface/ClsInterface.h"
 
 #include <algorithm>
 
 #include "characters/ClsJeuPerso.h"
 #include "engine/ModMain.h"
-#include "interface/LectureIni.h"
+#include "rules/LectureIni.h"
 #include "platform/Nombres.h"
 #include "platform/Surface.h"
 #include "rules/ClsJeuParam.h"
@@ -391,7 +392,7 @@ void ClsInterface::Afficher_Fabrication(ClsIntFenetre& f, const ClsJeuPerso& Per
             const double tenu = Perso.Definir_Ressources(r);
             fabriquer.InfoBulle += "\r" + std::string(prix > tenu ? "&" : "") + "(" +
                                    (prix > tenu ? Ent(tenu) + " / " : std::string()) + std::to_string(prix) + " " +
-                                   LectureIni::Minuscules(P.Ressources_Nom(r)) + ")";
+                                   MinusculesAscii(P.Ressources_Nom(r)) + ")";
         }
     }
     if (n > 6) {

@@ -7,7 +7,7 @@
 
 #include "characters/ClsJeuPerso.h"
 #include "engine/ModMain.h"
-#include "interface/LectureIni.h"
+#include "rules/LectureIni.h"
 #include "platform/DossierJeu.h"
 #include "platform/ErreurFichier.h"
 #include "platform/Nombres.h"
@@ -189,7 +189,7 @@ void ClsJeuMessages::Surveiller(const ClsJeuPerso& Perso, const ClsJeuParam& P) 
             const double d = n - DernierBestiaire[r];
             if (d >= 1.0)
                 Ajouter_Message(PrefixeMessage + MessageBestiaire + PartieEntiere(d) + " " +
-                                LectureIni::Minuscules(P.Race_Nom(static_cast<std::int32_t>(r), false, d > 1.0)) + ".");
+                                MinusculesAscii(P.Race_Nom(static_cast<std::int32_t>(r), false, d > 1.0)) + ".");
             DernierBestiaire[r] = n;
         }
     }
@@ -222,7 +222,7 @@ void ClsJeuMessages::Surveiller(const ClsJeuPerso& Perso, const ClsJeuParam& P) 
                 const double d = passe == 0 ? q - DernieresRessources[r] : DernieresRessources[r] - q;
                 if (d < 1.0) continue;
                 texte += texte.empty() ? (passe == 0 ? MessageGain : MessagePerte) : std::string(", ");
-                texte += PartieEntiere(d) + " " + LectureIni::Minuscules(P.Ressources_Nom(static_cast<std::int32_t>(r)));
+                texte += PartieEntiere(d) + " " + MinusculesAscii(P.Ressources_Nom(static_cast<std::int32_t>(r)));
             }
             if (!texte.empty()) Ajouter_Message(PrefixeMessage + texte + ".");
         }
@@ -240,7 +240,7 @@ void ClsJeuMessages::Surveiller(const ClsJeuPerso& Perso, const ClsJeuParam& P) 
                 texte += texte.empty() ? (passe == 0 ? MessageGain : MessagePerte) : std::string(", ");
                 const std::string nom = d >= 2 ? P.Objet_NomPluriel(static_cast<std::int32_t>(t))
                                                : P.Objet_Nom(static_cast<std::int32_t>(t));
-                texte += std::to_string(d) + " " + LectureIni::Minuscules(nom);
+                texte += std::to_string(d) + " " + MinusculesAscii(nom);
             }
             if (!texte.empty()) Ajouter_Message(PrefixeMessage + texte + ".");
         }
@@ -272,7 +272,7 @@ void ClsJeuMessages::Surveiller(const ClsJeuPerso& Perso, const ClsJeuParam& P) 
                                             : f == 2 ? P.Service_NomCompetence(i + 1)
                                                      : P.CompetenceObjet_Nom(i);
                     Ajouter_Message(PrefixeExperience + MessageGain + std::to_string(d) + MessageCompetence +
-                                    LectureIni::Minuscules(nom) + ".");
+                                    MinusculesAscii(nom) + ".");
                 }
                 DernieresCompetences[f][k] = n;
             }

@@ -24,6 +24,9 @@ std::string MinusculesAscii(std::string_view s) {
             unsigned char d = static_cast<unsigned char>(r[i + 1]);
             if (d >= 0x80 && d <= 0x9E && d != 0x97) r[i + 1] = static_cast<char>(d + 0x20);
             ++i;
+        } else if (c == 0xC5 && i + 1 < r.size() && static_cast<unsigned char>(r[i + 1]) == 0x92) {
+            r[i + 1] = static_cast<char>(0x93);  // Œ
+            ++i;
         }
     }
     return r;

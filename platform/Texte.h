@@ -10,7 +10,7 @@
 
 // Blanks are spaces and tabs.
 std::string_view Rogner(std::string_view s);
-// ASCII letters and the accented capitals of Latin-1 (UTF-8 "É" -> "é")
+// ASCII letters, the accented capitals of Latin-1 (UTF-8 "É" -> "é") and "Œ"
 // folded to lower case, so that keys compare as the Windows functions did.
 std::string MinusculesAscii(std::string_view s);
 bool EgalSansCasse(std::string_view a, std::string_view b);

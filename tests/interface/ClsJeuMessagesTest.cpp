@@ -4,7 +4,8 @@
 
 #include <set>
 
-#include "interface/LectureIni.h"
+#include "platform/Texte.h"
+#include "rules/LectureIni.h"
 #include "platform/ErreurFichier.h"
 #include "platform/Surface.h"
 #include "tests/interface/MondeInterface.h"
@@ -88,7 +89,7 @@ TEST_F(Messages, ObjetsEtExperience) {
     p.VieBase += 2;
     Image();
     ASSERT_EQ(F().ListeMessages.size(), 2u);
-    EXPECT_EQ(F().ListeMessages[0], "> Gain : 2 " + LectureIni::Minuscules(M.W.P().Objet_NomPluriel(ObjetCombat::Potion)) + ".");
+    EXPECT_EQ(F().ListeMessages[0], "> Gain : 2 " + MinusculesAscii(M.W.P().Objet_NomPluriel(ObjetCombat::Potion)) + ".");
     EXPECT_EQ(F().ListeMessages[1], "* Gain : 2 point(s) de vie maximum.");
 }
 
@@ -242,7 +243,7 @@ TEST(MessagesExperience, CompetenceDeServiceNommeeParSonService) {
     f.Afficher_Messages(M.Pj(), nullptr, M.W.P(), fond);
     ASSERT_EQ(f.ListeMessages.size(), 1u);
     // Row 0 of the services is "no service": competence 0 is service 1's.
-    const std::string nom = LectureIni::Minuscules(M.W.P().Service_NomCompetence(1));
+    const std::string nom = MinusculesAscii(M.W.P().Service_NomCompetence(1));
     ASSERT_FALSE(nom.empty());
     EXPECT_EQ(f.ListeMessages[0], "* Gain : 1 niveau(x) en " + nom + ".");
 }

@@ -13,6 +13,7 @@ TEST(Texte, LignesQuelleQueSoitLaFin) {
 TEST(Texte, CasseEtLongueurUtf8) {
     EXPECT_TRUE(EgalSansCasse("ÉPOQUE_1", "époque_1"));
     EXPECT_FALSE(EgalSansCasse("Epoque", "Époque"));
+    EXPECT_EQ(MinusculesAscii("Épée Œil ÀÇÊ ×"), "épée œil àçê ×");
     EXPECT_EQ(LongueurCaracteres("élève"), 5u);
     EXPECT_EQ(PremiersCaracteres("élève", 2), "él");
     EXPECT_EQ(PremiersCaracteres("abc", 10), "abc");

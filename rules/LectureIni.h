@@ -1,5 +1,5 @@
-// Reading the interface's settings files key by key, collecting every
-// fault of a file before the file is refused.
+// Reading a settings file key by key, collecting every fault of the file
+// before it is refused: strict numbers, 16-bit fields, colours, switches.
 #pragma once
 
 #include <cstdint>
@@ -21,8 +21,5 @@ std::uint32_t Couleur(ClsFicINI& Ini, std::string_view Cle, ErreursFichier& Erre
 bool Booleen(ClsFicINI& Ini, std::string_view Cle, ErreursFichier& Erreurs);
 // A number of any size; missing reads 0; non-numeric is a fault.
 double Reel(ClsFicINI& Ini, std::string_view Cle, ErreursFichier& Erreurs);
-
-// Lower case of a French text (ASCII and the accented Latin letters).
-std::string Minuscules(std::string_view Texte);
 
 }  // namespace LectureIni

@@ -1,5 +1,5 @@
-// Settings readers of the interface files.
-#include "interface/LectureIni.h"
+// Reading settings keys with every fault of a file collected.
+#include "rules/LectureIni.h"
 
 #include <cmath>
 #include <optional>
@@ -67,25 +67,6 @@ bool Booleen(ClsFicINI& Ini, std::string_view Cle, ErreursFichier& Erreurs) {
 double Reel(ClsFicINI& Ini, std::string_view Cle, ErreursFichier& Erreurs) {
     const auto v = Nombre(Ini, Cle, Erreurs);
     return v ? *v : 0.0;
-}
-
-std::string Minuscules(std::string_view Texte) {
-    std::string r(Texte);
-    for (std::size_t i = 0; i < r.size(); ++i) {
-        const auto c = static_cast<unsigned char>(r[i]);
-        if (c >= 'A' && c <= 'Z') {
-            r[i] = static_cast<char>(c + 32);
-        } else if (c == 0xC3 && i + 1 < r.size()) {
-            // À to Þ (but not ×) sit 0x20 below their small letters.
-            const auto d = static_cast<unsigned char>(r[i + 1]);
-            if (d >= 0x80 && d <= 0x9E && d != 0x97) r[i + 1] = static_cast<char>(d + 0x20);
-            ++i;
-        } else if (c == 0xC5 && i + 1 < r.size() && static_cast<unsigned char>(r[i + 1]) == 0x92) {
-            r[i + 1] = static_cast<char>(0x93);  // Œ
-            ++i;
-        }
-    }
-    return r;
 }
 
 }  // namespace LectureIni

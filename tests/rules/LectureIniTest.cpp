@@ -2,7 +2,7 @@
 // case of French names.
 #include <gtest/gtest.h>
 
-#include "interface/LectureIni.h"
+#include "rules/LectureIni.h"
 #include "platform/DossierJeu.h"
 #include "tests/Outils.h"
 
@@ -55,10 +55,6 @@ TEST(LectureIni, NombresHorsLimitesEtCouleurs) {
     } catch (const ErreurFichier& f) {
         EXPECT_EQ(f.Details().size(), 3u);  // B, C and E
     }
-}
-
-TEST(LectureIni, MinusculesAccentuees) {
-    EXPECT_EQ(LectureIni::Minuscules("Épée Œil ÀÇÊ ×"), "épée œil àçê ×");
 }
 
 }  // namespace
