@@ -51,6 +51,7 @@ void ModIA::Redimensionner_Tableaux_IA(std::int32_t n) {
     Redimensionner(RessourceVoulue, n);
     Redimensionner(ObjetVoulu, n);
     Redimensionner(QuantiteVoulue, n);
+    Redimensionner(QuantiteObjetVoulue, n);
     Redimensionner(CourseFaite, n);
     PersosParTour = AuMoinsUn(DernierPerso * static_cast<double>(PartParTour));
     NombreParRecherche = AuMoinsUn(DernierPerso * static_cast<double>(PartParRecherche));

@@ -6,8 +6,8 @@
 // The tables live as long as the program, indexed by character, and grow
 // with Persos. The scheduler, the per-character decision, the idle
 // behaviours, the needs, collecting and the supply searches follow in
-// their own blocks (ModIA_*.cpp); the economy AI and the script executor
-// are hooks that do nothing yet.
+// their own blocks (ModIA_*.cpp), with the economy AI and the executor of
+// the AI scripts.
 #pragma once
 
 #include <cstddef>
@@ -37,6 +37,9 @@ public:
     std::vector<std::int16_t> RessourceVoulue;
     std::vector<std::int16_t> ObjetVoulu;
     std::vector<std::int16_t> QuantiteVoulue;
+    // The quantity of the pending item, kept apart: the resources the item
+    // costs become pending goals of their own and set QuantiteVoulue.
+    std::vector<std::int16_t> QuantiteObjetVoulue;
     std::vector<bool> CourseFaite;
 
     // ---- Module values ----
@@ -157,18 +160,76 @@ public:
     bool Chercher_Tresor_Rayon(ClsJeuPerso& Perso, std::int32_t Indice, std::int32_t& IndiceTresor);
     void Aller_Tresor_Proche(std::int32_t i);
 
-    // ======== Hooks of the economy AI and the script executor (ModIA_Economie.cpp) ========
-    // The equipment, death-item and castle-repair passes and the scripted
-    // executor are not written yet: the decision already calls them at
-    // their places, and they do nothing.
+    // ======== Raw materials, fief purchases, equipment, death items (ModIA_Economie.cpp) ========
+    // A character whose completed building lacks its raw material harvests
+    // it, buys it at a building of its side, or goes back to the castle.
+    void Chercher_Matiere_Premiere(std::int32_t i);
+    // Buys from the fief what cannot be harvested: the raw materials of the
+    // own building, and what the wanted building costs.
+    void Acheter_Matieres_Fief(std::int32_t i);
+    void Acheter_Ressources_Construction(std::int32_t i);
+    // Looks at one or a few inventory slots (the shared cursor) and uses or
+    // wears what is worth it; the dead use the items that work for them.
     void Equiper_Auto(std::int32_t i);
     void Utiliser_Objets_Mort(std::int32_t i);
+
+    // ======== Building choice and site (ModIA_Construction.cpp) ========
+    // Houses of type t whose owner belongs to fief f (standing or not).
+    std::int32_t Compter_Maisons_Type(std::int16_t TypeBatiment, std::int32_t Fief) const;
+    // A building type for character i of fief f, at level Niveau (-1: the
+    // procedure chooses), or -1.
+    std::int16_t Choisir_Batiment(std::int32_t i, std::int32_t Fief, std::int32_t Niveau);
+    // A clear site for type t around the castle of i's fief: up to eleven
+    // random tries in a margin that widens at every try.
+    bool Chercher_Emplacement_Maison(std::int32_t i, std::int32_t& X, std::int32_t& Y, std::int16_t TypeBatiment);
+
+    // ======== Work cycle (ModIA_Travail.cpp) ========
+    // The made-item number last drawn by the errand and making steps.
+    std::int16_t ObjetChoisi = 0;
+    // The errand of the building the character stands in, making at home,
+    // selling at the castle, or where to go next.
+    void Gestion_Travail(std::int32_t i);
+    void Fabriquer_Objet(std::int32_t i);
+    void Vendre_Au_Chateau(std::int32_t i);
+    // Gives the share of its money that the castle's life lacks, plus one.
     void Reparer_Chateau(std::int32_t i);
+    // In a castle, sells the items it holds too many of.
+    void Vendre_Doublons(std::int32_t i);
+
+    // ======== The script executor (ModIA_Script.cpp) ========
+    // The era of the script being walked, and the site the building-site
+    // search found.
+    std::int16_t AgeCourant = 0;
+    std::int32_t EmplacementX = 0;
+    std::int32_t EmplacementY = 0;
+    // Set by the engine while the first local player has won: scripted
+    // attacks then only patrol. Cleared by the AI set-up.
+    bool VictoirePremierJoueur = false;
+    // One AI turn of a scripted character: its house of the wanted type
+    // standing and working, a pending resource or item, then the first step
+    // of its script's era whose goal is not met.
     void Executer_IA(std::int32_t i);
+    void Collecter_Etape(std::int32_t i, std::int16_t Ressource, double Quantite);
+    void Produire_Etape(std::int32_t i, std::int16_t Ressource, double Quantite);
+    void Obtenir_Objet_Etape(std::int32_t i, std::int16_t Objet, double Quantite);
+    void Construire_Etape(std::int32_t i, std::int16_t TypeBatiment);
+    // Takes the own house's cash, stock and made items; false when the
+    // character had to be sent home for them.
+    bool Prendre_Maison(std::int32_t i);
 
 private:
     // Character i exists and the tables have been sized for it.
     bool PersoValide(std::int32_t i) const;
+    // Choisir_Batiment with the depth of its own calls, which bounds them.
+    std::int16_t Choisir_Batiment_Borne(std::int32_t i, std::int32_t Fief, std::int32_t Niveau, int Profondeur);
+    // The phases of the executor's turn; each returns true when the turn
+    // ends there.
+    bool Phase_Maison(std::int32_t i);
+    bool Phase_Ressource_Voulue(std::int32_t i);
+    bool Phase_Objet_Voulu(std::int32_t i);
+    void Parcourir_Etapes(std::int32_t i);
+    void Etape_Travailler(std::int32_t i, bool BatimentDefini);
+    void Etape_Attaquer(std::int32_t i, bool Chateau);
     // Index i names an element of an array of n.
     static bool IndiceDans(std::int32_t i, std::size_t n) { return i >= 0 && static_cast<std::size_t>(i) < n; }
 

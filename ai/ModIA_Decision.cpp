@@ -18,6 +18,7 @@ bool ModIA::PersoValide(std::int32_t i) const {
 void ModIA::Initialiser_IA() {
     const ClsJeuParam& P = Main.Parametres;
     RayonEmplacement.assign(Main.Fiefs.size(), 0);
+    VictoirePremierJoueur = false;
     Redimensionner_Tableaux_IA(static_cast<std::int32_t>(Main.Persos.size()));
 
     // The draw is made even in a world with no character (no slot count to
@@ -34,6 +35,7 @@ void ModIA::Initialiser_IA() {
         RessourceVoulue[k] = -1;
         ObjetVoulu[k] = -1;
         QuantiteVoulue[k] = 0;
+        QuantiteObjetVoulue[k] = 0;
     }
     for (std::int32_t t = 0; t < P.NombreTypeBatiments; ++t)
         if (P.Batiment_Niveau(t) > NiveauMaxBatiment) NiveauMaxBatiment = Sature16(P.Batiment_Niveau(t));

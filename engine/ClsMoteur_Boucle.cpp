@@ -163,6 +163,8 @@ void ClsMoteur::Verifier_Fin_Partie(std::int16_t i) {
             j.Victoire = false;
             break;
         }
+    // Scripted attacks stop once the first player has won.
+    if (i == 0) Main.IA.VictoirePremierJoueur = j.Victoire;
     if (j.Victoire) {
         j.SpritesFin.Selection(0, 199, 0, 319);
         return;

@@ -145,7 +145,7 @@ std::uint64_t Hacher_Etat(const ModMain& Main) {
     for (const auto* t : {&IA.DistanceRecherche, &IA.RayonTresor, &IA.RayonPerso, &IA.RayonMaison, &IA.RayonChateau,
                           &IA.CurseurMaison, &IA.CurseurPerso, &IA.CurseurMaisonEnnemie, &IA.CurseurChateau})
         h.Ajouter(*t);
-    for (const auto* t : {&IA.TypeMaisonVoulue, &IA.RessourceVoulue, &IA.ObjetVoulu, &IA.QuantiteVoulue})
+    for (const auto* t : {&IA.TypeMaisonVoulue, &IA.RessourceVoulue, &IA.ObjetVoulu, &IA.QuantiteVoulue, &IA.QuantiteObjetVoulue})
         h.Ajouter(*t);
     h.Ajouter(IA.CourseFaite);
     h.Ajouter(IA.DernierPerso);

@@ -144,7 +144,6 @@ TEST_F(IATest, PersosLaissesTranquilles) {
     const Cas cas[] = {
         {"ordre du joueur", [](ClsJeuPerso& p) { p.IA_Active = false; }},
         {"mort sous les ordres du joueur", [](ClsJeuPerso& p) { p.IA_Active = false; p.Vivant(false); }},
-        {"script", [](ClsJeuPerso& p) { p.IA = true; }},
         {"mort en marche", [](ClsJeuPerso& p) { p.Vivant(false); p.Action = 1; }},
         {"mort entrant", [](ClsJeuPerso& p) { p.Vivant(false); p.Action = 201; }},
     };

@@ -579,11 +579,13 @@ TEST_F(DonneesRegles, RessourcesEtGisements) {
         f.Si(x.Nombre("PrixVente") < 1, x.Lieu("PrixVente"), "un prix de vente d'au moins 1");
         f.Si(!Dans(x.Nombre("Epoque"), 1, d.NombreEpoques()), x.Lieu("Epoque"), "époque hors des époques");
         f.Si(x.Nombre("VitesseExtraction") <= 0, x.Lieu("VitesseExtraction"), "rien ne serait jamais produit");
-        // Raw resources come from exactly one deposit type, made ones from none.
-        int attendu = matiere == 0 ? 1 : 0;
-        f.Si(depotsParRessource[static_cast<std::size_t>(r)] != attendu, x.Lieu(),
-             std::to_string(depotsParRessource[static_cast<std::size_t>(r)]) + " types de gisement au lieu de " +
-                 std::to_string(attendu));
+        // Raw resources come from exactly one deposit type, or only from
+        // the buildings that produce them; made ones from no deposit.
+        bool produite = false;
+        for (const Rangee& b : d.batiments) produite = produite || b.Nombre("RessourceFabrique") == r + 1;
+        const int depots = depotsParRessource[static_cast<std::size_t>(r)];
+        const bool attendu = matiere == 0 ? depots == 1 || (depots == 0 && produite) : depots == 0;
+        f.Si(!attendu, x.Lieu(), std::to_string(depots) + " types de gisement");
         if (x.Vrai("NecessairePourConstruire") && matiere == 0) ++materiaux;
         if (matiere > 0) ++fabriquees;
         f.Si(x.Vrai("Mangeable") &&
