@@ -220,6 +220,8 @@ public:
 private:
     // Character i exists and the tables have been sized for it.
     bool PersoValide(std::int32_t i) const;
+    // Compter_Maisons_Type(t, f) >= 1.
+    bool Fief_A_Maison_Type(std::int16_t TypeBatiment, std::int32_t Fief) const;
     // Choisir_Batiment with the depth of its own calls, which bounds them.
     std::int16_t Choisir_Batiment_Borne(std::int32_t i, std::int32_t Fief, std::int32_t Niveau, int Profondeur);
     // The phases of the executor's turn; each returns true when the turn

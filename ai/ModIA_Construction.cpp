@@ -32,6 +32,14 @@ std::int32_t ModIA::Compter_Maisons_Type(std::int16_t TypeBatiment, std::int32_t
     return compte;
 }
 
+bool ModIA::Fief_A_Maison_Type(std::int16_t TypeBatiment, std::int32_t Fief) const {
+    if (TypeBatiment < 0) return false;
+    const std::size_t n = std::min(Main.Maisons.size(), Main.Persos.size());
+    for (std::size_t h = 0; h < n; ++h)
+        if (Main.Maisons[h].TypeBatiment == TypeBatiment && Main.Persos[h].Equipe == Fief) return true;
+    return false;
+}
+
 std::int16_t ModIA::Choisir_Batiment(std::int32_t i, std::int32_t Fief, std::int32_t Niveau) {
     return Choisir_Batiment_Borne(i, Fief, Niveau, 0);
 }
@@ -60,10 +68,11 @@ std::int16_t ModIA::Choisir_Batiment_Borne(std::int32_t i, std::int32_t Fief, st
         }
     }
 
-    // A type the fief lacks, below the present building's level.
-    if (Compter_Maisons_Type(t0, Fief) < 1) {
+    // A type the fief lacks, below the present building's level. Only
+    // whether one exists matters: the scan stops at the first.
+    if (!Fief_A_Maison_Type(t0, Fief)) {
         for (std::int16_t t = 0; t < P.NombreTypeBatiments; ++t) {
-            if (Compter_Maisons_Type(t, Fief) == 0 && P.Batiment_Niveau(t) < P.Batiment_Niveau(t0)) {
+            if (P.Batiment_Niveau(t) < P.Batiment_Niveau(t0) && !Fief_A_Maison_Type(t, Fief)) {
                 resultat = t;
                 break;
             }
@@ -123,8 +132,7 @@ bool ModIA::Chercher_Emplacement_Maison(std::int32_t i, std::int32_t& X, std::in
         const double R = rayon;
         X = coordonnee(C.X, C.Largeur, R, M.LargeurCase, M.LargeurCarte, largeur);
         Y = coordonnee(C.Y, C.Hauteur, R, M.HauteurCase, M.HauteurCarte, hauteur);
-        if (Tester_Emplacement(Main, i, X, Y, static_cast<std::int32_t>(largeur), static_cast<std::int32_t>(hauteur),
-                               false) == Emplacement::Libre) {
+        if (Emplacement_Libre(Main, i, X, Y, static_cast<std::int32_t>(largeur), static_cast<std::int32_t>(hauteur))) {
             rayon = C.Largeur;
             return true;
         }

@@ -195,9 +195,8 @@ void ModIA::Parcourir_Etapes(std::int32_t i) {
     if (!IndiceDans(e, Main.Fiefs.size())) return;
     const std::int16_t indice = perso().IndiceIA;
     if (!IndiceDans(indice, Main.IA2.AIs.size())) return;
-    // The script is copied: nothing below may reload the library, but a
-    // copy of a few steps costs little and cannot dangle.
-    const ClsJeuIA2 script = Main.IA2.AIs[static_cast<std::size_t>(indice)];
+    // Nothing a step does reloads the script library: the reference holds.
+    const ClsJeuIA2& script = Main.IA2.AIs[static_cast<std::size_t>(indice)];
     AgeCourant = Main.Fiefs[static_cast<std::size_t>(e)].Epoque;
 
     const std::int32_t n = script.Definir_NombreEtapes(AgeCourant);

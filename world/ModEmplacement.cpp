@@ -73,6 +73,33 @@ std::int16_t Tester_Emplacement(ModMain& Main, std::int32_t Perso, std::int32_t 
     return Emplacement::Libre;
 }
 
+bool Emplacement_Libre(const ModMain& Main, std::int32_t Perso, std::int32_t X, std::int32_t Y, std::int32_t Largeur,
+                       std::int32_t Hauteur) {
+    if (Perso < 0 || static_cast<std::size_t>(Perso) >= Main.Persos.size()) return false;
+    auto touche = [&](std::int32_t x2, std::int32_t y2, std::int32_t l2, std::int32_t h2) {
+        return Collision_Rectangles(X, Y, x2, y2, Largeur, Hauteur, l2, h2);
+    };
+    if (!Main.Monde.Constructible(X, Y, Largeur, Hauteur)) return false;
+    for (const ClsJeuBatiment& ch : Main.Chateaux)
+        if (ch.Visible() && touche(ch.X, ch.Y, ch.Largeur, ch.Hauteur)) return false;
+    for (const ClsJeuBatiment& m : Main.Maisons)
+        if (m.Visible() && touche(m.X, m.Y, m.Largeur, m.Hauteur)) return false;
+    for (const ClsJeuRessources& d : Main.Ressources)
+        if (touche(d.X, d.Y, ClsAffRessources::Largeur(), ClsAffRessources::Hauteur())) return false;
+    for (std::int32_t k = 1; k <= Main.Decors.Count(); ++k) {
+        const ClsJeuDecors& d = Main.Decors(k);
+        if (touche(d.X, d.Y, d.Largeur, d.Hauteur)) return false;
+    }
+    for (std::int32_t k = 1; k <= Main.Tresors.Count(); ++k) {
+        const ClsJeuTresors& t = Main.Tresors(k);
+        if (touche(t.X, t.Y, ClsAffTresors::Largeur(), ClsAffTresors::Hauteur())) return false;
+    }
+    const std::int32_t camp = Main.Persos[static_cast<std::size_t>(Perso)].Camp;
+    for (const ClsJeuPerso& p : Main.Persos)
+        if (p.Camp != camp && touche(p.PositionX, p.PositionY, p.Largeur, p.Hauteur) && p.Attaquable()) return false;
+    return true;
+}
+
 bool Tester_Emplacement_Allie(ModMain& Main, std::int32_t Perso, std::int32_t X, std::int32_t Y,
                               std::int32_t Largeur, std::int32_t Hauteur, bool Memoriser) {
     if (Perso < 0 || static_cast<std::size_t>(Perso) >= Main.Persos.size()) return false;

@@ -32,5 +32,11 @@ bool Collision_Rectangles(std::int32_t X1, std::int32_t Y1, std::int32_t X2, std
 
 std::int16_t Tester_Emplacement(ModMain& Main, std::int32_t Perso, std::int32_t X, std::int32_t Y,
                                 std::int32_t Largeur, std::int32_t Hauteur, bool Memoriser);
+// Tester_Emplacement(...) == Emplacement::Libre, with the same verdict,
+// testing what most often covers a site first (the terrain, buildings) and
+// the long, scattered characters array last: the AI's site search tries
+// many sites around crowded castles.
+bool Emplacement_Libre(const ModMain& Main, std::int32_t Perso, std::int32_t X, std::int32_t Y, std::int32_t Largeur,
+                       std::int32_t Hauteur);
 bool Tester_Emplacement_Allie(ModMain& Main, std::int32_t Perso, std::int32_t X, std::int32_t Y,
                               std::int32_t Largeur, std::int32_t Hauteur, bool Memoriser);

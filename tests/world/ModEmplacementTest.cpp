@@ -113,6 +113,18 @@ TEST_F(Scene, CodesDansLOrdre) {
     EXPECT_EQ(Tester_Emplacement(Main, 0, 110, 110, 0, 0, false), Emplacement::Tresor);
 }
 
+// The AI's quick site test gives Tester_Emplacement's verdict on every
+// point and rectangle of the scene, for characters of both sides.
+TEST_F(Scene, EmplacementLibreCommeLeTest) {
+    for (std::int32_t perso : {0, 1})
+        for (std::int32_t y = 0; y < 1280; y += 12)
+            for (std::int32_t x = 0; x < 1280; x += 12)
+                for (std::int32_t taille : {0, 40})
+                    ASSERT_EQ(Emplacement_Libre(Main, perso, x, y, taille, taille),
+                              Tester_Emplacement(Main, perso, x, y, taille, taille, false) == Emplacement::Libre)
+                        << perso << " " << x << "," << y << " " << taille;
+}
+
 TEST_F(Scene, AllieSousLePoint) {
     EXPECT_TRUE(Tester_Emplacement_Allie(Main, 0, 810, 810, 0, 0, true));
     EXPECT_EQ(Main.IndiceEmplacement, 2);
