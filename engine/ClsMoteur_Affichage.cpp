@@ -285,7 +285,9 @@ void ClsMoteur::Afficher_Infos_Survol(std::int32_t X, std::int32_t Y, std::int16
 
 void ClsMoteur::Afficher_Emplacement_Construction(std::int32_t X, std::int32_t Y, std::int16_t t, bool Verdict) {
     const ClsJeuParam& P = Main.Parametres;
-    const double W = P.Batiment_Largeur(t), H = P.Batiment_Hauteur(t);
+    // The ghost is the house as the zoomed world shows it.
+    const double z = Zoom > 1.0 ? Zoom : 1.0;
+    const double W = P.Batiment_Largeur(t) * z, H = P.Batiment_Hauteur(t) * z;
     const double CW = AffSouris ? AffSouris->Largeur() : 0, CH = AffSouris ? AffSouris->Hauteur() : 0;
     // The outline takes the verdict's colour too.
     const std::uint32_t couleur = Verdict ? 0xC000 : 0xFF;

@@ -55,11 +55,15 @@ std::int16_t& ClsIntTouches::Touche(std::int16_t k) {
 
 std::int16_t ClsIntTouches::Touche(std::int16_t k) const { return const_cast<ClsIntTouches*>(this)->Touche(k); }
 
-ClsIntTouches::ClsIntTouches(DossierJeu& Dossier) {
+std::string ClsIntTouches::Fichier_Joueur(std::int16_t Joueur, std::int16_t Nombre) {
+    return Nombre <= 1 ? "Ini_Touches" : "Ini_Touches_J" + std::to_string(Joueur + 1);
+}
+
+ClsIntTouches::ClsIntTouches(DossierJeu& Dossier, std::string_view Fichier) {
     ClsFicINI ini(Dossier);
-    ini.NomFichier = "Ini_Touches";
+    ini.NomFichier = std::string(Fichier);
     ini.Section = "Touches";
-    ErreursFichier erreurs("Ini_Touches.ini");
+    ErreursFichier erreurs(std::string(Fichier) + ".ini");
     for (std::int16_t k = 0; k < NombreTouches; ++k) {
         const std::string_view nom = Noms()[static_cast<std::size_t>(k)];
         const std::string texte = ini.Parametre(nom);
