@@ -284,7 +284,8 @@ TEST(SessionFenetre, UnJoueurConstruitAcheteFermeCaptureEtZoome) {
 }
 
 // Two players on one keyboard: each player's keys (Ini_Touches_J1 and
-// Ini_Touches_J2) order that player's character only.
+// Ini_Touches_J2) order that player's character only; Alt + F4 ends the
+// program.
 TEST(SessionFenetre, DeuxJoueursChacunSesTouches) {
     Application a;
     Session s(2);
@@ -327,10 +328,13 @@ TEST(SessionFenetre, DeuxJoueursChacunSesTouches) {
         return s.Perso(1).Action == 1 && s.Perso(1).DestinationX == x1 - s.Perso(1).LongueurPas &&
                s.Perso(0).Action != 1;
     });
-    s.Etape("échap", [&] {
-        s.Touche(Qt::Key_Escape);
+    // F4 is the first player's fourth deposit key: with Alt it ends the
+    // game and the program all the same.
+    s.Etape("Alt + F4", [&] {
+        s.Touche(Qt::Key_F4, Qt::AltModifier);
         return true;
     });
     s.Jouer();
     EXPECT_EQ(s.echec, "") << "après : " << (s.faites.empty() ? "" : s.faites.back());
+    EXPECT_TRUE(s.frm->Quitter_Programme());
 }
