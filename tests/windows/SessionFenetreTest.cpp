@@ -7,7 +7,7 @@
 // the keyboard each move their own character.
 //
 // Runs under the offscreen platform in the suite, and by hand under Xvfb:
-//   xvfb-run -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb \
+//   xvfb-run -s "-screen 0 1280x1024x24 -noreset" env QT_QPA_PLATFORM=xcb \
 //     MORVAINE_SESSION_IMAGES=/tmp/session ./build/morvaine_tests --gtest_filter='SessionFenetre*'
 // which also saves what the X screen shows at each step into that folder.
 #include <gtest/gtest.h>
@@ -140,7 +140,9 @@ private:
     void Photographier(const std::string& nom) {
         if (images.empty() || !QGuiApplication::primaryScreen()) return;
         fs::create_directories(images);
-        const std::string fichier = (fs::path(images) / (std::to_string(faites.size()) + "-" + nom + ".png")).string();
+        const std::string fichier =
+            (fs::path(images) / (std::to_string(choix.NombreJoueursLocaux) + "j-" + std::to_string(faites.size()) + "-" + nom + ".png"))
+                .string();
         QGuiApplication::primaryScreen()->grabWindow(0).save(QString::fromStdString(fichier));
     }
 
