@@ -176,6 +176,8 @@ public:
     void Afficher_Effets(std::int16_t p);
     void Afficher_Marque_Selection(std::int32_t NoPerso, std::int16_t p);
     void Afficher_Selection_Joueur(std::int16_t p);
+    // The drag box of player p's selection, in screen pixels.
+    void Afficher_Rectangle_Selection(std::int16_t p);
     void Afficher_Progression(std::int32_t NoPerso, std::int16_t p);
     void Afficher_Commentaires(std::int16_t p);
     void Afficher_Infos_Survol(std::int32_t X, std::int32_t Y, std::int16_t p);

@@ -277,6 +277,11 @@ void ClsMoteur::Trame() {
         Afficher_Commentaires(0);
         Agrandir_Vue(0, LargeurEcran);
     }
+    if (Zoom > 1.0)
+        for (std::int16_t p = 0; p < NombreJoueursLocaux; ++p)
+            if (PersoValide(Main.NoPersoParJoueur[static_cast<std::size_t>(p)]) &&
+                Main.Persos[static_cast<std::size_t>(Main.NoPersoParJoueur[static_cast<std::size_t>(p)])].Vivant())
+                Afficher_Rectangle_Selection(p);
     // 2. The heads-up layer of each player.
     for (std::int16_t i = 0; i < NombreJoueursLocaux; ++i) {
         JoueurLocal& j = J(i);

@@ -43,8 +43,8 @@ std::int32_t ClsMoteur::Decalage_Vue(std::int16_t i) const {
     return (NombreJoueursLocaux == 2 && EcranSepare && i == 1) ? Au_Plus_Proche(LargeurEcran / 2.0) : 0;
 }
 
-std::int32_t ClsMoteur::Largeur_Vue(std::int16_t i) const {
-    (void)i;
+std::int32_t ClsMoteur::Largeur_Vue(std::int16_t) const {
+    // Both halves of a split screen are as wide.
     return (NombreJoueursLocaux == 2 && EcranSepare) ? Au_Plus_Proche(LargeurEcran / 2.0) : LargeurEcran;
 }
 
