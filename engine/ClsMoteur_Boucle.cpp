@@ -306,6 +306,7 @@ void ClsMoteur::Trame() {
         // The fief whose castle the character trades with: the one it is in.
         curseur.NoFief = perso.DansChateauCible ? perso.CibleChateau : perso.Equipe;
         curseur.Touche = &ToucheTrame;
+        curseur.AssocierTouche = ToucheTrame != 0 && !CtrlEnfonce;
         curseur.SelectionVisible = &j.SelectionVisible;
         curseur.Selection = &j.Selection;
         j.SurInterface =

@@ -260,6 +260,22 @@ TEST(SessionFenetre, UnJoueurConstruitAcheteFermeCaptureEtZoome) {
         return true;
     });
     s.Etape("inventaire ouvert", [&] { return s.Interface(0).Fenetres_Visible(4); });
+    // The pointer over the first bag slot (it holds an item), then "5":
+    // the item takes shortcut 5 (the key code of "5" less one).
+    std::int16_t objet = -1;
+    s.Etape("survol d'un objet", [&] {
+        const ClsIntFenetre& f = s.Interface(0).Fenetres()[4];
+        if (!s.Perso(0).Objet_Inventaire_Actif(0) || f.BoutonsObjets.empty()) return false;
+        objet = s.Perso(0).Objet_Inventaire_Type(0);
+        s.Bouger(f.PositionX + f.BoutonsObjets[0].PositionX + 5, f.PositionY + f.BoutonsObjets[0].PositionY + 5);
+        return true;
+    });
+    s.Etape("touche 5 sur l'objet", [&] {
+        if (!s.Interface(0).SourisSurObjet) return false;
+        s.Touche(Qt::Key_5);
+        return true;
+    });
+    s.Etape("raccourci 5", [&] { return s.Interface(0).Touches_Raccourci_Objets(objet) == 5; });
     s.Etape("touche de capture", [&] {
         s.Touche(Qt::Key_Print);
         return true;
