@@ -6,10 +6,10 @@
 // opens one by its key, photographs the map and zooms; two players sharing
 // the keyboard each move their own character.
 //
-// Runs under the offscreen platform in the suite, and by hand under Xvfb:
-//   xvfb-run -s "-screen 0 1280x1024x24 -noreset" env QT_QPA_PLATFORM=xcb \
-//     MORVAINE_SESSION_IMAGES=/tmp/session ./build/morvaine_tests --gtest_filter='SessionFenetre*'
-// which also saves what the X screen shows at each step into that folder.
+// Runs under the offscreen platform in the suite, and by hand under Xvfb
+// (xvfb-run -s "-screen 0 1280x1024x24 -noreset", QT_QPA_PLATFORM=xcb),
+// where MORVAINE_SESSION_IMAGES=<a scratch folder> also saves what the X
+// screen shows after each step.
 #include <gtest/gtest.h>
 
 #include <QApplication>
