@@ -52,6 +52,8 @@ struct JoueurLocal {
     std::int32_t VueX = 0, VueY = 0;
     double SourisX = 0, SourisY = 0, SourisZ = 0;
     double DebutSelectionX = 0, DebutSelectionY = 0;
+    // The buttons as this pass acts on them (what the last frame's hit
+    // test has seen, see BoutonsPasse).
     bool CliqueGauche = false, CliqueDroit = false;
     bool SelectionEnCours = false, DeselectionEnCours = false;
     bool RelacheGauche = false, RelacheDroit = false;
