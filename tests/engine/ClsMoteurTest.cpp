@@ -521,7 +521,9 @@ TEST_F(Moteur, LeZoomAgranditAutourDuCentreDeLaVue) {
         EXPECT_EQ(S.Pixel(centre, 300), centre);
         EXPECT_EQ(S.Pixel(centre + 100, 300), centre + 50);
         EXPECT_EQ(S.Pixel(centre - 100, 10), centre - 50);
-        if (c.gauche > 0) EXPECT_EQ(S.Pixel(c.gauche - 1, 300), c.gauche - 1) << "the other half is left alone";
+        if (c.gauche > 0) {
+            EXPECT_EQ(S.Pixel(c.gauche - 1, 300), c.gauche - 1) << "the other half is left alone";
+        }
         // The map point under the cursor is the one drawn there.
         const std::int16_t joueur = c.separe ? 1 : 0;
         const JoueurLocal& j = M->Joueurs[static_cast<std::size_t>(joueur)];
