@@ -1,6 +1,7 @@
 // One frame of the engine (terrain, world layers, overlays and the heads-up
-// layer into a 1024 x 768 back buffer) and one simulation tick with its
-// view centring, on a generated world drawn with the game folder's sheets.
+// layer into a 1024 x 768 back buffer), the same frame zoomed, and one
+// simulation tick with its view centring, on a generated world drawn with
+// the game folder's sheets.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -46,6 +47,18 @@ void BM_Trame(benchmark::State& state) {
     state.SetLabel(state.range(0) == 2 ? "split screen" : "one view");
 }
 BENCHMARK(BM_Trame)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// The same frame with the world magnified 1.5 times: the price of the zoom.
+void BM_Trame_Zoom(benchmark::State& state) {
+    Partie p(1);
+    p.M.Zoom = 1.5;
+    for (auto _ : state) {
+        p.horloge.Temps += 0.01;
+        p.M.TempsActuel = p.horloge.Temps;
+        p.M.Trame();
+    }
+}
+BENCHMARK(BM_Trame_Zoom)->Unit(benchmark::kMillisecond);
 
 void BM_Tour(benchmark::State& state) {
     Partie p(1);

@@ -41,11 +41,14 @@ bool ClsPerSouris::Clique(std::int16_t NumeroBouton) {
     if (NumeroBouton < 0 || NumeroBouton >= NombreBoutons) return false;
     const auto b = static_cast<std::size_t>(NumeroBouton);
     const bool c = etat_.Boutons[b];
-    EtatRelache[b] = EtatConnu[b] && !(EtatLeve[b] || c);
+    // A press or a release since the last poll counts even when the button
+    // is back where it was: a quick click lies between two polls.
+    const bool appui = etat_.Appuis[b] > 0, relache = etat_.Relachements[b] > 0;
+    EtatRelache[b] = EtatConnu[b] && (!(EtatLeve[b] || c) || relache);
     EtatConnu[b] = true;
     EtatPrecedent[b] = EtatLeve[b];
     EtatLeve[b] = !c;
-    return EtatPrecedent[b] && c;
+    return (EtatPrecedent[b] && c) || appui;
 }
 
 bool ClsPerSouris::Maintenu_Enfonce(std::int16_t NumeroBouton) const {

@@ -41,8 +41,9 @@ private:
     struct Clavier_ : SourceClavier {
         bool Acquerir() override { acquis = true; return true; }
         void Liberer() override { acquis = false; }
-        void Lire(EtatClavier& etat) override { etat = touches; }
+        void Lire(EtatClavier& etat) override;
         EtatClavier touches{};
+        EtatClavier frappees{};
         bool acquis = false;
     };
     Souris_ souris_;

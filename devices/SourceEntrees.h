@@ -14,6 +14,10 @@ struct EtatSouris {
     std::int32_t DeplacementY = 0;
     std::int32_t DeplacementZ = 0;
     std::array<bool, 4> Boutons{};
+    // Presses and releases of each button since the previous read: a
+    // click made and let go between two reads shows only here.
+    std::array<std::uint8_t, 4> Appuis{};
+    std::array<std::uint8_t, 4> Relachements{};
 };
 
 // The 256 keys, indexed by the DirectInput key codes the key bindings use
@@ -37,6 +41,7 @@ public:
     virtual ~SourceClavier() = default;
     virtual bool Acquerir() = 0;
     virtual void Liberer() = 0;
-    // The keys held now.
+    // The keys held now, and those pressed since the previous read even if
+    // already let go (a key tapped between two reads is seen once).
     virtual void Lire(EtatClavier& etat) = 0;
 };

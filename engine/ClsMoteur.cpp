@@ -29,6 +29,7 @@ void ClsMoteur::Jouer(std::int32_t Situation, bool Garder) {
 
 bool ClsMoteur::Demarrer(const SetupChoices& Choix, Graphique* dd, std::int32_t Largeur, std::int32_t Hauteur) {
     dd_ = dd;
+    PartieLancee = false;
     // 1.
     Main.FinPartie = false;
     Jeu.Pause = false;
@@ -41,6 +42,8 @@ bool ClsMoteur::Demarrer(const SetupChoices& Choix, Graphique* dd, std::int32_t 
     Main.NoPersoParJoueur.resize(static_cast<std::size_t>(NombreJoueursLocaux));
     for (std::int16_t i = 0; i < NombreJoueursLocaux; ++i) Main.NoPersoParJoueur[static_cast<std::size_t>(i)] = i;
     EcranSepare = false;
+    Zoom = 1.0;
+    ToucheTrame = 0;
     CompteurTours = 0;
     CompteurTrames = 0;
     // 4. and 5. The back buffer is the screen's size.
@@ -157,6 +160,7 @@ bool ClsMoteur::Demarrer(const SetupChoices& Choix, Graphique* dd, std::int32_t 
     Jouer(MusiqueDebut, false);
     for (auto& joueur : Joueurs) joueur.Victoire = joueur.Defaite = false;
     if (!Main.FinPartie) Main.Statistiques.Init(P);
+    PartieLancee = true;
     return !Main.FinPartie;
 }
 
@@ -168,6 +172,10 @@ void ClsMoteur::MoteurJeu(const SetupChoices& Choix, Graphique* dd, std::int32_t
 void ClsMoteur::Terminer() {
     // 1.
     Chargement.Liberer();
+    // A game its setup stopped never loaded the heroes' interface options
+    // nor started its statistics: saving them now would write defaults
+    // over the heroes' own key shortcuts and switches.
+    if (!PartieLancee) return;
     // 2. Heroes first: their interface options go into the same files.
     for (const ClsJeuPerso& perso : Main.Persos)
         if (perso.PersoFichier > 0) Main.SavPerso.Sauvegarder_Perso(perso);

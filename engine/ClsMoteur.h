@@ -52,6 +52,8 @@ struct JoueurLocal {
     std::int32_t VueX = 0, VueY = 0;
     double SourisX = 0, SourisY = 0, SourisZ = 0;
     double DebutSelectionX = 0, DebutSelectionY = 0;
+    // The buttons as this pass acts on them (what the last frame's hit
+    // test has seen, see BoutonsPasse).
     bool CliqueGauche = false, CliqueDroit = false;
     bool SelectionEnCours = false, DeselectionEnCours = false;
     bool RelacheGauche = false, RelacheDroit = false;
@@ -65,6 +67,13 @@ struct JoueurLocal {
     std::vector<std::int32_t> Selection;
     std::int32_t CodeAction = 0;
     std::int16_t BoutonConstruction = 0;
+    // Button edges read from the devices wait in BoutonsTrame until a
+    // frame's hit test has seen them, then in BoutonsPasse until a pass
+    // acts on them: the hit test says whether the cursor is over the
+    // interface and what a click there means, and only then can the pass
+    // tell a click on a button from a click on the map. No edge is lost
+    // to a pass that draws no frame.
+    EtatBoutons BoutonsTrame, BoutonsPasse;
     bool Victoire = false;
     bool Defaite = false;
     // The victory picture (rows 0-199) over the defeat one (200-399).
@@ -85,9 +94,11 @@ public:
     // ---- Plugged in by the window layer (all optional) ----
     SortieEcran* Sortie = nullptr;
     AttenteEvenements* Attente = nullptr;
-    // The key dispatcher, once per pass; without one, Escape (code 1) ends
-    // the game.
-    std::function<void(std::int16_t Touche, bool Ctrl, bool Shift, bool Alt, bool& FinPartie)> Presser_Touche;
+    // The key dispatcher, once per pass for each local player (its own
+    // bindings, its own character); without one, Escape (code 1) ends the
+    // game.
+    std::function<void(std::int16_t Joueur, std::int16_t Touche, bool Ctrl, bool Shift, bool Alt, bool& FinPartie)>
+        Presser_Touche;
     std::function<void(std::int32_t Situation, bool Garder)> Jouer_Musique;
     std::function<void(std::int16_t Son)> Lire_Son;
     bool SonActif = false;
@@ -95,8 +106,6 @@ public:
     bool SavMondeEnQuittant = false;
     std::string SavMondeEnQuittantNom;
     std::function<void(const std::string& Nom)> Sauvegarder_Monde;
-    // The order layer's build order (the character walks there and builds).
-    std::function<void(std::int32_t Perso, std::int32_t X, std::int32_t Y, std::int16_t Type)> Commande_Construire_Maison;
     // Writes the statistics page when so configured.
     std::function<void()> Creer_Document_Stastistiques;
     // Makes the interface of local player Joueur of Nombre; without it each
@@ -117,6 +126,11 @@ public:
     // the statistics.
     void Terminer();
 
+    // Photographs the whole map into Capture000.bmp... in the game folder
+    // (world layers of player 0's view, no interface). Returns the number
+    // of files written.
+    std::int32_t Capture_Ecran();
+
     // ---- The loop ----
     // Runs passes until FinPartie, waiting between them for the next tick,
     // frame or window event.
@@ -131,9 +145,24 @@ public:
     // frame for the time since the last frame (both tests strict).
     bool Tour_Du(double Ecoule) const;
     bool Trame_Due(double Ecoule) const;
+    // An input edge waits for a frame (drawn at once), or a frame has seen
+    // one that waits for a pass (run at once).
+    bool Entrees_Attendent_Trame() const;
+    bool Entrees_Attendent_Passe() const;
 
     // ---- Views, split screen, input ----
     void Decision_Ecran_Separe();
+    // Player i's view on the screen: its left edge and width (half the
+    // screen for each player in split view, else the whole screen).
+    std::int32_t Decalage_Vue(std::int16_t i) const;
+    std::int32_t Largeur_Vue(std::int16_t i) const;
+    // The map point under screen point (X, Y) of player i's view, the
+    // zoom taken off around the view's centre.
+    double Carte_X(std::int16_t i, double X) const;
+    double Carte_Y(std::int16_t i, double Y) const;
+    // Magnifies what is drawn of the world in the screen columns
+    // [Gauche, Gauche + Largeur) by Zoom around their centre.
+    void Agrandir_Vue(std::int32_t Gauche, std::int32_t Largeur);
     void Entrees_Joueur(std::int16_t i);
     void Centrer_Vue(std::int32_t X, std::int32_t Y, std::int32_t Largeur, std::int32_t Hauteur, std::int16_t p);
     void Verifier_Fin_Partie(std::int16_t i);
@@ -149,6 +178,8 @@ public:
     void Afficher_Effets(std::int16_t p);
     void Afficher_Marque_Selection(std::int32_t NoPerso, std::int16_t p);
     void Afficher_Selection_Joueur(std::int16_t p);
+    // The drag box of player p's selection, in screen pixels.
+    void Afficher_Rectangle_Selection(std::int16_t p);
     void Afficher_Progression(std::int32_t NoPerso, std::int16_t p);
     void Afficher_Commentaires(std::int16_t p);
     void Afficher_Infos_Survol(std::int32_t X, std::int32_t Y, std::int16_t p);
@@ -175,7 +206,16 @@ public:
     double DernierComptageFPS = 0;
     std::int32_t TramesComptees = 0, FPSMesure = 0;
     bool EcranSepare = false;
+    // The zoom keys' factor: 1 is the world at its size; the world is drawn
+    // magnified around each view's centre, the interface at its size.
+    double Zoom = 1.0;
+    // The start went through to the end (the players' interface options
+    // are loaded): only then does the end of the game save anything.
+    bool PartieLancee = false;
     std::int16_t ToucheEnfoncee = 0;
+    // The last key pressed, kept for the next frame's hit test (a hovered
+    // item slot takes it as its shortcut) whether or not this pass draws.
+    std::int16_t ToucheTrame = 0;
     bool CtrlEnfonce = false, ShiftEnfonce = false, AltEnfonce = false;
 
     std::int32_t LargeurEcran = 800, HauteurEcran = 600;

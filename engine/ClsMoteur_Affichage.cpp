@@ -162,16 +162,22 @@ void ClsMoteur::Afficher_Marque_Selection(std::int32_t NoPerso, std::int16_t p) 
     SurfBack.BoiteArrondie(x + dx, y + dy, x + l + dx, y + h + dy, 10, 10, couleur);
 }
 
+void ClsMoteur::Afficher_Rectangle_Selection(std::int16_t p) {
+    const JoueurLocal& j = J(p);
+    if (!j.SelectionEnCours && !j.DeselectionEnCours) return;
+    SurfBack.Boite(Au_Plus_Proche(std::min(j.SourisX, j.DebutSelectionX)),
+                   Au_Plus_Proche(std::min(j.SourisY, j.DebutSelectionY)),
+                   Au_Plus_Proche(std::max(j.SourisX, j.DebutSelectionX)),
+                   Au_Plus_Proche(std::max(j.SourisY, j.DebutSelectionY)), j.SelectionEnCours ? 0xFFFFFF : 0xFF);
+}
+
 void ClsMoteur::Afficher_Selection_Joueur(std::int16_t p) {
     JoueurLocal& j = J(p);
     const std::int32_t k = Main.NoPersoParJoueur[static_cast<std::size_t>(p)];
     if (PersoValide(k) && Main.Persos[static_cast<std::size_t>(k)].Vivant()) {
-        if (j.SelectionEnCours || j.DeselectionEnCours)
-            SurfBack.Boite(Au_Plus_Proche(std::min(j.SourisX, j.DebutSelectionX)),
-                           Au_Plus_Proche(std::min(j.SourisY, j.DebutSelectionY)),
-                           Au_Plus_Proche(std::max(j.SourisX, j.DebutSelectionX)),
-                           Au_Plus_Proche(std::max(j.SourisY, j.DebutSelectionY)),
-                           j.SelectionEnCours ? 0xFFFFFF : 0xFF);
+        // The drag box is drawn on the screen, not on the map: under a
+        // zoom the frame draws it once the world is magnified.
+        if (Zoom <= 1.0) Afficher_Rectangle_Selection(p);
         j.SelectionEtendue = std::abs(j.SourisX - j.DebutSelectionX) >= j.Interface->RectangleSelectionMinX ||
                              std::abs(j.SourisY - j.DebutSelectionY) >= j.Interface->RectangleSelectionMinY;
     }
@@ -285,7 +291,9 @@ void ClsMoteur::Afficher_Infos_Survol(std::int32_t X, std::int32_t Y, std::int16
 
 void ClsMoteur::Afficher_Emplacement_Construction(std::int32_t X, std::int32_t Y, std::int16_t t, bool Verdict) {
     const ClsJeuParam& P = Main.Parametres;
-    const double W = P.Batiment_Largeur(t), H = P.Batiment_Hauteur(t);
+    // The ghost is the house as the zoomed world shows it.
+    const double z = Zoom > 1.0 ? Zoom : 1.0;
+    const double W = P.Batiment_Largeur(t) * z, H = P.Batiment_Hauteur(t) * z;
     const double CW = AffSouris ? AffSouris->Largeur() : 0, CH = AffSouris ? AffSouris->Hauteur() : 0;
     // The outline takes the verdict's colour too.
     const std::uint32_t couleur = Verdict ? 0xC000 : 0xFF;

@@ -10,6 +10,7 @@
 #include "engine/Horloge.h"
 #include "engine/ModMain.h"
 #include "engine/ModMonde.h"
+#include "devices/ModCapture.h"
 #include "platform/Nombres.h"
 #include "platform/SortieEcran.h"
 
@@ -31,8 +32,27 @@ bool ClsMoteur::Trame_Due(double Ecoule) const {
     return Ecoule > f || Ecoule < -f || Jeu.Definir_AffichageRapide();
 }
 
+namespace {
+
+bool A_Un_Front(const EtatBoutons& b) { return b.Clique[0] || b.Clique[1] || b.Relache[0] || b.Relache[1]; }
+
+}  // namespace
+
+bool ClsMoteur::Entrees_Attendent_Trame() const {
+    if (ToucheTrame != 0) return true;
+    for (const JoueurLocal& j : Joueurs)
+        if (A_Un_Front(j.BoutonsTrame)) return true;
+    return false;
+}
+
+bool ClsMoteur::Entrees_Attendent_Passe() const {
+    for (const JoueurLocal& j : Joueurs)
+        if (A_Un_Front(j.BoutonsPasse)) return true;
+    return false;
+}
+
 double ClsMoteur::Delai_Prochaine_Echeance() const {
-    if (Jeu.Definir_AffichageRapide()) return 0.0;
+    if (Jeu.Definir_AffichageRapide() || Entrees_Attendent_Passe()) return 0.0;
     const double maintenant = Horloge_.Maintenant();
     const double depuisTour = maintenant - TempsDernierTour;
     const double depuisTrame = maintenant - TempsDerniereTrame;
@@ -79,26 +99,50 @@ bool ClsMoteur::Passe() {
     Main.Horloge = TempsActuel;
     // 3.
     ToucheEnfoncee = Peripheriques_.Pret() ? Peripheriques_.Pression_Clavier(CtrlEnfonce, ShiftEnfonce, AltEnfonce) : 0;
+    if (ToucheEnfoncee != 0) ToucheTrame = ToucheEnfoncee;
     // 4. and 5.
     if (NombreJoueursLocaux == 2) Decision_Ecran_Separe();
     for (std::int16_t i = 0; i < NombreJoueursLocaux; ++i) Entrees_Joueur(i);
     VueCourante.DecalageVueX = 0;
     // 6. The key dispatcher; the quit key ends the game.
-    if (Presser_Touche)
-        Presser_Touche(ToucheEnfoncee, CtrlEnfonce, ShiftEnfonce, AltEnfonce, Main.FinPartie);
-    else if (ToucheEnfoncee == ToucheEchap)
+    if (Presser_Touche) {
+        for (std::int16_t i = 0; i < NombreJoueursLocaux && !Main.FinPartie; ++i)
+            Presser_Touche(i, ToucheEnfoncee, CtrlEnfonce, ShiftEnfonce, AltEnfonce, Main.FinPartie);
+    } else if (ToucheEnfoncee == ToucheEchap)
         Main.FinPartie = true;
     // 7. and 8.
     if (Tour_Du(TempsEcoule)) Tour();
     // Frames keep their own time stamp: measured from the last tick, a
     // frame rate below the game speed would never draw a frame at all.
-    const bool trame = Trame_Due(TempsActuel - TempsDerniereTrame);
+    // A click or a key waiting for the hit test draws a frame at once.
+    const bool trame = Trame_Due(TempsActuel - TempsDerniereTrame) || Entrees_Attendent_Trame();
     if (trame) {
         TempsDerniereTrame = TempsActuel;
         Trame();
     }
     // 9. Window events are pumped by the loop's wait.
     return trame;
+}
+
+std::int32_t ClsMoteur::Capture_Ecran() {
+    if (Joueurs.empty() || SurfBack.Vide()) return 0;
+    const Vue gardee = VueCourante;
+    CoucheCapture couches;
+    couches.DessinerCouches = [this](const Vue& ecran) {
+        VueCourante = ecran;
+        Afficher_Ressources(0);
+        Afficher_Batiments(0);
+        Afficher_Tresors(0);
+        Afficher_Decors(0);
+        Afficher_Persos(0, -1);
+        Afficher_Effets(0);
+        Afficher_Commentaires(0);
+    };
+    couches.Presenter = [this] { Afficher_Ecran(); };
+    const std::int32_t n = GigaCapture(Main.Dossier.Racine(), Main.Monde, AffTerrain, SurfBack, Joueurs[0].VueX,
+                                       Joueurs[0].VueY, couches);
+    VueCourante = gardee;
+    return n;
 }
 
 void ClsMoteur::Tour() {
@@ -209,10 +253,13 @@ void ClsMoteur::Trame() {
         VueCourante.DecalageVueX = 0;
         VueCourante.LargeurVue = demi;
         Couches_Vue(0, false);
+        Agrandir_Vue(0, demi);
         VueCourante.DecalageVueX = demi;
         Terrain_Vue(1, demi, demi);
         VueCourante.LargeurVue = demi;
         Couches_Vue(1, true);
+        Agrandir_Vue(demi, LargeurEcran - demi);
+        if (Zoom > 1.0) Afficher_Separation();
         VueCourante.DecalageVueX = 0;
         VueCourante.LargeurVue = LargeurEcran;
     } else {
@@ -230,29 +277,48 @@ void ClsMoteur::Trame() {
         Afficher_Persos(0, NombreJoueursLocaux == 1 ? -1 : 1);
         Afficher_Effets(0);
         Afficher_Commentaires(0);
+        Agrandir_Vue(0, LargeurEcran);
     }
+    if (Zoom > 1.0)
+        for (std::int16_t p = 0; p < NombreJoueursLocaux; ++p)
+            if (PersoValide(Main.NoPersoParJoueur[static_cast<std::size_t>(p)]) &&
+                Main.Persos[static_cast<std::size_t>(Main.NoPersoParJoueur[static_cast<std::size_t>(p)])].Vivant())
+                Afficher_Rectangle_Selection(p);
     // 2. The heads-up layer of each player.
     for (std::int16_t i = 0; i < NombreJoueursLocaux; ++i) {
         JoueurLocal& j = J(i);
         Main.NoPersoJoueur = Main.NoPersoParJoueur[static_cast<std::size_t>(i)];
-        if (!PersoValide(Main.NoPersoJoueur)) continue;
+        if (!PersoValide(Main.NoPersoJoueur)) {
+            j.BoutonsTrame = {};
+            continue;
+        }
         ClsJeuPerso& perso = Main.Persos[static_cast<std::size_t>(Main.NoPersoJoueur)];
         j.Interface->Afficher_Messages(perso, Main.Parametres, SurfBack);
         CurseurInterface curseur;
         curseur.X = VersEntier32(Arrondi(j.SourisX));
         curseur.Y = VersEntier32(Arrondi(j.SourisY));
-        curseur.CliqueGauche = j.CliqueGauche, curseur.CliqueDroit = j.CliqueDroit;
-        curseur.RelacheGauche = j.RelacheGauche, curseur.RelacheDroit = j.RelacheDroit;
-        curseur.GaucheEnfonce = j.SelectionEnCours;
+        // The hit test sees every edge read since the last frame, then the
+        // next pass acts on them.
+        EtatBoutons& b = j.BoutonsTrame;
+        curseur.CliqueGauche = b.Clique[0], curseur.CliqueDroit = b.Clique[1];
+        curseur.RelacheGauche = b.Relache[0], curseur.RelacheDroit = b.Relache[1];
+        curseur.GaucheEnfonce = b.Maintenu[0];
         curseur.Ctrl = CtrlEnfonce, curseur.Shift = ShiftEnfonce, curseur.Alt = AltEnfonce;
         curseur.NoPerso = Main.NoPersoJoueur;
         // The fief whose castle the character trades with: the one it is in.
         curseur.NoFief = perso.DansChateauCible ? perso.CibleChateau : perso.Equipe;
-        curseur.Touche = &ToucheEnfoncee;
+        curseur.Touche = &ToucheTrame;
+        curseur.AssocierTouche = ToucheTrame != 0 && !CtrlEnfonce;
         curseur.SelectionVisible = &j.SelectionVisible;
         curseur.Selection = &j.Selection;
         j.SurInterface =
             j.Interface->Interieur_Boutons(curseur, perso, Main.Parametres, SurfBack, j.CodeAction, j.BoutonConstruction);
+        for (int k = 0; k < 2; ++k) {
+            j.BoutonsPasse.Clique[k] = j.BoutonsPasse.Clique[k] || b.Clique[k];
+            j.BoutonsPasse.Relache[k] = j.BoutonsPasse.Relache[k] || b.Relache[k];
+            j.BoutonsPasse.Maintenu[k] = b.Maintenu[k];
+            b.Clique[k] = b.Relache[k] = false;
+        }
         Couche_Curseur(i);
         Afficher_Infos_Survol(curseur.X, curseur.Y, i);
         // The frame-rate meter counts player 0's frames.
@@ -272,6 +338,7 @@ void ClsMoteur::Trame() {
             if (i == 0) Jouer(j.Victoire ? MusiqueVictoire : MusiqueDefaite, false);
         }
     }
+    ToucheTrame = 0;
     // 3.
     Afficher_Ecran();
 }

@@ -9,6 +9,7 @@
 #include "engine/ClsJeu.h"
 #include "engine/ClsMoteur.h"
 #include "engine/ModMain.h"
+#include "network/ModCommandes.h"
 #include "platform/Nombres.h"
 #include "world/ModEmplacement.h"
 
@@ -35,6 +36,51 @@ void ClsMoteur::Decision_Ecran_Separe() {
         if (dx < 0.5 * W && dy < 0.5 * H) EcranSepare = false;
     } else if (dx > 0.7 * W || dy > 0.7 * H) {
         EcranSepare = true;
+    }
+}
+
+std::int32_t ClsMoteur::Decalage_Vue(std::int16_t i) const {
+    return (NombreJoueursLocaux == 2 && EcranSepare && i == 1) ? Au_Plus_Proche(LargeurEcran / 2.0) : 0;
+}
+
+std::int32_t ClsMoteur::Largeur_Vue(std::int16_t) const {
+    // Both halves of a split screen are as wide.
+    return (NombreJoueursLocaux == 2 && EcranSepare) ? Au_Plus_Proche(LargeurEcran / 2.0) : LargeurEcran;
+}
+
+double ClsMoteur::Carte_X(std::int16_t i, double X) const {
+    const double centre = Decalage_Vue(i) + Largeur_Vue(i) / 2.0;
+    const double z = Zoom >= 1.0 ? Zoom : 1.0;
+    return Joueurs[static_cast<std::size_t>(i)].VueX + (centre - Decalage_Vue(i)) + (X - centre) / z;
+}
+
+double ClsMoteur::Carte_Y(std::int16_t i, double Y) const {
+    const double centre = HauteurEcran / 2.0;
+    const double z = Zoom >= 1.0 ? Zoom : 1.0;
+    return Joueurs[static_cast<std::size_t>(i)].VueY + centre + (Y - centre) / z;
+}
+
+void ClsMoteur::Agrandir_Vue(std::int32_t Gauche, std::int32_t Largeur) {
+    if (Zoom <= 1.0 || Largeur <= 0 || SurfBack.Vide()) return;
+    Gauche = std::clamp(Gauche, 0, SurfBack.Largeur());
+    Largeur = std::min(Largeur, SurfBack.Largeur() - Gauche);
+    const std::int32_t H = SurfBack.Hauteur();
+    const double cx = Gauche + Largeur / 2.0, cy = H / 2.0;
+    // Each pixel of the view takes the pixel of the unmagnified picture
+    // that lies under it: a copy of the source rows is read while the view
+    // is written.
+    std::vector<std::uint16_t> source(static_cast<std::size_t>(Largeur) * H);
+    for (std::int32_t y = 0; y < H; ++y)
+        std::copy_n(SurfBack.Rangee(y) + Gauche, Largeur, source.begin() + static_cast<std::ptrdiff_t>(y) * Largeur);
+    std::vector<std::int32_t> colonnes(static_cast<std::size_t>(Largeur));
+    for (std::int32_t x = 0; x < Largeur; ++x)
+        colonnes[static_cast<std::size_t>(x)] =
+            std::clamp(static_cast<std::int32_t>(std::floor(cx + (Gauche + x + 0.5 - cx) / Zoom)) - Gauche, 0, Largeur - 1);
+    for (std::int32_t y = 0; y < H; ++y) {
+        const std::int32_t sy = std::clamp(static_cast<std::int32_t>(std::floor(cy + (y + 0.5 - cy) / Zoom)), 0, H - 1);
+        const std::uint16_t* ligne = source.data() + static_cast<std::size_t>(sy) * Largeur;
+        std::uint16_t* cible = SurfBack.Rangee(y) + Gauche;
+        for (std::int32_t x = 0; x < Largeur; ++x) cible[x] = ligne[colonnes[static_cast<std::size_t>(x)]];
     }
 }
 
@@ -84,12 +130,21 @@ void ClsMoteur::Entrees_Joueur(std::int16_t i) {
     } else {
         b = Peripheriques_.Boutons_Clavier();
     }
-    j.CliqueGauche = b.Clique[0];
-    j.CliqueDroit = b.Clique[1];
-    j.SelectionEnCours = b.Maintenu[0];
-    j.DeselectionEnCours = b.Maintenu[1];
-    j.RelacheGauche = b.Relache[0];
-    j.RelacheDroit = b.Relache[1];
+    // What is read now waits for the next frame's hit test; the pass acts
+    // on what the last frame has seen.
+    for (int k = 0; k < 2; ++k) {
+        j.BoutonsTrame.Clique[k] = j.BoutonsTrame.Clique[k] || b.Clique[k];
+        j.BoutonsTrame.Relache[k] = j.BoutonsTrame.Relache[k] || b.Relache[k];
+        j.BoutonsTrame.Maintenu[k] = b.Maintenu[k];
+    }
+    EtatBoutons& a = j.BoutonsPasse;
+    j.CliqueGauche = a.Clique[0];
+    j.CliqueDroit = a.Clique[1];
+    j.SelectionEnCours = a.Maintenu[0];
+    j.DeselectionEnCours = a.Maintenu[1];
+    j.RelacheGauche = a.Relache[0];
+    j.RelacheDroit = a.Relache[1];
+    for (int k = 0; k < 2; ++k) a.Clique[k] = a.Relache[k] = false;
 
     ClsJeuPerso& perso = Main.Persos[static_cast<std::size_t>(Main.NoPersoJoueur)];
     if (!perso.Vivant()) {
@@ -124,12 +179,10 @@ void ClsMoteur::Entrees_Joueur(std::int16_t i) {
         if (j.CodeAction >= 1 && j.CodeAction <= 99) {
             j.ModeCurseur = 2;
         } else if (j.CodeAction >= 100 && j.RelacheGauche) {
-            const std::size_t k = static_cast<std::size_t>(Main.NoPersoJoueur);
-            if (j.CodeAction == 101 && k < Main.Maisons.size())
-                perso.Rentrer_Maison(Main.Maisons[k]);
-            else if (j.CodeAction == 200 && perso.Equipe >= 0 &&
-                     static_cast<std::size_t>(perso.Equipe) < Main.Chateaux.size())
-                perso.Rentrer_Chateau(Main.Chateaux[static_cast<std::size_t>(perso.Equipe)]);
+            if (j.CodeAction == 101)
+                ModCommandes::Commande_Rentrer_Maison(Main, Main.NoPersoJoueur, Main.NoPersoJoueur);
+            else if (j.CodeAction == 200)
+                ModCommandes::Commande_Rentrer_Chateau(Main, Main.NoPersoJoueur, perso.Equipe);
             j.ModeCurseur = 0;
         }
         j.InterfaceUtilisee = true;
@@ -170,8 +223,8 @@ void ClsMoteur::Entrees_Ordres_Carte(std::int16_t i) {
     // A press arms the cursor; the release of the same button acts.
     if ((j.CliqueGauche && !j.SelectionEnCours) || (j.CliqueDroit && !j.DeselectionEnCours)) j.CurseurLibre = true;
     if (!j.CurseurLibre) return;
-    const double mx = j.VueX + j.SourisX - VueCourante.DecalageVueX;
-    const double my = j.VueY + j.SourisY - VueCourante.DecalageVueY;
+    const double mx = Carte_X(i, j.SourisX);
+    const double my = Carte_Y(i, j.SourisY);
     const std::int16_t mode = j.ModeCurseur;
     const std::int32_t cible = j.CibleCurseur;
     auto abandonner_selection = [&] {
@@ -236,23 +289,15 @@ void ClsMoteur::Entrees_Ordres_Carte(std::int16_t i) {
             const double cw = AffSouris ? AffSouris->Largeur() : 0, ch = AffSouris ? AffSouris->Hauteur() : 0;
             const std::int32_t X = Au_Plus_Proche(mx - P.Batiment_Largeur(t) / 2.0 + cw / 2);
             const std::int32_t Y = Au_Plus_Proche(my - P.Batiment_Hauteur(t) / 2.0 + ch / 2);
-            if (Commande_Construire_Maison) Commande_Construire_Maison(n, X, Y, t);
+            ModCommandes::Commande_Construire_Maison(Main, n, X, Y, t);
             j.ModeCurseur = 4;
             j.CodeAction = 0;
             break;
         }
         case 3: break;
-        case 1:
-            if (cible >= 0 && static_cast<std::size_t>(cible) < Main.Ressources.size())
-                perso.Aller_Ressource(Main.Ressources[static_cast<std::size_t>(cible)], cible,
-                                      ClsAffRessources::Largeur(), ClsAffRessources::Hauteur());
-            break;
-        case 4: case 5:
-            if (auto* m = maison(n)) perso.Rentrer_Maison(*m);
-            break;
-        case 6:
-            if (auto* c = chateau(perso.Equipe)) perso.Rentrer_Chateau(*c);
-            break;
+        case 1: ModCommandes::Commande_Aller_Ressource(Main, n, cible); break;
+        case 4: case 5: ModCommandes::Commande_Rentrer_Maison(Main, n, n); break;
+        case 6: ModCommandes::Commande_Rentrer_Chateau(Main, n, perso.Equipe); break;
         case 7: case 12:
             if (auto* m = maison(cible)) perso.Aller_Maison(*m);
             break;
@@ -269,7 +314,8 @@ void ClsMoteur::Entrees_Ordres_Carte(std::int16_t i) {
         case 14: perso.Aller_Donner(cible, perso.IndiceObjetSelectionne); break;
         default:
             if (!perso.Definir_ObjetSelectionne() || !perso.Vivant()) {
-                perso.Aller_A(Au_Plus_Proche(mx - perso.Largeur / 2.0), Au_Plus_Proche(my - perso.Hauteur / 2.0));
+                ModCommandes::Commande_Aller_A(Main, n, Au_Plus_Proche(mx - perso.Largeur / 2.0),
+                                               Au_Plus_Proche(my - perso.Hauteur / 2.0));
             } else {
                 const std::int16_t objet = perso.IndiceObjetSelectionne;
                 if (objet < 0) {
@@ -298,8 +344,10 @@ void ClsMoteur::Couche_Curseur(std::int16_t i) {
     const ClsJeuParam& P = Main.Parametres;
     const Vue ecran{LargeurEcran, HauteurEcran, 0, 0};
     const std::int32_t sx = Au_Plus_Proche(j.SourisX), sy = Au_Plus_Proche(j.SourisY);
-    const std::int32_t mx = Au_Plus_Proche(j.VueX + j.SourisX - VueCourante.DecalageVueX);
-    const std::int32_t my = Au_Plus_Proche(j.VueY + j.SourisY);
+    // The frame draws the heads-up layer with no view offset set: player
+    // 1's half of a split screen is taken off here.
+    const std::int32_t mx = Au_Plus_Proche(Carte_X(i, j.SourisX));
+    const std::int32_t my = Au_Plus_Proche(Carte_Y(i, j.SourisY));
     std::int32_t curseur = 0;
     const bool tient = perso.Definir_ObjetSelectionne();
     if (tient) j.Interface->Afficher_Objet_Curseur(perso, sx, sy, SurfBack);
@@ -310,8 +358,8 @@ void ClsMoteur::Couche_Curseur(std::int16_t i) {
         } else {
             const double cw = AffSouris ? AffSouris->Largeur() : 0, ch = AffSouris ? AffSouris->Hauteur() : 0;
             const std::int32_t L = P.Batiment_Largeur(t), Ht = P.Batiment_Hauteur(t);
-            const std::int32_t X = Au_Plus_Proche(j.VueX + j.SourisX - VueCourante.DecalageVueX - L / 2.0 + cw / 2);
-            const std::int32_t Y = Au_Plus_Proche(j.VueY + j.SourisY - VueCourante.DecalageVueY - Ht / 2.0 + ch / 2);
+            const std::int32_t X = Au_Plus_Proche(Carte_X(i, j.SourisX) - L / 2.0 + cw / 2);
+            const std::int32_t Y = Au_Plus_Proche(Carte_Y(i, j.SourisY) - Ht / 2.0 + ch / 2);
             const double largeurCarte = double(Main.Monde.LargeurCarte) * Main.Monde.LargeurCase;
             const double hauteurCarte = double(Main.Monde.HauteurCarte) * Main.Monde.HauteurCase;
             const bool libre = Tester_Emplacement(Main, n, X, Y, L, Ht, false) == 0 && X >= 0 && Y >= 0 &&
@@ -364,8 +412,10 @@ bool ClsMoteur::Selectionner_Soldats(std::int16_t NoJoueur, bool Ajout, bool Sup
     std::int32_t x1, y1, x2, y2;
     if (PleinEcran) {
         j.SelectionEtendue = true;
-        x1 = y1 = 0;
-        x2 = LargeurEcran;
+        // The player's own view.
+        x1 = Decalage_Vue(NoJoueur);
+        y1 = 0;
+        x2 = x1 + Largeur_Vue(NoJoueur);
         y2 = HauteurEcran;
     } else {
         x1 = Au_Plus_Proche(j.SourisX);
@@ -375,9 +425,11 @@ bool ClsMoteur::Selectionner_Soldats(std::int16_t NoJoueur, bool Ajout, bool Sup
         if (x1 > x2) std::swap(x1, x2);
         if (y1 > y2) std::swap(y1, y2);
     }
-    const std::int32_t rx = j.VueX - VueCourante.DecalageVueX + x1;
-    const std::int32_t ry = j.VueY - VueCourante.DecalageVueY + y1;
-    const std::int32_t rl = x2 - x1, rh = y2 - y1;
+    // The rectangle on the map, whoever calls (the pass or the key
+    // dispatcher, which runs with no view offset set).
+    const std::int32_t rx = Au_Plus_Proche(Carte_X(NoJoueur, x1));
+    const std::int32_t ry = Au_Plus_Proche(Carte_Y(NoJoueur, y1));
+    const std::int32_t rl = Au_Plus_Proche(Carte_X(NoJoueur, x2)) - rx, rh = Au_Plus_Proche(Carte_Y(NoJoueur, y2)) - ry;
     // 4. The player's soldiers: the creatures its character summoned.
     for (std::size_t k = 0; k < Main.Persos.size(); ++k) {
         ClsJeuPerso& s = Main.Persos[k];

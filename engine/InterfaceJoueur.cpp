@@ -27,6 +27,7 @@ bool InterfaceJoueur::Interieur_Boutons(const CurseurInterface& C, ClsJeuPerso&,
     e.X = C.X, e.Y = C.Y;
     e.ClicGauche = C.CliqueGauche, e.ClicDroit = C.CliqueDroit, e.GaucheEnfonce = C.GaucheEnfonce;
     e.Ctrl = C.Ctrl, e.Shift = C.Shift, e.Alt = C.Alt;
+    e.AssocierTouche = C.AssocierTouche;
     std::int16_t code = Sature16(CodeAction);
     std::int16_t touche = C.Touche ? *C.Touche : 0;
     bool visible = C.SelectionVisible ? *C.SelectionVisible : false;

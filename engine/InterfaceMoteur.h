@@ -31,6 +31,9 @@ struct CurseurInterface {
     // The key of the pass (an item slot may take it as its shortcut and
     // clear it), and the player's selection, which buttons may change.
     std::int16_t* Touche = nullptr;
+    // A hovered item slot may take that key as its shortcut (a key is
+    // waiting and Ctrl, which binds the whole equipment, is not held).
+    bool AssocierTouche = false;
     bool* SelectionVisible = nullptr;
     std::vector<std::int32_t>* Selection = nullptr;
 };

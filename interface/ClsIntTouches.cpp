@@ -8,6 +8,7 @@
 #include "engine/ModMain.h"
 #include "interface/ClsInterface.h"
 #include "interface/ClsJeuMessages.h"
+#include "network/ModCommandes.h"
 #include "platform/Nombres.h"
 #include "platform/Texte.h"
 #include "rules/ClsFicINI.h"
@@ -55,11 +56,15 @@ std::int16_t& ClsIntTouches::Touche(std::int16_t k) {
 
 std::int16_t ClsIntTouches::Touche(std::int16_t k) const { return const_cast<ClsIntTouches*>(this)->Touche(k); }
 
-ClsIntTouches::ClsIntTouches(DossierJeu& Dossier) {
+std::string ClsIntTouches::Fichier_Joueur(std::int16_t Joueur, std::int16_t Nombre) {
+    return Nombre <= 1 ? "Ini_Touches" : "Ini_Touches_J" + std::to_string(Joueur + 1);
+}
+
+ClsIntTouches::ClsIntTouches(DossierJeu& Dossier, std::string_view Fichier) {
     ClsFicINI ini(Dossier);
-    ini.NomFichier = "Ini_Touches";
+    ini.NomFichier = std::string(Fichier);
     ini.Section = "Touches";
-    ErreursFichier erreurs("Ini_Touches.ini");
+    ErreursFichier erreurs(std::string(Fichier) + ".ini");
     for (std::int16_t k = 0; k < NombreTouches; ++k) {
         const std::string_view nom = Noms()[static_cast<std::size_t>(k)];
         const std::string texte = ini.Parametre(nom);
@@ -142,9 +147,11 @@ void ClsIntTouches::Presser_Touche(std::int16_t Touche, ModMain& Main, ClsInterf
         Interface.Fermer_Toutes_les_fenetres();
         Messages.Effacer();
     } else if (Touche == ToucheRetourChateau) {
-        if (chateau) perso.Rentrer_Chateau(*chateau);
+        // Orders that move the player's character go through the order
+        // layer, which a network game broadcasts.
+        if (chateau) ModCommandes::Commande_Rentrer_Chateau(Main, NoPerso, perso.Equipe);
     } else if (Touche == ToucheRetourMaison) {
-        if (maison && (vivant || maison->Service == 1)) perso.Rentrer_Maison(*maison);
+        if (maison && (vivant || maison->Service == 1)) ModCommandes::Commande_Rentrer_Maison(Main, NoPerso, NoPerso);
     } else if (auto r = std::find(ToucheTrouverRessource.begin(), ToucheTrouverRessource.end(), Touche);
                r != ToucheTrouverRessource.end()) {
         if (vivant) Main.IA.Aller_Ressource_Proche(NoPerso, static_cast<std::int32_t>(r - ToucheTrouverRessource.begin()));
@@ -211,13 +218,13 @@ void ClsIntTouches::Presser_Touche(std::int16_t Touche, ModMain& Main, ClsInterf
     } else if (Touche == ToucheChangerPersonnage) {
         Changer_Personnage(Main, NoPerso, DernierPerso, Shift, Interface);
     } else if (Touche == ToucheDirectionHaut) {
-        perso.Aller_A(perso.PositionX, perso.PositionY - perso.LongueurPas);
+        ModCommandes::Commande_Aller_A(Main, NoPerso, perso.PositionX, perso.PositionY - perso.LongueurPas);
     } else if (Touche == ToucheDirectionBas) {
-        perso.Aller_A(perso.PositionX, perso.PositionY + perso.LongueurPas);
+        ModCommandes::Commande_Aller_A(Main, NoPerso, perso.PositionX, perso.PositionY + perso.LongueurPas);
     } else if (Touche == ToucheDirectionGauche) {
-        perso.Aller_A(perso.PositionX - perso.LongueurPas, perso.PositionY);
+        ModCommandes::Commande_Aller_A(Main, NoPerso, perso.PositionX - perso.LongueurPas, perso.PositionY);
     } else if (Touche == ToucheDirectionDroite) {
-        perso.Aller_A(perso.PositionX + perso.LongueurPas, perso.PositionY);
+        ModCommandes::Commande_Aller_A(Main, NoPerso, perso.PositionX + perso.LongueurPas, perso.PositionY);
     } else if (NombreTouchesObjets > 0 && Touche >= ToucheObjets && Touche < ToucheObjets + NombreTouchesObjets) {
         Touche_Objets(Touche, Main, NoPerso, interface0);
     }

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "characters/ModDialogue.h"
@@ -22,10 +23,14 @@ public:
     // Key names in the file's order.
     static const std::array<std::string_view, NombreTouches>& Noms();
 
-    // Reads Ini_Touches (section "Touches"): the leading number of each
-    // value, 0 for a missing or non-numeric one (it matches no key).
-    // Throws ErreurFichier when a value does not fit a 16-bit code.
-    explicit ClsIntTouches(DossierJeu& Dossier);
+    // Reads the bindings file (section "Touches"): the leading number of
+    // each value, 0 for a missing or non-numeric one (it matches no key).
+    // Throws ErreurFichier when a value does not fit a 16-bit code. Two
+    // players sharing the keyboard each have their own file.
+    explicit ClsIntTouches(DossierJeu& Dossier, std::string_view Fichier = "Ini_Touches");
+    // The bindings file of local player Joueur (from 0) of Nombre:
+    // Ini_Touches alone, Ini_Touches_J1 and Ini_Touches_J2 for two.
+    static std::string Fichier_Joueur(std::int16_t Joueur, std::int16_t Nombre);
 
     std::int16_t ToucheQuitter = 0, ToucheZoomNormal = 0, ToucheZoomPlus = 0, ToucheZoomMoins = 0,
                  ToucheFenetreBatiment = 0, ToucheFenetrePersonnage = 0, ToucheFenetreRessources = 0,

@@ -26,6 +26,7 @@ FrmMoteur2D::FrmMoteur2D(ModMain& Main, ClsJeu& Jeu, ClsPerEcran& Ecran, Graphiq
       sortieSon_(std::make_unique<SonSDL>()),
       peripheriques_(souris_, clavier_, horloge_, Jeu),
       moteur_(Main, Jeu, horloge_, peripheriques_) {
+    if (!sortieSon_->Disponible()) std::cerr << SonSDL::MessageSansSon << "\n";
     // A broken sound or music settings file costs the sound, not the game.
     try {
         son_ = std::make_unique<ClsPerSon>(Main.Dossier);
@@ -47,14 +48,18 @@ FrmMoteur2D::FrmMoteur2D(ModMain& Main, ClsJeu& Jeu, ClsPerEcran& Ecran, Graphiq
 }
 
 void FrmMoteur2D::Brancher_Interface(ClsJeu& Jeu) {
-    try {
-        touches_ = std::make_unique<ClsIntTouches>(Main_.Dossier);
-    } catch (const ErreurFichier& e) {
-        std::cerr << e.what() << "\n";
-    }
-    // Each player's interface; a missing or broken layout file leaves the
-    // player with the plain one (bars and tooltips only), said once.
+    // Each player's interface and key bindings; a missing or broken layout
+    // file leaves the player with the plain one (bars and tooltips only),
+    // a broken bindings file without keys, each said once.
     moteur_.CreerInterface = [this, &Jeu](std::int16_t joueur, std::int16_t nombre) -> std::unique_ptr<InterfaceMoteur> {
+        if (joueur == 0) touches_.clear();
+        touches_.resize(static_cast<std::size_t>(joueur) + 1);
+        try {
+            touches_[static_cast<std::size_t>(joueur)] =
+                std::make_unique<ClsIntTouches>(Main_.Dossier, ClsIntTouches::Fichier_Joueur(joueur, nombre));
+        } catch (const ErreurFichier& e) {
+            std::cerr << e.what() << "\n";
+        }
         try {
             std::unique_ptr<InterfaceJoueur> i;
             try {
@@ -69,29 +74,37 @@ void FrmMoteur2D::Brancher_Interface(ClsJeu& Jeu) {
             i->Interface.Moteur.Selectionner_Soldats = [this](std::int16_t j, bool ajouter, bool retirer, bool& plein) {
                 moteur_.Selectionner_Soldats(j, ajouter, retirer, plein);
             };
-            i->Interface.Moteur.Quitter_Programme = [this] { Main_.FinPartie = true; };
+            i->Interface.Moteur.Quitter_Programme = [this] {
+                Main_.FinPartie = true;
+                quitterProgramme_ = true;
+            };
+            i->Interface.Moteur.Zoom = &moteur_.Zoom;
+            i->Interface.Moteur.Capture_Ecran = [this] { moteur_.Capture_Ecran(); };
             return i;
         } catch (const ErreurFichier& e) {
             std::cerr << e.what() << "\n";
             return nullptr;
         }
     };
-    // The key dispatcher acts for the first player. Until the key bindings
-    // name a quit key, Escape quits.
-    moteur_.Presser_Touche = [this](std::int16_t touche, bool ctrl, bool shift, bool alt, bool& fin) {
-        if (touche == 0) return;
-        auto* joueur = dynamic_cast<InterfaceJoueur*>(moteur_.Joueurs[0].Interface.get());
-        if (touches_ && joueur) {
-            JoueurLocal& j = moteur_.Joueurs[0];
-            std::int32_t perso = Main_.NoPersoParJoueur[0];
+    // Each local player's keys act on that player's character, interface
+    // and selection; the tip and the item keys' hover test are the first
+    // player's. Until the bindings name a quit key, Escape quits.
+    moteur_.Presser_Touche = [this](std::int16_t i, std::int16_t touche, bool ctrl, bool shift, bool alt, bool& fin) {
+        const auto k = static_cast<std::size_t>(i);
+        ClsIntTouches* touches = k < touches_.size() ? touches_[k].get() : nullptr;
+        auto* joueur = dynamic_cast<InterfaceJoueur*>(moteur_.Joueurs[k].Interface.get());
+        auto* premier = dynamic_cast<InterfaceJoueur*>(moteur_.Joueurs[0].Interface.get());
+        if (touches && joueur && premier) {
+            JoueurLocal& j = moteur_.Joueurs[k];
+            std::int32_t perso = Main_.NoPersoParJoueur[k];
             ModDialogue::Groupe groupe(j.Selection.begin(), j.Selection.end());
-            touches_->Presser_Touche(touche, Main_, joueur->Interface, joueur->Messages, perso,
-                                     static_cast<std::int32_t>(Main_.Persos.size()) - 1, ctrl, shift, alt,
-                                     j.SelectionVisible, groupe, 0);
+            touches->Presser_Touche(touche, Main_, joueur->Interface, joueur->Messages, perso,
+                                    static_cast<std::int32_t>(Main_.Persos.size()) - 1, ctrl, shift, alt,
+                                    j.SelectionVisible, groupe, i, &premier->Interface, &premier->Messages);
             j.Selection.assign(groupe.begin(), groupe.end());
-            if (perso >= 0 && static_cast<std::size_t>(perso) < Main_.Persos.size()) Main_.NoPersoParJoueur[0] = perso;
+            if (perso >= 0 && static_cast<std::size_t>(perso) < Main_.Persos.size()) Main_.NoPersoParJoueur[k] = perso;
         }
-        if (touche == 1 && (!touches_ || touches_->ToucheQuitter == 0)) fin = true;
+        if (i == 0 && touche == 1 && (!touches || touches->ToucheQuitter == 0)) fin = true;
     };
 }
 

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <vector>
 
 #include "devices/ClsPerClavier.h"
 #include "devices/ClsPerMusique.h"
@@ -38,6 +39,9 @@ public:
 
     ClsMoteur& Moteur() { return moteur_; }
     FenetreMoteur& Fenetre() { return fenetre_; }
+    EntreesQt& Entrees() { return *entrees_; }
+    // Alt + F4 was pressed during the game: the program ends after it.
+    bool Quitter_Programme() const { return quitterProgramme_; }
 
     // AttenteEvenements
     void Attendre(double Secondes) override;
@@ -60,7 +64,9 @@ private:
     std::unique_ptr<SonSDL> sortieSon_;
     std::unique_ptr<ClsPerSon> son_;
     std::unique_ptr<ClsPerMusique> musique_;
-    std::unique_ptr<ClsIntTouches> touches_;
+    // The key bindings of each local player of the game being played.
+    std::vector<std::unique_ptr<ClsIntTouches>> touches_;
+    bool quitterProgramme_ = false;
     PeripheriquesJeu peripheriques_;
     ClsMoteur moteur_;
     QTimer minuterie_;

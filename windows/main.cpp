@@ -88,6 +88,8 @@ int main(int argc, char** argv) {
 
         FrmMoteur2D moteur(jeu, reglages, ecran, dd);
         moteur.MoteurJeu(ChoixParDefaut());
+        // Alt + F4: the heroes are saved, nothing else is shown.
+        if (moteur.Quitter_Programme()) return 0;
         for (const auto& message : jeu.MessagesPartie) Erreur(false, message);
     } catch (const ErreurFichier& e) {
         Erreur(sansEcran, e.what());

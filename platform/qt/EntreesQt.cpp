@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "devices/ClsPerClavier.h"
 #include "platform/qt/CodesTouches.h"
 
 namespace {
@@ -65,17 +66,40 @@ void EntreesQt::PerdreFocus() {
     // Keys and buttons released elsewhere never reach us: let go of them
     // all rather than leave one stuck down.
     clavier_.touches.fill(0);
+    clavier_.frappees.fill(0);
     souris_.attente.Boutons.fill(false);
     if (souris_.acquise) souris_.perdue = true;
     dernierConnu_ = false;
+}
+
+void EntreesQt::Suivre(const QPoint& p) {
+    if (dernierConnu_) {
+        souris_.attente.DeplacementX += p.x() - dernier_.x();
+        souris_.attente.DeplacementY += p.y() - dernier_.y();
+    }
+    dernier_ = p;
+    dernierConnu_ = true;
+    // Put back only once it strays from the middle: fewer warps, and
+    // fewer moves that were queued before a warp and read after it.
+    const QPoint ecart = p - Centre();
+    const int marge = std::max(8, std::min(zone_->width(), zone_->height()) / 4);
+    if (souris_.acquise && (std::abs(ecart.x()) > marge || std::abs(ecart.y()) > marge)) Recentrer();
+}
+
+void EntreesQt::Clavier_::Lire(EtatClavier& etat) {
+    for (std::size_t k = 0; k < etat.size(); ++k) etat[k] = touches[k] | frappees[k];
+    frappees.fill(0);
 }
 
 bool EntreesQt::Souris_::Acquerir() {
     if (!entrees.AFocus()) return false;
     acquise = true;
     perdue = false;
-    // Movement made while the mouse was not the game's is not the game's.
+    // Movement and clicks made while the mouse was not the game's are not
+    // the game's.
     attente.DeplacementX = attente.DeplacementY = attente.DeplacementZ = 0;
+    attente.Appuis.fill(0);
+    attente.Relachements.fill(0);
     entrees.dernierConnu_ = false;
     entrees.Recentrer();
     return true;
@@ -91,33 +115,33 @@ bool EntreesQt::Souris_::Lire(EtatSouris& etat) {
     }
     etat = attente;
     attente.DeplacementX = attente.DeplacementY = attente.DeplacementZ = 0;
+    attente.Appuis.fill(0);
+    attente.Relachements.fill(0);
     return true;
 }
 
 bool EntreesQt::eventFilter(QObject* objet, QEvent* evenement) {
     if (objet != zone_) return false;
     switch (evenement->type()) {
-    case QEvent::MouseMove: {
-        const QPoint p = static_cast<QMouseEvent*>(evenement)->position().toPoint();
-        if (dernierConnu_) {
-            souris_.attente.DeplacementX += p.x() - dernier_.x();
-            souris_.attente.DeplacementY += p.y() - dernier_.y();
-        }
-        dernier_ = p;
-        dernierConnu_ = true;
-        // Put back only once it strays from the middle: fewer warps, and
-        // fewer moves that were queued before a warp and read after it.
-        const QPoint ecart = p - Centre();
-        const int marge = std::max(8, std::min(zone_->width(), zone_->height()) / 4);
-        if (souris_.acquise && (std::abs(ecart.x()) > marge || std::abs(ecart.y()) > marge)) Recentrer();
+    case QEvent::MouseMove:
+        Suivre(static_cast<QMouseEvent*>(evenement)->position().toPoint());
         break;
-    }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseButtonRelease: {
         auto* e = static_cast<QMouseEvent*>(evenement);
+        // A button event may come where no move was reported (a pointer
+        // that jumped, a scripted click): the pointer is there first.
+        Suivre(e->position().toPoint());
         const int b = NumeroBouton(e->button());
-        if (b >= 0) souris_.attente.Boutons[static_cast<std::size_t>(b)] = evenement->type() != QEvent::MouseButtonRelease;
+        if (b < 0) break;
+        const auto i = static_cast<std::size_t>(b);
+        const bool enfonce = evenement->type() != QEvent::MouseButtonRelease;
+        if (souris_.attente.Boutons[i] != enfonce) {
+            auto& compte = enfonce ? souris_.attente.Appuis[i] : souris_.attente.Relachements[i];
+            if (compte < 255) ++compte;
+        }
+        souris_.attente.Boutons[i] = enfonce;
         break;
     }
     case QEvent::Wheel:
@@ -128,8 +152,24 @@ bool EntreesQt::eventFilter(QObject* objet, QEvent* evenement) {
         auto* e = static_cast<QKeyEvent*>(evenement);
         // Repeats change nothing: the key is held from press to release.
         if (e->isAutoRepeat()) break;
-        if (const std::uint8_t code = CodeTouche(*e))
-            clavier_.touches[code] = evenement->type() == QEvent::KeyPress ? 0x80 : 0;
+        const bool appui = evenement->type() == QEvent::KeyPress;
+        if (const std::uint8_t code = CodeTouche(*e)) {
+            clavier_.touches[code] = appui ? 0x80 : 0;
+            if (appui) clavier_.frappees[code] = 0x80;
+        }
+        // A modifier the event carries but whose own key was never seen
+        // (a key sent with its modifiers by another program) counts for
+        // this key's read.
+        if (appui) {
+            const Qt::KeyboardModifiers m = e->modifiers();
+            auto modificateur = [&](Qt::KeyboardModifier drapeau, std::uint8_t gauche, std::uint8_t droit) {
+                if (m.testFlag(drapeau) && !clavier_.touches[gauche] && !clavier_.touches[droit])
+                    clavier_.frappees[gauche] = 0x80;
+            };
+            modificateur(Qt::ControlModifier, ClsPerClavier::CtrlGauche, ClsPerClavier::CtrlDroit);
+            modificateur(Qt::ShiftModifier, ClsPerClavier::ShiftGauche, ClsPerClavier::ShiftDroit);
+            modificateur(Qt::AltModifier, ClsPerClavier::AltGauche, ClsPerClavier::AltDroit);
+        }
         break;
     }
     case QEvent::FocusOut:

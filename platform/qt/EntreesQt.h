@@ -47,14 +47,18 @@ private:
     struct Clavier_ : SourceClavier {
         bool Acquerir() override { return true; }
         void Liberer() override {}
-        void Lire(EtatClavier& etat) override { etat = touches; }
+        void Lire(EtatClavier& etat) override;
         EtatClavier touches{};
+        // Pressed since the last read, even if let go since.
+        EtatClavier frappees{};
     };
 
     bool AFocus() const;
     QPoint Centre() const;
     void Recentrer();
     void PerdreFocus();
+    // The pointer seen at P: the move since the last position counts.
+    void Suivre(const QPoint& p);
 
     QPointer<QWidget> zone_;
     Souris_ souris_{*this};

@@ -1,9 +1,45 @@
 #include "platform/sdl/SonSDL.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+namespace {
+
+// The sound libraries under SDL (ALSA, PulseAudio) write their own lines
+// to the error output when they find no device; the program says it once
+// in its own words instead, so the error output is silenced while the
+// device is being opened.
+class SilenceErreurs {
+public:
+    SilenceErreurs() {
+        std::fflush(stderr);
+        garde_ = ::dup(STDERR_FILENO);
+        const int nul = ::open("/dev/null", O_WRONLY);
+        if (garde_ >= 0 && nul >= 0) ::dup2(nul, STDERR_FILENO);
+        if (nul >= 0) ::close(nul);
+    }
+    ~SilenceErreurs() {
+        std::fflush(stderr);
+        if (garde_ < 0) return;
+        ::dup2(garde_, STDERR_FILENO);
+        ::close(garde_);
+    }
+    SilenceErreurs(const SilenceErreurs&) = delete;
+    SilenceErreurs& operator=(const SilenceErreurs&) = delete;
+
+private:
+    int garde_ = -1;
+};
+
+}  // namespace
+
 SonSDL::SonSDL() {
+    const SilenceErreurs silence;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         erreur_ = SDL_GetError();
         return;

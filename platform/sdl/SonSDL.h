@@ -20,9 +20,12 @@ public:
     SonSDL(const SonSDL&) = delete;
     SonSDL& operator=(const SonSDL&) = delete;
 
-    // Whether the device opened; when not, Erreur() says why.
+    // Whether the device opened; when not, Erreur() says why (the audio
+    // library's words, for a log; the player is told in French).
     bool Disponible() const { return ouvert_; }
     const std::string& Erreur() const { return erreur_; }
+    // What the player is told once when the game has no sound.
+    static constexpr const char* MessageSansSon = "Aucun périphérique audio n'a pu être ouvert : le jeu continue sans son.";
 
     void Vider(std::int32_t nombre) override;
     bool Charger(std::int32_t i, const std::filesystem::path& fichier) override;

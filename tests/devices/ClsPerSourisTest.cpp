@@ -39,7 +39,9 @@ TEST_F(Souris, ClicPuisMaintienPuisRelache) {
 }
 
 TEST_F(Souris, BoutonTenuAuDepartNeCliquePas) {
+    // Pressed before the game takes the mouse.
     p.Bouton(1, true);
+    souris.Init(&p.Souris());
     Sonder();
     EXPECT_FALSE(souris.Clique(1));
     EXPECT_TRUE(souris.Maintenu_Enfonce(1));
@@ -52,6 +54,22 @@ TEST_F(Souris, BoutonTenuAuDepartNeCliquePas) {
     p.Bouton(1, true);
     Sonder();
     EXPECT_TRUE(souris.Clique(1));
+}
+
+// A click made and let go between two polls is one click and one
+// release, seen at the same poll; the next poll sees neither.
+TEST_F(Souris, UnClicEntreDeuxSondagesNEstPasPerdu) {
+    Sonder();
+    souris.Clique(0);
+    p.Bouton(0, true);
+    p.Bouton(0, false);
+    Sonder();
+    EXPECT_TRUE(souris.Clique(0));
+    EXPECT_FALSE(souris.Maintenu_Enfonce(0));
+    EXPECT_TRUE(souris.Bouton_Relache(0));
+    Sonder();
+    EXPECT_FALSE(souris.Clique(0));
+    EXPECT_FALSE(souris.Bouton_Relache(0));
 }
 
 TEST_F(Souris, BoutonsHorsTableRefuses) {

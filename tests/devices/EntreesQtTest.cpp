@@ -36,12 +36,17 @@ struct Entrees : ::testing::Test {
         QMouseEvent e(QEvent::MouseMove, QPointF(x, y), zone.mapToGlobal(QPointF(x, y)), Qt::NoButton, Qt::NoButton,
                       Qt::NoModifier);
         QApplication::sendEvent(&zone, &e);
+        ici = QPointF(x, y);
     }
-    void Bouton(QEvent::Type type, Qt::MouseButton b) {
-        QMouseEvent e(type, QPointF(10, 10), zone.mapToGlobal(QPointF(10, 10)), b,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : b, Qt::NoModifier);
+    // A button event where the pointer is (or, given, somewhere else).
+    void Bouton(QEvent::Type type, Qt::MouseButton b) { Bouton(type, b, ici); }
+    void Bouton(QEvent::Type type, Qt::MouseButton b, QPointF p) {
+        QMouseEvent e(type, p, zone.mapToGlobal(p), b, type == QEvent::MouseButtonRelease ? Qt::NoButton : b,
+                      Qt::NoModifier);
         QApplication::sendEvent(&zone, &e);
+        ici = p;
     }
+    QPointF ici{10, 10};
     void Touche(QEvent::Type type, int cle, Qt::KeyboardModifiers mod = Qt::NoModifier, bool repetition = false) {
         QKeyEvent e(type, cle, mod, QString(), repetition);
         QApplication::sendEvent(&zone, &e);
@@ -75,6 +80,41 @@ TEST_F(Entrees, MouvementRelatifBoutonsEtMolette) {
     souris.Positions(X, Y, Z, 0, 799, 0, 599);
     EXPECT_FALSE(souris.Clique(0));
     EXPECT_TRUE(souris.Bouton_Relache(0));
+}
+
+// A click sent at a point the pointer was never seen moving to: the
+// pointer goes there first, and press and release both reach the mouse
+// even though no read came between them.
+TEST_F(Entrees, UnClicAilleursDeplaceDAbordEtNEstPasPerdu) {
+    ClsPerSouris souris;
+    souris.Init(&entrees.Souris());
+    ASSERT_TRUE(souris.Initialise);
+    float X = 400, Y = 300, Z = 0;
+    Bouger(200, 150);
+    souris.Positions(X, Y, Z, 0, 799, 0, 599);
+    souris.Clique(0);
+    Bouton(QEvent::MouseButtonPress, Qt::LeftButton, QPointF(250, 100));
+    Bouton(QEvent::MouseButtonRelease, Qt::LeftButton, QPointF(250, 100));
+    souris.Positions(X, Y, Z, 0, 799, 0, 599);
+    EXPECT_EQ(X, 450);
+    EXPECT_EQ(Y, 250);
+    EXPECT_TRUE(souris.Clique(0));
+    EXPECT_TRUE(souris.Bouton_Relache(0));
+}
+
+// A key tapped between two reads is read once; a modifier that only the
+// key event carries counts with it.
+TEST_F(Entrees, UneToucheFrappeeEntreDeuxLecturesEstLueUneFois) {
+    ClsPerClavier clavier;
+    clavier.Init(&entrees.Clavier(), 0.0);
+    bool ctrl = false, shift = false, alt = false;
+    clavier.Pression_Clavier(ctrl, shift, alt);  // nothing held at the start
+    Touche(QEvent::KeyPress, Qt::Key_F4, Qt::AltModifier);
+    Touche(QEvent::KeyRelease, Qt::Key_F4, Qt::AltModifier);
+    EXPECT_EQ(clavier.Pression_Clavier(ctrl, shift, alt), 62);
+    EXPECT_TRUE(alt);
+    EXPECT_EQ(clavier.Pression_Clavier(ctrl, shift, alt), 0);
+    EXPECT_FALSE(alt);
 }
 
 TEST_F(Entrees, TouchesTenuesJusquAuRelachement) {

@@ -48,7 +48,7 @@ TEST_F(Moteur, LaBoucleAttendSesEcheancesSansTourner) {
     AttenteSimulee attente(horloge);
     M->Attente = &attente;
     int passes = 0;
-    M->Presser_Touche = [&](std::int16_t, bool, bool, bool, bool& fin) {
+    M->Presser_Touche = [&](std::int16_t, std::int16_t, bool, bool, bool, bool& fin) {
         ++passes;
         if (horloge.Temps >= 2.0) fin = true;
     };
@@ -296,19 +296,23 @@ TEST_F(Moteur, UnClicSurLaCarteEnvoieLePerso) {
     JoueurLocal& j = M->Joueurs[0];
     j.ModeCurseur = 0;
     j.InterfaceUtilisee = false;
-    // Press, then release without moving: a click, not a drag.
+    // Press, then release without moving: a click, not a drag. Each edge
+    // is seen by a frame's hit test, then acted on by the next pass.
     peripheriques.Souris.Clique[0] = true;
     horloge.Temps = 0.21;
-    M->Passe();
+    EXPECT_TRUE(M->Passe()) << "a press draws a frame at once";
     // Held for a pass with no frame: still a click, not a drag.
     peripheriques.Souris.Maintenu[0] = true;
     horloge.Temps = 0.215;
     EXPECT_FALSE(M->Passe());
     peripheriques.Souris.Maintenu[0] = false;
     peripheriques.Souris.Relache[0] = true;
-    j.ModeCurseur = 0;
     horloge.Temps = 0.22;
-    EXPECT_FALSE(M->Passe());
+    M->Passe();
+    EXPECT_EQ(P.Action, 0) << "the pass acts once the hit test has seen the release";
+    j.ModeCurseur = 0;
+    horloge.Temps = 0.221;
+    M->Passe();
     EXPECT_NE(P.Action, 0) << P.Definir_Action();
     EXPECT_EQ(P.DestinationX, static_cast<std::int32_t>(j.VueX + j.SourisX - P.Largeur / 2.0));
 }
@@ -358,6 +362,8 @@ TEST_F(Moteur, UnClicSurLInterfaceNAgitPasSurLaCarte) {
     peripheriques.Souris.Clique[0] = peripheriques.Souris.Relache[0] = true;
     horloge.Temps = 0.21;
     M->Passe();
+    horloge.Temps = 0.211;
+    M->Passe();
     EXPECT_EQ(P.DestinationX, -1);
     EXPECT_EQ(P.Action, action);
     EXPECT_TRUE(M->Joueurs[0].InterfaceUtilisee);
@@ -367,6 +373,8 @@ TEST_F(Moteur, UnClicSurLInterfaceNAgitPasSurLaCarte) {
     M->Passe();
     peripheriques.Souris.Clique[0] = true;
     horloge.Temps = 0.31;
+    M->Passe();
+    horloge.Temps = 0.311;
     M->Passe();
     EXPECT_EQ(M->Joueurs[0].ModeCurseur, 2);
 }
@@ -387,4 +395,145 @@ TEST_F(Moteur, LaSourisDuJoueur2ResteDansSaMoitieEnEcranSepare) {
     horloge.Temps = 0.02;
     M->Passe();
     EXPECT_EQ(M->Joueurs[0].SourisX, 400);
+}
+
+namespace {
+
+// An interface whose buttons cover the left 100 pixels: a left click there
+// is a build button (code 4), and it counts the clicks its hit test saw.
+struct InterfaceBoutonConstruire : InterfaceMoteur {
+    int clics = 0;
+    bool Interieur_Boutons(const CurseurInterface& c, ClsJeuPerso&, const ClsJeuParam&, Surface&, std::int32_t& code,
+                           std::int16_t& bouton) override {
+        if (c.X >= 100) return false;
+        if (c.CliqueGauche) {
+            ++clics;
+            code = 4;
+            bouton = 4;
+        }
+        return true;
+    }
+};
+
+}  // namespace
+
+// A click pressed and let go between two frames: the frame's hit test
+// sees it first (it decides what the click means), then the next pass
+// acts on it, once.
+TEST_F(Moteur, UnClicEntreDeuxTramesVaAuTestPuisALaPasse) {
+    InterfaceBoutonConstruire* interface = nullptr;
+    M->CreerInterface = [&](std::int16_t, std::int16_t) {
+        auto i = std::make_unique<InterfaceBoutonConstruire>();
+        interface = i.get();
+        return i;
+    };
+    ASSERT_TRUE(Demarrer());
+    JoueurLocal& j = M->Joueurs[0];
+    j.SourisX = 50;
+    horloge.Temps = 0.2;
+    ASSERT_TRUE(M->Passe());
+    ASSERT_TRUE(j.SurInterface);
+    j.InterfaceUtilisee = false;
+    // Well before the next frame is due.
+    peripheriques.Souris.Clique[0] = peripheriques.Souris.Relache[0] = true;
+    horloge.Temps = 0.201;
+    M->Passe();
+    EXPECT_EQ(interface->clics, 1);
+    EXPECT_EQ(M->Delai_Prochaine_Echeance(), 0.0) << "the pass that acts on it runs at once";
+    horloge.Temps = 0.202;
+    M->Passe();
+    EXPECT_EQ(j.ModeCurseur, 2) << "the build button's click put the cursor in placement mode";
+    EXPECT_TRUE(j.InterfaceUtilisee);
+    horloge.Temps = 0.3;
+    M->Passe();
+    EXPECT_EQ(interface->clics, 1) << "seen once";
+}
+
+// In split view each player's cursor finds the enemy under it: player 1's
+// half of the screen is taken off its cursor before the map is tested.
+TEST_F(Moteur, UnEnnemiSousLeCurseurDeChaqueJoueurEnEcranSepare) {
+    ASSERT_TRUE(Demarrer(2));
+    Jeu->Definir_Mode2JoueursEcranSepares(true);
+    horloge.Temps = 0.2;
+    M->Passe();
+    ASSERT_TRUE(M->EcranSepare);
+    std::vector<std::int32_t> ennemis;
+    for (std::int16_t i = 0; i < 2; ++i) {
+        const ClsJeuPerso& joueur = Main->Persos[static_cast<std::size_t>(Main->NoPersoParJoueur[static_cast<std::size_t>(i)])];
+        for (std::size_t k = 0; k < Main->Persos.size(); ++k) {
+            const ClsJeuPerso& e = Main->Persos[k];
+            if (e.Camp != joueur.Camp && e.Vivant() && std::find(ennemis.begin(), ennemis.end(), k) == ennemis.end()) {
+                ennemis.push_back(static_cast<std::int32_t>(k));
+                break;
+            }
+        }
+    }
+    ASSERT_EQ(ennemis.size(), 2u);
+    for (std::int16_t i = 0; i < 2; ++i) {
+        JoueurLocal& j = M->Joueurs[static_cast<std::size_t>(i)];
+        // A point in the player's own half, 120 pixels from its left edge.
+        j.SourisX = (i == 0 ? 0 : 400) + 120;
+        j.SourisY = 300;
+        ClsJeuPerso& e = Main->Persos[static_cast<std::size_t>(ennemis[static_cast<std::size_t>(i)])];
+        e.DansChateau = e.DansChateauCible = e.DansMaison = e.DansMaisonCible = false;
+        e.PositionX = j.VueX + 120 - e.Largeur / 2;
+        e.PositionY = j.VueY + 300 - e.Hauteur / 2;
+    }
+    M->Trame();
+    for (std::int16_t i = 0; i < 2; ++i) {
+        SCOPED_TRACE(i);
+        const JoueurLocal& j = M->Joueurs[static_cast<std::size_t>(i)];
+        EXPECT_EQ(j.ModeCurseur, 9);
+        // The character found is an enemy standing on the point (another
+        // villager may share the spot).
+        ASSERT_GE(j.CibleCurseur, 0);
+        const ClsJeuPerso& e = Main->Persos[static_cast<std::size_t>(j.CibleCurseur)];
+        EXPECT_LE(e.PositionX, j.VueX + 120);
+        EXPECT_GE(e.PositionX + e.Largeur, j.VueX + 120);
+        EXPECT_LE(e.PositionY, j.VueY + 300);
+        EXPECT_GE(e.PositionY + e.Hauteur, j.VueY + 300);
+    }
+}
+
+// The zoom magnifies the world of a view around the view's centre, and a
+// cursor point maps back to the map point drawn under it; in split view
+// each half is magnified on its own.
+TEST_F(Moteur, LeZoomAgranditAutourDuCentreDeLaVue) {
+    ASSERT_TRUE(Demarrer(2));
+    Surface& S = M->SurfBack;
+    ASSERT_EQ(S.Largeur(), 800);
+    // Every column carries its own number.
+    auto remplir = [&] {
+        for (std::int32_t y = 0; y < S.Hauteur(); ++y)
+            for (std::int32_t x = 0; x < S.Largeur(); ++x) S.DefinirPixel(x, y, static_cast<std::uint16_t>(x));
+    };
+    struct Cas {
+        bool separe;
+        std::int32_t gauche, largeur;
+    };
+    for (const Cas c : {Cas{false, 0, 800}, Cas{true, 400, 400}}) {
+        SCOPED_TRACE(c.separe);
+        M->EcranSepare = c.separe;
+        M->Zoom = 2.0;
+        remplir();
+        M->Agrandir_Vue(c.gauche, c.largeur);
+        const std::int32_t centre = c.gauche + c.largeur / 2;
+        EXPECT_EQ(S.Pixel(centre, 300), centre);
+        EXPECT_EQ(S.Pixel(centre + 100, 300), centre + 50);
+        EXPECT_EQ(S.Pixel(centre - 100, 10), centre - 50);
+        if (c.gauche > 0) {
+            EXPECT_EQ(S.Pixel(c.gauche - 1, 300), c.gauche - 1) << "the other half is left alone";
+        }
+        // The map point under the cursor is the one drawn there.
+        const std::int16_t joueur = c.separe ? 1 : 0;
+        const JoueurLocal& j = M->Joueurs[static_cast<std::size_t>(joueur)];
+        EXPECT_EQ(M->Carte_X(joueur, centre + 100), j.VueX + (centre - c.gauche) + 50);
+        EXPECT_EQ(M->Carte_Y(joueur, 300 + 100), j.VueY + 300 + 50);
+        // At 1 nothing moves.
+        M->Zoom = 1.0;
+        remplir();
+        M->Agrandir_Vue(c.gauche, c.largeur);
+        EXPECT_EQ(S.Pixel(centre + 100, 300), centre + 100);
+        EXPECT_EQ(M->Carte_X(joueur, centre + 100), j.VueX + centre + 100 - c.gauche);
+    }
 }

@@ -25,6 +25,30 @@ TEST(ClsIntTouchesFichier, LesDonneesLientChaqueToucheSansDoublon) {
     for (std::int16_t k = 46; k < ClsIntTouches::NombreTouches; ++k) EXPECT_GT(t.Touche(k), 0);
 }
 
+// Two players sharing the keyboard: no code acts for both of them, and
+// each finds its windows, its way home and its castle.
+TEST(ClsIntTouchesFichier, LesDeuxJoueursNOntAucuneToucheCommune) {
+    DossierJeu dossier(DonneesSource());
+    const ClsIntTouches j1(dossier, ClsIntTouches::Fichier_Joueur(0, 2));
+    const ClsIntTouches j2(dossier, ClsIntTouches::Fichier_Joueur(1, 2));
+    auto codes = [](const ClsIntTouches& t) {
+        std::set<std::int16_t> c;
+        for (std::int16_t k = 0; k < ClsIntTouches::NombreTouches; ++k)
+            if (ClsIntTouches::Noms()[static_cast<std::size_t>(k)] != "NombreTouchesObjets" && t.Touche(k) > 0)
+                c.insert(t.Touche(k));
+        for (std::int16_t n = 0; n < t.NombreTouchesObjets; ++n) c.insert(static_cast<std::int16_t>(t.ToucheObjets + n));
+        return c;
+    };
+    const std::set<std::int16_t> c1 = codes(j1), c2 = codes(j2);
+    for (std::int16_t c : c1) EXPECT_FALSE(c2.count(c)) << c;
+    for (const ClsIntTouches* t : {&j1, &j2}) {
+        EXPECT_GT(t->ToucheFenetreBatiment, 0);
+        EXPECT_GT(t->ToucheRetourMaison, 0);
+        EXPECT_GT(t->ToucheRetourChateau, 0);
+    }
+    EXPECT_EQ(ClsIntTouches::Fichier_Joueur(0, 1), "Ini_Touches");
+}
+
 TEST(ClsIntTouchesFichier, ValeursLenientesEtCodesTropGrands) {
     DossierTemporaire d;
     d.Ecrire("Ini_Touches.ini",

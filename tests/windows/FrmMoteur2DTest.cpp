@@ -5,7 +5,9 @@
 #include <QMouseEvent>
 #include <QTimer>
 
+#include <cstdlib>
 #include <filesystem>
+#include <string>
 
 #include "display/ClsPerEcran.h"
 #include "engine/ClsJeu.h"
@@ -13,6 +15,7 @@
 #include "platform/Graphique.h"
 #include "platform/qt/ImagesQt.h"
 #include "platform/qt/WidgetEcran.h"
+#include "platform/sdl/SonSDL.h"
 #include "windows/FrmMoteur2D.h"
 
 // A whole game through the real engine window under the offscreen
@@ -91,4 +94,29 @@ TEST(FrmMoteur2D, UnePartieJoueeAuClicEtQuitteeParEchap) {
     EXPECT_FALSE(Main.Persos.empty());
     EXPECT_EQ(etape, 3);
     EXPECT_LT(frm.Moteur().CompteurTours, tours + 20) << "Escape ended the game at once";
+}
+
+// Without a sound device the engine window says so once, in French, and
+// nothing else reaches the error output.
+TEST(FrmMoteur2D, SansPeripheriqueAudioUneSeuleLigneEnFrancais) {
+    int argc = 1;
+    char nom[] = "tests";
+    char* argv[] = {nom, nullptr};
+    QApplication app(argc, argv);
+    DossierJeu dossier{std::filesystem::path(MORVAINE_GAME_DIR)};
+    ModMain Main(dossier);
+    Main.Charger_Parametres();
+    ClsJeu Jeu(dossier);
+    ClsPerEcran ecran(dossier);
+    DecodeurImageQt decodeur;
+    Graphique dd(dossier, decodeur, CreerGlyphesQt());
+    const char* ancien = std::getenv("SDL_AUDIODRIVER");
+    const std::string garde = ancien ? ancien : "";
+    setenv("SDL_AUDIODRIVER", "pilote_qui_n_existe_pas", 1);
+    testing::internal::CaptureStderr();
+    { FrmMoteur2D frm(Main, Jeu, ecran, dd); }
+    const std::string sortie = testing::internal::GetCapturedStderr();
+    if (ancien) setenv("SDL_AUDIODRIVER", garde.c_str(), 1);
+    else unsetenv("SDL_AUDIODRIVER");
+    EXPECT_EQ(sortie, std::string(SonSDL::MessageSansSon) + "\n");
 }
