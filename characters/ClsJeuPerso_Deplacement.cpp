@@ -47,7 +47,7 @@ void ClsJeuPerso::Deplacement(ClsJeuRessources* Ressource, ClsJeuPerso* T, ClsJe
     // 1.
     Calculer_Coef_Vitesse();
 
-    // 2. Follow the target. A target switched to here is followed from the
+    // Follow the target. A target switched to here is followed from the
     // next tick on.
     switch (Action) {
     case 205:
@@ -99,7 +99,7 @@ void ClsJeuPerso::Deplacement(ClsJeuRessources* Ressource, ClsJeuPerso* T, ClsJe
     default: break;
     }
 
-    // 3. Contact.
+    // Contact.
     const double R = Definir_PorteeAttaque();
     auto touche_portee = [&](double bx, double by, double bl, double bh) {
         return by <= PositionY + Hauteur + R && PositionY - R <= by + bh && bx <= PositionX + Largeur + R &&
@@ -119,7 +119,7 @@ void ClsJeuPerso::Deplacement(ClsJeuRessources* Ressource, ClsJeuPerso* T, ClsJe
     }
 
     if (contact && Action == 205) {
-        // 4. The gift.
+        // The gift.
         if (IndiceObjetSelectionne >= 0) {
             T->Objet_Ajouter_Inventaire(ObjetEnCours, Parametres, Commentaires, true);
             IndiceObjetSelectionne = -1;
@@ -129,7 +129,7 @@ void ClsJeuPerso::Deplacement(ClsJeuRessources* Ressource, ClsJeuPerso* T, ClsJe
         Arreter();
         if (!Volant) Direction = 0;
     } else if (contact) {
-        // 5. The blow.
+        // The blow.
         bool frappe = Attaque == Definir_MaxAttaque() || PremierCoup;
         if (!frappe && Action == 300) {
             const double coef = Main != nullptr ? Main->Combat.CoefDegatPerso : 1.0;
@@ -208,7 +208,7 @@ void ClsJeuPerso::Deplacement(ClsJeuRessources* Ressource, ClsJeuPerso* T, ClsJe
         // 6.
         DureeImmobilisation -= 1.0;
     } else {
-        // 7. One step.
+        // One step.
         Calculer_Longueur_Pas();
         const double L = LongueurPas, a = PasDiagonalA, b = PasDiagonalB;
         const double px = PositionX, py = PositionY, dxv = DestinationX, dyv = DestinationY;
@@ -250,7 +250,7 @@ void ClsJeuPerso::Deplacement(ClsJeuRessources* Ressource, ClsJeuPerso* T, ClsJe
             Direction = direction;
             Visible(true);
             EnMarche = true;
-            // 8b. Walking upkeep.
+            // Walking upkeep.
             if (Action < 100) {
                 if (!Debout(Maison) && Action == 7) Arreter();
             } else if (Action % 2 == 0 && Action < 200) {
@@ -266,7 +266,7 @@ void ClsJeuPerso::Deplacement(ClsJeuRessources* Ressource, ClsJeuPerso* T, ClsJe
             EnMarche = false;
             if (Action < 100 && Action % 2 != 0) --Action;
 
-            // 8a. The work of the action.
+            // The work of the action.
             ClsJeuBatiment* maisonPropre = Main != nullptr ? Element(Main->Maisons, NoMaison) : nullptr;
             if (Vivant()) {
                 switch (Action) {
@@ -389,7 +389,7 @@ void ClsJeuPerso::Deplacement(ClsJeuRessources* Ressource, ClsJeuPerso* T, ClsJe
         }
     }
 
-    // 9. Walking animation.
+    // Walking animation.
     if (Direction > 0 || Volant) {
         ++EtapeAnimation;
         if (EtapeAnimation > 3) EtapeAnimation = 0;

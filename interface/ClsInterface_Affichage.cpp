@@ -237,7 +237,8 @@ std::string ClsInterface::Texte_Action(const ClsJeuPerso& Perso, const ClsJeuBat
 }
 
 void ClsInterface::Afficher_Action(const ClsJeuPerso& Perso, const ClsJeuBatiment* SaMaison, Surface& SurfBack) {
-    // The colour is kept in 16 bits, as the layout file has always held it.
+    // The text colour is a 16-bit field: the layout file's value keeps its
+    // low 16 bits.
     AffTexte.CouleurAvantPlan = static_cast<std::uint16_t>(MessageActionCouleur);
     AffTexte.Afficher(MessageActionPositionX, MessageActionPositionY, Texte_Action(Perso, SaMaison), SurfBack);
 }

@@ -535,7 +535,7 @@ TEST(DuelTableFixe, SuiteCalculeeALaMain) {
     EXPECT_EQ(T.CiblePerso, a);
     EXPECT_EQ(r.PositionAleatoire, 3);
 
-    // 2. The answer (the target's sword: 50 against 20): 0.302, 0.775.
+    // The answer (the target's sword: 50 against 20): 0.302, 0.775.
     // The attacker, idle and not AI-led, takes the fight up.
     C.Combat_Perso(T, A);
     EXPECT_DOUBLE_EQ(A.Vie, 85);
@@ -557,7 +557,7 @@ TEST(DuelTableFixe, SuiteCalculeeALaMain) {
     EXPECT_DOUBLE_EQ(T.Vie, 80);
     EXPECT_EQ(r.PositionAleatoire, 9);
 
-    // 5. Weakened to 30: 0.706, 0.533, hit to 20; 0.580 above 0.2: the call
+    // Weakened to 30: 0.706, 0.533, hit to 20; 0.580 above 0.2: the call
     // for help draws once per character (0.290, 0.302; nobody fit answers),
     // then 0.775 is no flight.
     T.Vie = 30;
