@@ -292,6 +292,16 @@ private:
     void Afficher_Fenetres(ClsJeuPerso& Perso, std::int32_t NoMaison, Surface& SurfBack);
     void Afficher_Contenu_Fenetre(std::int16_t Fenetre, ClsJeuPerso& Perso, std::int32_t NoMaison,
                                   Surface& SurfBack);
+    // The panels of the windows (ClsInterface_Fenetres.cpp), one a window
+    // kind, called by Afficher_Contenu_Fenetre.
+    struct PinceauFenetre;
+    void Afficher_Fenetre_Chateau(PinceauFenetre& Fen, ClsJeuPerso& Perso);
+    void Afficher_Fenetre_Maison(PinceauFenetre& Fen, ClsJeuPerso& Perso, ClsJeuBatiment& Maison);
+    void Afficher_Fenetre_Ressources(PinceauFenetre& Fen, ClsJeuPerso& Perso);
+    void Afficher_Fenetre_Personnage(PinceauFenetre& Fen, ClsJeuPerso& Perso);
+    void Afficher_Fenetre_Competences(PinceauFenetre& Fen, ClsJeuPerso& Perso);
+    void Afficher_Fenetre_Inventaire(PinceauFenetre& Fen, ClsJeuPerso& Perso);
+    void Afficher_Fenetre_Bestiaire(PinceauFenetre& Fen, ClsJeuPerso& Perso);
     void Afficher_Commerce(ClsIntFenetre& f, const ClsJeuPerso& Perso, ClsJeuBatiment& Maison, Surface& SurfBack);
     void Afficher_Defilement(ClsIntFenetre& f, std::int32_t LigneMax, bool Fabrique, Surface& SurfBack);
     void Afficher_Fabrication(ClsIntFenetre& f, const ClsJeuPerso& Perso, const ClsJeuBatiment& Maison,

@@ -161,7 +161,8 @@ bool ClsInterface::Interieur_Boutons(const EntreeInterface& E, std::int16_t& Cod
             } else if (E.ClicDroit) {
                 // The demolish button stands for no house type.
                 if (i >= 1) m.IA.Aller_Maison_Suivante(*perso, static_cast<std::int16_t>(i - 1));
-            } else if (!E.ClicGauche) {
+            } else if (!E.ClicGauche || !disponible) {
+                // A click on an unavailable button says what it lacks.
                 b.InfoBulle = Info_Bulle_Construire(static_cast<std::int16_t>(i), *perso);
                 Bulle(b);
             }

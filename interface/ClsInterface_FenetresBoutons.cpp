@@ -240,9 +240,10 @@ bool ClsInterface::Interieur_Fenetres(const EntreeInterface& E, std::int16_t& Co
         if (!Traite && (Perso.DansMaison || Perso.DansMaisonCible) && courante && courante->Service != 0 &&
             f.BoutonService.Visible &&
             Interieur_Rectangle(X, Y, f.PositionX + 216, f.PositionY + 136, la, ha)) {
+            // A click on a service that cannot be used says why.
             if (E.ClicGauche && courante->Service_Utilisable(Perso, P))
                 courante->Service_Utiliser(Perso, P, 0);
-            else if (!E.ClicGauche)
+            else
                 Bulle(f, f.BoutonService);
             Trouve();
         }

@@ -59,13 +59,24 @@ TEST_F(HitTest, RetourAuChateauEtALaMaisonSansClic) {
     EXPECT_EQ(Code, ActionInterface_Traitee);
 }
 
-TEST_F(HitTest, BordDroitEtBasDuBoutonCompris) {
-    const ClsIntBouton& b = M.Interface->BoutonsDeplacement()[14];
-    EXPECT_TRUE(Passe(b.PositionX + Tailles.Largeur[3], b.PositionY + Tailles.Hauteur[3]));
-    EXPECT_EQ(Code, ActionInterface_Traitee);
-    Code = 0;
-    // One pixel beyond: the next button or nothing, never button 14's code.
-    EXPECT_FALSE(Passe(b.PositionX - 1, b.PositionY - 1) && Code == 0);
+TEST_F(HitTest, BordsDuBoutonCompris) {
+    // Button 15 (call for help) sits inside the grid, 2 pixels from its
+    // neighbours: its four edges are inside, one pixel beyond is the gap.
+    const ClsIntBouton& b = M.Interface->BoutonsDeplacement()[15];
+    const std::int32_t l = Tailles.Largeur[3], h = Tailles.Hauteur[3];
+    const std::int32_t x = b.PositionX, y = b.PositionY;
+    struct Cas { std::int32_t x, y; std::int16_t code; };
+    const Cas cas[] = {
+        {x, y + h / 2, ActionInterface_Traitee},     {x + l, y + h / 2, ActionInterface_Traitee},
+        {x + l / 2, y, ActionInterface_Traitee},     {x + l / 2, y + h, ActionInterface_Traitee},
+        {x - 1, y + h / 2, ActionInterface_Aucune},  {x + l + 1, y + h / 2, ActionInterface_Aucune},
+        {x + l / 2, y - 1, ActionInterface_Aucune},  {x + l / 2, y + h + 1, ActionInterface_Aucune},
+    };
+    for (const Cas& c : cas) {
+        Code = ActionInterface_Aucune;
+        Passe(c.x, c.y);
+        EXPECT_EQ(Code, c.code) << c.x - x << ", " << c.y - y;
+    }
 }
 
 TEST_F(HitTest, ModeAutoEtAttitude) {
