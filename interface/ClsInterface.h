@@ -318,6 +318,15 @@ private:
                                    ModDialogue::Groupe& Selection);
     // The window families of the hit test (ClsInterface_FenetresBoutons.cpp);
     // returns the handled flag.
+    struct CibleFenetres;
+    void Interieur_Fenetre_Ressources(CibleFenetres& Cible);
+    void Interieur_Vente_Chateau(CibleFenetres& Cible);
+    void Interieur_Fenetre_Batiment(CibleFenetres& Cible);
+    void Interieur_Marche_Chateau(CibleFenetres& Cible);
+    void Interieur_Maison_Propre(CibleFenetres& Cible);
+    void Interieur_Magasin_Visite(CibleFenetres& Cible);
+    void Interieur_Objets_Maison(CibleFenetres& Cible);
+    void Interieur_Fenetre_Inventaire(CibleFenetres& Cible);
     bool Interieur_Fenetres(const EntreeInterface& E, std::int16_t& CodeAction, ClsJeuPerso& Perso,
                             std::int32_t NoPerso, std::int32_t NoFief, std::int16_t& Touche, bool Traite,
                             Surface& SurfBack);

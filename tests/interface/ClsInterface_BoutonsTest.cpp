@@ -231,6 +231,57 @@ TEST(Glissement, LesBoutonsConstruireSortentEtRentrent) {
     EXPECT_EQ(c[0].PositionX, montre) << "arrivés, ils ne bougent plus";
 }
 
+// An offset that is not a whole number of steps: the slide still ends on
+// the shown place and back on the hidden one, and the grid keeps its shape.
+TEST(Glissement, DecalageQuiNEstPasUnMultipleDeLaDuree) {
+    struct Cas { const char* decalageX; const char* decalageY; std::int32_t appels; };
+    // 100 / 12 rounds to 8 a step: 13 calls (12 x 8 = 96, then 4). 5 / 12
+    // rounds to 0: one pixel a call, 5 calls. -30 / 12 is -2.5, which
+    // rounds to -2 (halves to even): 15 calls.
+    const Cas cas[] = {{"100", "0", 13}, {"5", "0", 5}, {"0", "-30", 15}};
+    for (const Cas& k : cas) {
+        MondeInterface M;
+        ClsFicINI ini(M.W.M().Dossier);
+        ini.NomFichier = "Ini_Interface1024";
+        ini.Section = "Interface";
+        ini.Parametre("MasquerAutoBoutonsConstruire", "1");
+        ini.Parametre("MasquerAutoBoutonsConstruireDecalageX", k.decalageX);
+        ini.Parametre("MasquerAutoBoutonsConstruireDecalageY", k.decalageY);
+        ini.Parametre("MasquerAutoBoutonsConstruireDuree", "12");
+        ClsInterface I(M.W.M(), *M.Ecran);
+        I.Init1(0, 1);
+        I.Init2(*M.Ecran, M.W.P());
+        const auto& c = I.BoutonsConstruire();
+        ASSERT_GE(c.size(), 2u);
+        const std::int32_t cacheX = c[0].PositionX, cacheY = c[0].PositionY;
+        const std::int32_t ecartX = c[1].PositionX - c[0].PositionX, ecartY = c[1].PositionY - c[0].PositionY;
+        const std::int32_t montreX = cacheX - std::stoi(k.decalageX), montreY = cacheY - std::stoi(k.decalageY);
+        Surface S(1024, 768);
+        std::int16_t code = 0, construire = 0, touche = 0;
+        bool selection = false;
+        ModDialogue::Groupe groupe;
+        auto Passe = [&](bool dessus) {
+            EntreeInterface e;
+            e.X = dessus ? c[0].PositionX + 2 : 10;
+            e.Y = dessus ? c[0].PositionY + 2 : 400;
+            I.Interieur_Boutons(e, code, construire, M.Joueur, 0, touche, selection, groupe, S);
+            I.Actualiser();
+        };
+        for (std::int32_t n = 0; n < k.appels - 1; ++n) Passe(true);
+        EXPECT_FALSE(c[0].PositionX == montreX && c[0].PositionY == montreY) << k.decalageX << " un appel trop tôt";
+        Passe(true);
+        EXPECT_EQ(c[0].PositionX, montreX) << k.decalageX;
+        EXPECT_EQ(c[0].PositionY, montreY) << k.decalageY;
+        Passe(true);
+        EXPECT_EQ(c[0].PositionX, montreX) << "arrivés, ils ne bougent plus";
+        EXPECT_EQ(c[1].PositionX - c[0].PositionX, ecartX);
+        EXPECT_EQ(c[1].PositionY - c[0].PositionY, ecartY);
+        for (std::int32_t n = 0; n < k.appels; ++n) Passe(false);
+        EXPECT_EQ(c[0].PositionX, cacheX) << k.decalageX;
+        EXPECT_EQ(c[0].PositionY, cacheY) << k.decalageY;
+    }
+}
+
 TEST(CurseurObjet, ArgentEtRessourcesSelectionnes) {
     MondeInterface M;
     M.Pj().Definir_Argent(250.0);
