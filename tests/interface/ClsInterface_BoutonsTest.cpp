@@ -124,7 +124,7 @@ TEST_F(HitTest, BoutonsConstruire) {
     Passe(0, 0);
     EXPECT_TRUE(Sur(c[libre], 0, true));
     EXPECT_EQ(Code, ActionInterface_Traitee);
-    Sur(c[libre], 0);
+    EXPECT_EQ(Construire, static_cast<std::int16_t>(libre)) << "rien de nouveau choisi";
     EXPECT_NE(c[libre].InfoBulle.find("\r&("), std::string::npos) << c[libre].InfoBulle;
     // An era to come is named in red.
     M.W.M().Fiefs[0].Epoque = -1;
