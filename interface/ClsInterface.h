@@ -316,7 +316,8 @@ private:
     void Action_Bouton_Deplacement(std::int16_t i, const EntreeInterface& E, std::int16_t& CodeAction,
                                    ClsJeuPerso& Perso, std::int32_t NoPerso, bool& SelectionActive,
                                    ModDialogue::Groupe& Selection);
-    // The window families of the hit test (ClsInterface_FenetresBoutons.cpp);
+    // The window families of the hit test (ClsInterface_FenetresBoutons.cpp):
+    // Interieur_Fenetres runs one function per window and panel below and
     // returns the handled flag.
     struct CibleFenetres;
     void Interieur_Fenetre_Ressources(CibleFenetres& Cible);
