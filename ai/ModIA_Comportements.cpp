@@ -9,8 +9,8 @@
 void ModIA::Patrouiller(std::int32_t i) {
     if (!PersoValide(i)) return;
     const auto k = static_cast<std::size_t>(i);
-    // The draw is compared with the thresholds in double precision, as the
-    // game always has.
+    // The draw is compared with the thresholds in double precision, so that
+    // a draw close to a threshold takes the same branch on every machine.
     const double r = Main.Aleatoire.Nombre_Aleatoire();
 
     // A summoned creature goes back to its place beside its master; any

@@ -682,5 +682,23 @@ public:
     // Feeds every field of the record, in a fixed order, to the game-state
     // hash (the speech line, local to one machine, excepted).
     void Hacher(class HacheurEtat& Hacheur) const;
+
+private:
+    // The phases of Deplacement, in the order it runs them.
+    void Viser(double X, double Y, double L, double H);
+    void Suivre_Cible(ClsJeuPerso* Perso, ClsJeuBatiment*& Maison, ClsJeuBatiment*& Chateau,
+                      ClsJeuCommentaires& Commentaires);
+    bool Contact_Cible(const ClsJeuPerso* Perso, const ClsJeuBatiment* Maison, const ClsJeuBatiment* Chateau) const;
+    void Donner_Au_Contact(ClsJeuPerso& Perso, ClsJeuCommentaires& Commentaires, const ClsJeuParam& Parametres);
+    void Frapper_Au_Contact(ClsJeuPerso* Perso, ClsJeuBatiment* Maison, ClsJeuBatiment* Chateau,
+                            ClsJeuCommentaires& Commentaires, const ClsJeuParam& Parametres);
+    // False when the character is already at its destination.
+    bool Faire_Un_Pas(ClsJeuBatiment* Maison);
+    void Arriver_A_Destination();
+    void Travailler_A_Destination(ClsJeuRessources* Ressource, ClsJeuBatiment* Maison, ClsJeuBatiment* Chateau,
+                                  ClsJeuFief* Fief, std::int16_t& Code, ClsJeuCommentaires& Commentaires,
+                                  const ClsJeuParam& Parametres);
+    void Rester_Mort_A_Destination(const ClsJeuBatiment* Maison, const ClsJeuBatiment* Chateau);
+    void Animer_Marche();
     // ======== End of the tick and combat block ========
 };

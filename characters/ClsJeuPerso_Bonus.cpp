@@ -17,8 +17,8 @@ bool Dans(const Rangee& rangee, std::int32_t i) {
 
 std::int16_t Plus16(std::int16_t a, double b) { return Sature16(static_cast<double>(a) + b); }
 std::int32_t Plus32(std::int32_t a, double b) { return Sature32(static_cast<double>(a) + b); }
-// Coefficient (single) times a whole value, in double as the game computes
-// it, rounded half to even into 32 bits.
+// Coefficient (single) times a whole value, in double so that no digit of
+// either is lost before the product is rounded half to even into 32 bits.
 std::int32_t Fois32(float coef, std::int32_t v) { return Sature32(static_cast<double>(coef) * v); }
 
 // New current value that keeps its share of the maximum. A maximum of 0

@@ -31,28 +31,49 @@ std::int32_t Borne32(double v) {
     return static_cast<std::int32_t>(v);
 }
 
+void Dire(ClsJeuPerso& Qui, std::int16_t Type, ClsJeuCommentaires& Commentaires) {
+    Qui.Definir_Commentaires(Commentaires.Message(Type, Qui));
+}
+
 }  // namespace
 
 void ClsJeuPerso::Deplacement(ClsJeuRessources* Ressource, ClsJeuPerso* T, ClsJeuBatiment* Maison,
                               ClsJeuBatiment* Chateau, ClsJeuFief* Fief, std::int16_t& Code,
                               ClsJeuCommentaires& Commentaires, const ClsJeuParam& Parametres) {
-    auto dire = [&](ClsJeuPerso& qui, std::int16_t type) { qui.Definir_Commentaires(Commentaires.Message(type, qui)); };
-    // The destination that centres this character's box on a rectangle.
-    auto viser = [&](double x, double y, double largeur, double hauteur) {
-        DestinationX = Sature32(x + largeur / 2.0 - Largeur / 2.0);
-        DestinationY = Sature32(y + hauteur / 2.0 - Hauteur / 2.0);
-    };
-    ClsJeuBatiment* chateauPropre = Main != nullptr ? Element(Main->Chateaux, Equipe) : nullptr;
-
-    // 1.
     Calculer_Coef_Vitesse();
+    Suivre_Cible(T, Maison, Chateau, Commentaires);
+    const bool contact = Contact_Cible(T, Maison, Chateau);
+    if (contact && Action == 205) {
+        Donner_Au_Contact(*T, Commentaires, Parametres);
+    } else if (contact) {
+        Frapper_Au_Contact(T, Maison, Chateau, Commentaires, Parametres);
+    } else if (DureeImmobilisation > 0.0) {
+        // A stunned character loses its tick.
+        DureeImmobilisation -= 1.0;
+    } else if (!Faire_Un_Pas(Maison)) {
+        Arriver_A_Destination();
+        if (Vivant())
+            Travailler_A_Destination(Ressource, Maison, Chateau, Fief, Code, Commentaires, Parametres);
+        else
+            Rester_Mort_A_Destination(Maison, Chateau);
+    }
+    Animer_Marche();
+}
 
-    // 2. Follow the target. A target switched to here is followed from the
-    // next tick on.
+// The destination that centres this character's box on a rectangle.
+void ClsJeuPerso::Viser(double X, double Y, double L, double H) {
+    DestinationX = Sature32(X + L / 2.0 - Largeur / 2.0);
+    DestinationY = Sature32(Y + H / 2.0 - Hauteur / 2.0);
+}
+
+// The destination follows the target. A target switched to here is followed
+// from the next tick on.
+void ClsJeuPerso::Suivre_Cible(ClsJeuPerso* T, ClsJeuBatiment*& Maison, ClsJeuBatiment*& Chateau,
+                               ClsJeuCommentaires& Commentaires) {
     switch (Action) {
     case 205:
         if (T != nullptr && T->Visible() && T->Vivant())
-            viser(T->PositionX, T->PositionY, T->Largeur, T->Hauteur);
+            Viser(T->PositionX, T->PositionY, T->Largeur, T->Hauteur);
         else
             Arreter();
         break;
@@ -60,7 +81,7 @@ void ClsJeuPerso::Deplacement(ClsJeuRessources* Ressource, ClsJeuPerso* T, ClsJe
         if (T == nullptr || !T->Vivant()) {
             Arreter();
         } else if (T->Visible()) {
-            viser(T->PositionX, T->PositionY, T->Largeur, T->Hauteur);
+            Viser(T->PositionX, T->PositionY, T->Largeur, T->Hauteur);
         } else {
             // The target hid in a building: the AI goes for the building.
             if (IA_Active) {
@@ -81,315 +102,323 @@ void ClsJeuPerso::Deplacement(ClsJeuRessources* Ressource, ClsJeuPerso* T, ClsJe
             } else {
                 Arreter();
             }
-            dire(*this, 15);
+            Dire(*this, 15, Commentaires);
         }
         break;
     case 301:
         if (Debout(Maison))
-            viser(Maison->X, Maison->Y, Maison->Largeur, Maison->Hauteur);
+            Viser(Maison->X, Maison->Y, Maison->Largeur, Maison->Hauteur);
         else
             Arreter();
         break;
     case 302:
         if (Debout(Chateau))
-            viser(Chateau->X, Chateau->Y, Chateau->Largeur, Chateau->Hauteur);
+            Viser(Chateau->X, Chateau->Y, Chateau->Largeur, Chateau->Hauteur);
         else
             Arreter();
         break;
     default: break;
     }
+}
 
-    // 3. Contact.
+// A gift needs the boxes to touch; a blow reaches as far as the attack.
+bool ClsJeuPerso::Contact_Cible(const ClsJeuPerso* T, const ClsJeuBatiment* Maison,
+                                const ClsJeuBatiment* Chateau) const {
     const double R = Definir_PorteeAttaque();
     auto touche_portee = [&](double bx, double by, double bl, double bh) {
         return by <= PositionY + Hauteur + R && PositionY - R <= by + bh && bx <= PositionX + Largeur + R &&
                PositionX - R <= bx + bl;
     };
-    bool contact = false;
-    if (Action == 205 && T != nullptr) {
-        contact = PositionX <= T->PositionX + T->Largeur && PositionY <= T->PositionY + T->Hauteur &&
-                  T->PositionY <= PositionY + Hauteur && T->PositionX <= PositionX + Largeur;
-    } else if (Action == 300 && T != nullptr) {
-        contact = touche_portee(T->PositionX, T->PositionY, T->Largeur, T->Hauteur);
-    } else if (Action == 301 && Debout(Maison)) {
-        // A fallen building is struck no more.
-        contact = touche_portee(Maison->X, Maison->Y, Maison->Largeur, Maison->Hauteur);
-    } else if (Action == 302 && Debout(Chateau)) {
-        contact = touche_portee(Chateau->X, Chateau->Y, Chateau->Largeur, Chateau->Hauteur);
+    if (Action == 205 && T != nullptr)
+        return PositionX <= T->PositionX + T->Largeur && PositionY <= T->PositionY + T->Hauteur &&
+               T->PositionY <= PositionY + Hauteur && T->PositionX <= PositionX + Largeur;
+    if (Action == 300 && T != nullptr) return touche_portee(T->PositionX, T->PositionY, T->Largeur, T->Hauteur);
+    // A fallen building is struck no more.
+    if (Action == 301 && Debout(Maison)) return touche_portee(Maison->X, Maison->Y, Maison->Largeur, Maison->Hauteur);
+    if (Action == 302 && Debout(Chateau))
+        return touche_portee(Chateau->X, Chateau->Y, Chateau->Largeur, Chateau->Hauteur);
+    return false;
+}
+
+void ClsJeuPerso::Donner_Au_Contact(ClsJeuPerso& T, ClsJeuCommentaires& Commentaires, const ClsJeuParam& Parametres) {
+    if (IndiceObjetSelectionne >= 0) {
+        T.Objet_Ajouter_Inventaire(ObjetEnCours, Parametres, Commentaires, true);
+        IndiceObjetSelectionne = -1;
     }
+    Donner_Selection(T);
+    Dire(T, 46, Commentaires);
+    Arreter();
+    if (!Volant) Direction = 0;
+}
 
-    if (contact && Action == 205) {
-        // 4. The gift.
-        if (IndiceObjetSelectionne >= 0) {
-            T->Objet_Ajouter_Inventaire(ObjetEnCours, Parametres, Commentaires, true);
-            IndiceObjetSelectionne = -1;
-        }
-        Donner_Selection(*T);
-        dire(*T, 46);
-        Arreter();
-        if (!Volant) Direction = 0;
-    } else if (contact) {
-        // 5. The blow.
-        bool frappe = Attaque == Definir_MaxAttaque() || PremierCoup;
-        if (!frappe && Action == 300) {
-            const double coef = Main != nullptr ? Main->Combat.CoefDegatPerso : 1.0;
-            if (Objet_Equipe(0).CoutUtilisation || Objet_Equipe(1).CoutUtilisation)
-                frappe = T->Vie / coef + T->Defense <= Attaque;
-            else
-                frappe = T->Defense + T->Vie + 1.0 < Attaque;
-        }
-        if (frappe) {
-            std::int16_t refus = -1;
-            if (Vie <= CoutCoupVie)
-                refus = 17;
-            else if (Energie <= CoutCoupEnergie)
-                refus = 18;
-            else if (Magie <= CoutCoupMagie)
-                refus = 19;
-            else if (Moral <= CoutCoupMoral)
-                refus = 20;
-            else if (Definir_Argent() < CoutCoupArgent)
-                refus = 45;
-            else if (Definir_Ressources(RessourceAttaque) < CoutAttaque)
-                refus = 34;
-            if (refus >= 0) {
-                dire(*this, refus);
-                Objet_Ranger_Armes(Commentaires, Parametres);
-            } else if (Main != nullptr) {
-                // What this blow costs is read before it is struck: a
-                // single-use weapon it destroys takes its costs away with it,
-                // and an item the blow brings in (loot put on at once) was
-                // not used for it.
-                const double coutArgent = CoutCoupArgent;
-                const double coutRessource = CoutAttaque;
-                const std::int16_t ressource = RessourceAttaque;
-                const bool arme = Objet_Equipes_Actif(0);
-                const ClsJeuObjet& a = Objet_Equipe(0);
-                const ClsJeuObjet& b = Objet_Equipe(1);
-                const bool deux = Objet_Equipes_Actif(1);
-                const double perteVie = a.PerteVie + (deux ? b.PerteVie : 0.0);
-                const double perteEnergie = a.PerteEnergie + (deux ? b.PerteEnergie : 0.0);
-                const double perteMagie = a.PerteMagie + (deux ? b.PerteMagie : 0.0);
-                const double perteMoral = a.PerteMoral + (deux ? b.PerteMoral : 0.0);
-                const bool unique = arme && a.UtilisationUnique;
-                const std::int16_t typeArme = a.Indice;
+void ClsJeuPerso::Frapper_Au_Contact(ClsJeuPerso* T, ClsJeuBatiment* Maison, ClsJeuBatiment* Chateau,
+                                     ClsJeuCommentaires& Commentaires, const ClsJeuParam& Parametres) {
+    bool frappe = Attaque == Definir_MaxAttaque() || PremierCoup;
+    if (!frappe && Action == 300) {
+        const double coef = Main != nullptr ? Main->Combat.CoefDegatPerso : 1.0;
+        if (Objet_Equipe(0).CoutUtilisation || Objet_Equipe(1).CoutUtilisation)
+            frappe = T->Vie / coef + T->Defense <= Attaque;
+        else
+            frappe = T->Defense + T->Vie + 1.0 < Attaque;
+    }
+    if (frappe) {
+        std::int16_t refus = -1;
+        if (Vie <= CoutCoupVie)
+            refus = 17;
+        else if (Energie <= CoutCoupEnergie)
+            refus = 18;
+        else if (Magie <= CoutCoupMagie)
+            refus = 19;
+        else if (Moral <= CoutCoupMoral)
+            refus = 20;
+        else if (Definir_Argent() < CoutCoupArgent)
+            refus = 45;
+        else if (Definir_Ressources(RessourceAttaque) < CoutAttaque)
+            refus = 34;
+        if (refus >= 0) {
+            Dire(*this, refus, Commentaires);
+            Objet_Ranger_Armes(Commentaires, Parametres);
+        } else if (Main != nullptr) {
+            // What this blow costs is read before it is struck: a
+            // single-use weapon it destroys takes its costs away with it,
+            // and an item the blow brings in (loot put on at once) was
+            // not used for it.
+            const double coutArgent = CoutCoupArgent;
+            const double coutRessource = CoutAttaque;
+            const std::int16_t ressource = RessourceAttaque;
+            const bool arme = Objet_Equipes_Actif(0);
+            const ClsJeuObjet& a = Objet_Equipe(0);
+            const ClsJeuObjet& b = Objet_Equipe(1);
+            const bool deux = Objet_Equipes_Actif(1);
+            const double perteVie = a.PerteVie + (deux ? b.PerteVie : 0.0);
+            const double perteEnergie = a.PerteEnergie + (deux ? b.PerteEnergie : 0.0);
+            const double perteMagie = a.PerteMagie + (deux ? b.PerteMagie : 0.0);
+            const double perteMoral = a.PerteMoral + (deux ? b.PerteMoral : 0.0);
+            const bool unique = arme && a.UtilisationUnique;
+            const std::int16_t typeArme = a.Indice;
 
-                const std::int16_t surface = Definir_SurfaceAttaque();
-                if (surface >= 1) {
-                    Main->Combat.Attaque_Surface(*this, surface);
-                } else if (Action == 300) {
-                    Main->Combat.Combat_Perso(*this, *T);
-                } else if (Action == 301) {
-                    ClsJeuPerso* proprietaire = Element(Main->Persos, CibleMaison);
-                    Main->Combat.Combat_Batiment(*this, *Maison, proprietaire, -1);
-                } else {
-                    Main->Combat.Combat_Batiment(*this, *Chateau, nullptr, CibleChateau);
-                }
-
-                // Paying for the blow.
-                if (arme) {
-                    Definir_Vie(Vie - perteVie);
-                    Definir_Energie(Energie - perteEnergie);
-                    Definir_Magie(Magie - perteMagie);
-                    Definir_Moral(Moral - perteMoral);
-                    // A single-use weapon is gone: what it gave goes with it
-                    // at once, not at the next rebuild.
-                    if (unique && Objet_Equipes_Actif(0) && Objet_Equipe(0).Indice == typeArme)
-                        Objet_Equipes_Detruire(0);
-                }
-                PremierCoup = false;
-                Definir_Argent(Definir_Argent() - coutArgent);
-                Definir_Ressources(ressource, Definir_Ressources(ressource) - coutRessource);
-                if (Kamikaze) Vivant(false);
-            }
-        }
-        if (!Volant) Direction = 0;
-    } else if (DureeImmobilisation > 0.0) {
-        // 6.
-        DureeImmobilisation -= 1.0;
-    } else {
-        // 7. One step.
-        Calculer_Longueur_Pas();
-        const double L = LongueurPas, a = PasDiagonalA, b = PasDiagonalB;
-        const double px = PositionX, py = PositionY, dxv = DestinationX, dyv = DestinationY;
-        const double dx = std::fabs(dxv - px), dy = std::fabs(dyv - py);
-        double mx = 0.0, my = 0.0;
-        std::int16_t direction = 0;
-        bool pas = true;
-        if (dyv < py - L / 2.0) {
-            if (px - L / 2.0 <= dxv && dxv <= px + L / 2.0) {
-                my = -L, direction = 1;
-            } else if (dxv > px + L / 2.0) {
-                if (dy <= dx) mx = a, my = -b, direction = 2;
-                else mx = b, my = -a, direction = 1;
+            const std::int16_t surface = Definir_SurfaceAttaque();
+            if (surface >= 1) {
+                Main->Combat.Attaque_Surface(*this, surface);
+            } else if (Action == 300) {
+                Main->Combat.Combat_Perso(*this, *T);
+            } else if (Action == 301) {
+                ClsJeuPerso* proprietaire = Element(Main->Persos, CibleMaison);
+                Main->Combat.Combat_Batiment(*this, *Maison, proprietaire, -1);
             } else {
-                if (dy <= dx) mx = -a, my = -b, direction = 4;
-                else mx = -b, my = -a, direction = 1;
+                Main->Combat.Combat_Batiment(*this, *Chateau, nullptr, CibleChateau);
             }
-        } else if (dyv > py + L / 2.0) {
-            if (px - L / 2.0 <= dxv && dxv <= px + L / 2.0) {
-                my = L, direction = 3;
-            } else if (dxv > px + L / 2.0) {
-                if (dx < dy) mx = b, my = a, direction = 3;
-                else mx = a, my = b, direction = 2;
-            } else {
-                if (dx < dy) mx = -b, my = a, direction = 3;
-                else mx = -a, my = b, direction = 4;
+
+            // Paying for the blow.
+            if (arme) {
+                Definir_Vie(Vie - perteVie);
+                Definir_Energie(Energie - perteEnergie);
+                Definir_Magie(Magie - perteMagie);
+                Definir_Moral(Moral - perteMoral);
+                // A single-use weapon is gone: what it gave goes with it
+                // at once, not at the next rebuild.
+                if (unique && Objet_Equipes_Actif(0) && Objet_Equipe(0).Indice == typeArme)
+                    Objet_Equipes_Detruire(0);
             }
-        } else if (dxv < px - L / 2.0) {
-            mx = -L, direction = 4;
+            PremierCoup = false;
+            Definir_Argent(Definir_Argent() - coutArgent);
+            Definir_Ressources(ressource, Definir_Ressources(ressource) - coutRessource);
+            if (Kamikaze) Vivant(false);
+        }
+    }
+    if (!Volant) Direction = 0;
+}
+
+bool ClsJeuPerso::Faire_Un_Pas(ClsJeuBatiment* Maison) {
+    Calculer_Longueur_Pas();
+    const double L = LongueurPas, a = PasDiagonalA, b = PasDiagonalB;
+    const double px = PositionX, py = PositionY, dxv = DestinationX, dyv = DestinationY;
+    const double dx = std::fabs(dxv - px), dy = std::fabs(dyv - py);
+    double mx = 0.0, my = 0.0;
+    std::int16_t direction = 0;
+    if (dyv < py - L / 2.0) {
+        if (px - L / 2.0 <= dxv && dxv <= px + L / 2.0) {
+            my = -L, direction = 1;
         } else if (dxv > px + L / 2.0) {
-            mx = L, direction = 2;
+            if (dy <= dx) mx = a, my = -b, direction = 2;
+            else mx = b, my = -a, direction = 1;
         } else {
-            pas = false;
+            if (dy <= dx) mx = -a, my = -b, direction = 4;
+            else mx = -b, my = -a, direction = 1;
         }
-
-        if (pas) {
-            PositionX = Borne32(px + mx);
-            PositionY = Borne32(py + my);
-            Direction = direction;
-            Visible(true);
-            EnMarche = true;
-            // 8b. Walking upkeep.
-            if (Action < 100) {
-                if (!Debout(Maison) && Action == 7) Arreter();
-            } else if (Action % 2 == 0 && Action < 200) {
-                ++Action;
-            }
-            if (Maison != nullptr) Maison->Endommage = false;
-            if (Vivant()) Definir_Energie(Energie - 0.001);
+    } else if (dyv > py + L / 2.0) {
+        if (px - L / 2.0 <= dxv && dxv <= px + L / 2.0) {
+            my = L, direction = 3;
+        } else if (dxv > px + L / 2.0) {
+            if (dx < dy) mx = b, my = a, direction = 3;
+            else mx = a, my = b, direction = 2;
         } else {
-            // Arrived: the destination comes onto the character.
-            Direction = Volant ? 3 : 0;
-            DestinationX = PositionX;
-            DestinationY = PositionY;
-            EnMarche = false;
-            if (Action < 100 && Action % 2 != 0) --Action;
-
-            // 8a. The work of the action.
-            ClsJeuBatiment* maisonPropre = Main != nullptr ? Element(Main->Maisons, NoMaison) : nullptr;
-            if (Vivant()) {
-                switch (Action) {
-                case 0:
-                    RessourceEnCours = -1;
-                    if (!Debout(chateauPropre)) DansChateau = false;
-                    if (!Debout(Chateau)) DansChateauCible = false;
-                    if (!Debout(Maison) || !Maison->Acheve) DansMaisonCible = false;
-                    Definir_Vie(Vie + 0.00005 * Definir_MaxVie());
-                    Definir_Energie(Energie + 0.00005 * Definir_MaxEnergie());
-                    Definir_Magie(Magie + 0.00005 * Definir_MaxMagie());
-                    Definir_Moral(Moral + 0.00005 * Definir_MaxMoral());
-                    break;
-                case 2:
-                    // No deposit or no house to bring the harvest to: nothing
-                    // to harvest.
-                    if (Ressource == nullptr || maisonPropre == nullptr) {
-                        Arreter();
-                        break;
-                    }
-                    RessourceEnCours = Ressource->TypeRessource;
-                    Recolter_Ressources(RessourceEnCours, *maisonPropre, Code, Parametres);
-                    DansMaisonCible = false;
-                    break;
-                case 6:
-                    if (!Debout(Maison) || Fief == nullptr || chateauPropre == nullptr) {
-                        Arreter();
-                        break;
-                    }
-                    RessourceEnCours = -1;
-                    Maison->Endommage = true;
-                    Batir_Maison(*Fief, *chateauPropre, *Maison, Parametres);
-                    break;
-                case 100:
-                    if (Debout(Maison)) {
-                        DansMaison = true;
-                        RessourceEnCours = -1;
-                    } else {
-                        DansMaison = false;
-                    }
-                    Definir_Vie(Vie + 0.0001 * Definir_MaxVie());
-                    Definir_Energie(Energie + 0.0001 * Definir_MaxEnergie());
-                    Definir_Magie(Magie + 0.0001 * Definir_MaxMagie());
-                    Definir_Moral(Moral + 0.000025 * Definir_MaxMoral());
-                    break;
-                case 101:
-                case 102:
-                case 600:
-                    if (!Debout(Maison)) {
-                        DansMaison = false;
-                        Arreter();
-                        break;
-                    }
-                    DansMaison = true;
-                    RessourceEnCours = Parametres.Batiment_RessourceFabrique(Maison->TypeBatiment);
-                    if (RessourceEnCours < 0) {
-                        if (Maison->Service != 0)
-                            Preparer_Service(*Maison, Code, Parametres);
-                        else
-                            Arreter();
-                    } else {
-                        Action = 102;
-                        Recolter_Ressources(RessourceEnCours, *Maison, Code, Parametres);
-                    }
-                    break;
-                case 201:
-                    DansMaisonCible = Debout(Maison) && Maison->Acheve;
-                    Arreter();
-                    break;
-                case 202:
-                    DansChateau = Debout(chateauPropre);
-                    Action = 0;
-                    break;
-                case 203:
-                    DansChateauCible = Debout(Chateau);
-                    Action = 0;
-                    break;
-                case 204:
-                    if (Main != nullptr)
-                        Main->Tresors.Ramasser_Tresor_Collection(CibleTresor, *this, Main->Persos, Parametres,
-                                                                 Commentaires);
-                    DansMaison = false;
-                    Arreter();
-                    break;
-                case 500:
-                    if (!Debout(Maison) || maisonPropre == nullptr) {
-                        DansMaison = false;
-                        Arreter();
-                    } else {
-                        Fabriquer_Etape(Parametres, *maisonPropre, Code);
-                    }
-                    break;
-                default:
-                    RessourceEnCours = -1;
-                    break;
-                }
-            } else {
-                switch (Action) {
-                case 0:
-                    if (!Debout(chateauPropre)) DansChateau = false;
-                    if (!Debout(Chateau)) DansChateauCible = false;
-                    break;
-                case 100:
-                case 101:
-                case 102:
-                    DansMaison = Debout(Maison);
-                    Arreter();
-                    break;
-                case 201:
-                    DansMaisonCible = Debout(Maison) && Maison->Acheve;
-                    Arreter();
-                    break;
-                case 202:
-                    DansChateau = Debout(chateauPropre);
-                    Action = 0;
-                    break;
-                default: break;
-                }
-            }
+            if (dx < dy) mx = -b, my = a, direction = 3;
+            else mx = -a, my = b, direction = 4;
         }
+    } else if (dxv < px - L / 2.0) {
+        mx = -L, direction = 4;
+    } else if (dxv > px + L / 2.0) {
+        mx = L, direction = 2;
+    } else {
+        return false;
     }
 
-    // 9. Walking animation.
+    PositionX = Borne32(px + mx);
+    PositionY = Borne32(py + my);
+    Direction = direction;
+    Visible(true);
+    EnMarche = true;
+    // Walking upkeep.
+    if (Action < 100) {
+        if (!Debout(Maison) && Action == 7) Arreter();
+    } else if (Action % 2 == 0 && Action < 200) {
+        ++Action;
+    }
+    if (Maison != nullptr) Maison->Endommage = false;
+    if (Vivant()) Definir_Energie(Energie - 0.001);
+    return true;
+}
+
+// The destination comes onto the character, and a walking action becomes
+// its work.
+void ClsJeuPerso::Arriver_A_Destination() {
+    Direction = Volant ? 3 : 0;
+    DestinationX = PositionX;
+    DestinationY = PositionY;
+    EnMarche = false;
+    if (Action < 100 && Action % 2 != 0) --Action;
+}
+
+// The work of the action, once at the destination.
+void ClsJeuPerso::Travailler_A_Destination(ClsJeuRessources* Ressource, ClsJeuBatiment* Maison,
+                                           ClsJeuBatiment* Chateau, ClsJeuFief* Fief, std::int16_t& Code,
+                                           ClsJeuCommentaires& Commentaires, const ClsJeuParam& Parametres) {
+    ClsJeuBatiment* chateauPropre = Main != nullptr ? Element(Main->Chateaux, Equipe) : nullptr;
+    ClsJeuBatiment* maisonPropre = Main != nullptr ? Element(Main->Maisons, NoMaison) : nullptr;
+    switch (Action) {
+    case 0:
+        RessourceEnCours = -1;
+        if (!Debout(chateauPropre)) DansChateau = false;
+        if (!Debout(Chateau)) DansChateauCible = false;
+        if (!Debout(Maison) || !Maison->Acheve) DansMaisonCible = false;
+        Definir_Vie(Vie + 0.00005 * Definir_MaxVie());
+        Definir_Energie(Energie + 0.00005 * Definir_MaxEnergie());
+        Definir_Magie(Magie + 0.00005 * Definir_MaxMagie());
+        Definir_Moral(Moral + 0.00005 * Definir_MaxMoral());
+        break;
+    case 2:
+        // No deposit or no house to bring the harvest to: nothing
+        // to harvest.
+        if (Ressource == nullptr || maisonPropre == nullptr) {
+            Arreter();
+            break;
+        }
+        RessourceEnCours = Ressource->TypeRessource;
+        Recolter_Ressources(RessourceEnCours, *maisonPropre, Code, Parametres);
+        DansMaisonCible = false;
+        break;
+    case 6:
+        if (!Debout(Maison) || Fief == nullptr || chateauPropre == nullptr) {
+            Arreter();
+            break;
+        }
+        RessourceEnCours = -1;
+        Maison->Endommage = true;
+        Batir_Maison(*Fief, *chateauPropre, *Maison, Parametres);
+        break;
+    case 100:
+        if (Debout(Maison)) {
+            DansMaison = true;
+            RessourceEnCours = -1;
+        } else {
+            DansMaison = false;
+        }
+        Definir_Vie(Vie + 0.0001 * Definir_MaxVie());
+        Definir_Energie(Energie + 0.0001 * Definir_MaxEnergie());
+        Definir_Magie(Magie + 0.0001 * Definir_MaxMagie());
+        Definir_Moral(Moral + 0.000025 * Definir_MaxMoral());
+        break;
+    case 101:
+    case 102:
+    case 600:
+        if (!Debout(Maison)) {
+            DansMaison = false;
+            Arreter();
+            break;
+        }
+        DansMaison = true;
+        RessourceEnCours = Parametres.Batiment_RessourceFabrique(Maison->TypeBatiment);
+        if (RessourceEnCours < 0) {
+            if (Maison->Service != 0)
+                Preparer_Service(*Maison, Code, Parametres);
+            else
+                Arreter();
+        } else {
+            Action = 102;
+            Recolter_Ressources(RessourceEnCours, *Maison, Code, Parametres);
+        }
+        break;
+    case 201:
+        DansMaisonCible = Debout(Maison) && Maison->Acheve;
+        Arreter();
+        break;
+    case 202:
+        DansChateau = Debout(chateauPropre);
+        Action = 0;
+        break;
+    case 203:
+        DansChateauCible = Debout(Chateau);
+        Action = 0;
+        break;
+    case 204:
+        if (Main != nullptr)
+            Main->Tresors.Ramasser_Tresor_Collection(CibleTresor, *this, Main->Persos, Parametres,
+                                                     Commentaires);
+        DansMaison = false;
+        Arreter();
+        break;
+    case 500:
+        if (!Debout(Maison) || maisonPropre == nullptr) {
+            DansMaison = false;
+            Arreter();
+        } else {
+            Fabriquer_Etape(Parametres, *maisonPropre, Code);
+        }
+        break;
+    default:
+        RessourceEnCours = -1;
+        break;
+    }
+}
+
+// A dead character at its destination only leaves the buildings that fell.
+void ClsJeuPerso::Rester_Mort_A_Destination(const ClsJeuBatiment* Maison, const ClsJeuBatiment* Chateau) {
+    const ClsJeuBatiment* chateauPropre = Main != nullptr ? Element(Main->Chateaux, Equipe) : nullptr;
+    switch (Action) {
+    case 0:
+        if (!Debout(chateauPropre)) DansChateau = false;
+        if (!Debout(Chateau)) DansChateauCible = false;
+        break;
+    case 100:
+    case 101:
+    case 102:
+        DansMaison = Debout(Maison);
+        Arreter();
+        break;
+    case 201:
+        DansMaisonCible = Debout(Maison) && Maison->Acheve;
+        Arreter();
+        break;
+    case 202:
+        DansChateau = Debout(chateauPropre);
+        Action = 0;
+        break;
+    default: break;
+    }
+}
+
+void ClsJeuPerso::Animer_Marche() {
     if (Direction > 0 || Volant) {
         ++EtapeAnimation;
         if (EtapeAnimation > 3) EtapeAnimation = 0;

@@ -11,7 +11,7 @@ void ClsJeuPerso::Changer_Race_Personnage(std::int32_t Indice, const ClsJeuParam
     // An index the rules do not know names no race: nothing changes.
     if (Indice < 0 || Indice >= Parametres.NombreRaces) return;
 
-    // 1. Shares of each maximum, as singles; a characteristic without a
+    // Shares of each maximum, as singles; a characteristic without a
     // maximum keeps its current value.
     auto part = [](double courant, double maximum) {
         return maximum > 0.0 ? static_cast<float>(courant / maximum) : 0.0f;
@@ -23,11 +23,11 @@ void ClsJeuPerso::Changer_Race_Personnage(std::int32_t Indice, const ClsJeuParam
     const float pAttaque = part(Attaque, Definir_MaxAttaque());
     const float pDefense = part(Defense, Definir_MaxDefense());
 
-    // 2. A hero keeps the name its player gave it.
+    // A hero keeps the name its player gave it.
     Race = static_cast<std::int16_t>(Indice);
     if (PersoFichier < 1) Nom = Parametres.Race_Nom(Indice, Sexe);
 
-    // 3. The race's record, in the order the rules give it.
+    // The race's record, in the order the rules give it.
     Largeur = Parametres.Race_Largeur(Indice);
     Hauteur = Parametres.Race_Hauteur(Indice);
     Apparence = Parametres.Race_DefinirApparence(Indice);
@@ -72,7 +72,7 @@ void ClsJeuPerso::Changer_Race_Personnage(std::int32_t Indice, const ClsJeuParam
     Kamikaze = Parametres.Race_Kamikaze(Indice);
     IA_Incommandable = Parametres.Race_IA_Incommandable(Indice);
 
-    // 4. Starting goods. Items are put on with the Equiper flag the
+    // Starting goods. Items are put on with the Equiper flag the
     // character had before this change (a character being created may
     // equip); the whole list is given, whatever it already holds.
     if (!SansEquipement) {
@@ -88,10 +88,10 @@ void ClsJeuPerso::Changer_Race_Personnage(std::int32_t Indice, const ClsJeuParam
         }
     }
 
-    // 5. Maxima, speed, reach, armour and competences from the new race.
+    // Maxima, speed, reach, armour and competences from the new race.
     Ajuster_Bonus();
 
-    // 6. Abilities and AI traits.
+    // Abilities and AI traits.
     Equiper = Parametres.Race_Equiper(Indice);
     IA_Manger = Parametres.Race_IA_Manger(Indice);
     IA_Pacifique = Parametres.Race_IA_Pacifique(Indice);
@@ -100,7 +100,7 @@ void ClsJeuPerso::Changer_Race_Personnage(std::int32_t Indice, const ClsJeuParam
     FichierIA = Parametres.Race_IA_Fichier(Indice);
     IA = !FichierIA.empty();
 
-    // 7. Same share of the new maxima (a dead character stays dead).
+    // Same share of the new maxima (a dead character stays dead).
     if (pVie > 0) Vie = static_cast<double>(pVie) * Definir_MaxVie();
     if (pEnergie > 0) Energie = static_cast<double>(pEnergie) * Definir_MaxEnergie();
     if (pMagie > 0) Magie = static_cast<double>(pMagie) * Definir_MaxMagie();

@@ -103,23 +103,23 @@ void ModCombat::Combat_Perso(ClsJeuPerso& A, ClsJeuPerso& T) {
     const double coefDegat = CoefDegatPerso;
     double cout = 0.0;
 
-    // 1. Critical failure: the target is not touched.
+    // Critical failure: the target is not touched.
     const float r1 = Tirage();
     if (r1 <= ChanceEchecCritique && !A.Kamikaze) {
         Dire(A, 3);
         cout = PerteEchecCritique;
     } else {
         const bool etaitVivant = T.Vivant();
-        // 2. The blow lands.
+        // The blow lands.
         if (Dans(Main.EffetsPersos, T.NoMaison))
             Main.EffetsPersos[static_cast<std::size_t>(T.NoMaison)].Activer_Effet(
                 A.Effet_Attaque(), T.PositionX, T.PositionY, T.Largeur, T.Hauteur, P, false);
         T.DureeImmobilisation = DureeImmobilisation;
 
-        // 3. What the blow costs: the attack that would just fail to kill.
+        // What the blow costs: the attack that would just fail to kill.
         cout = T.Vie / coefDegat + T.Defense - 1.0;
 
-        // 4. Damage.
+        // Damage.
         const double a = A.Attaque, d = T.Defense, v = T.Vie;
         if (a > d) {
             const float r2 = Tirage();
@@ -137,11 +137,11 @@ void ModCombat::Combat_Perso(ClsJeuPerso& A, ClsJeuPerso& T) {
             T.Definir_Vie(v - 1.0);
         }
 
-        // 5. The defence is worn down by the whole attack.
+        // The defence is worn down by the whole attack.
         T.Definir_Defense(T.Definir_Defense() - A.Definir_Attaque());
 
         if (T.Vivant()) {
-            // 6. The target answers.
+            // The target answers.
             if (T.IA_Active) {
                 if (T.Action != 300) {
                     T.Attaquer_Perso(A.NoMaison);
@@ -170,7 +170,7 @@ void ModCombat::Combat_Perso(ClsJeuPerso& A, ClsJeuPerso& T) {
                 T.Attaquer_Perso(A.NoMaison);
             }
         } else if (etaitVivant) {
-            // 7. The kill. Only a blow that killed counts it: a body struck
+            // The kill. Only a blow that killed counts it: a body struck
             // again is not killed twice.
             const ClsJeuPerso* maitre = Perso(T.Invocateur);
             if (T.Invocation() && maitre != nullptr && maitre->Vivant() && A.IA_Active && !A.IA_Pacifique &&
@@ -208,7 +208,7 @@ void ModCombat::Combat_Perso(ClsJeuPerso& A, ClsJeuPerso& T) {
         }
     }
 
-    // 8. The attacker pays, whatever happened.
+    // The attacker pays, whatever happened.
     A.Definir_Attaque(A.Definir_Attaque() - cout);
 }
 
@@ -217,7 +217,7 @@ void ModCombat::Combat_Perso(ClsJeuPerso& A, ClsJeuPerso& T) {
 void ModCombat::Combat_Batiment(ClsJeuPerso& A, ClsJeuBatiment& B, ClsJeuPerso* O, std::int32_t C) {
     const ClsJeuParam& P = Main.Parametres;
 
-    // 1. The attack spent: the building's life, the cap, the attack.
+    // The attack spent: the building's life, the cap, the attack.
     double S = B.Vie;
     if (!A.Kamikaze && S > MaxDegatBatiment) S = MaxDegatBatiment;
     if (S > A.Definir_Attaque()) S = A.Definir_Attaque();
@@ -231,7 +231,7 @@ void ModCombat::Combat_Batiment(ClsJeuPerso& A, ClsJeuBatiment& B, ClsJeuPerso* 
     ClsJeuPerso* invocateur = A.Invocation() ? Perso(A.Invocateur) : nullptr;
 
     if (!B.Visible()) {
-        // 4. The building falls.
+        // The building falls.
         A.Arreter();
         B.Endommage = false;
         if (C < 0) {
@@ -265,7 +265,7 @@ void ModCombat::Combat_Batiment(ClsJeuPerso& A, ClsJeuBatiment& B, ClsJeuPerso* 
         return;
     }
 
-    // 5. The building stands: its people react.
+    // The building stands: its people react.
     if (C < 0) {
         if (O == nullptr) return;
         if (Dans(Main.EffetsMaisons, O->NoMaison))

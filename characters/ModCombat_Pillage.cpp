@@ -47,7 +47,7 @@ private:
 void ModCombat::Piller_Perso(ClsJeuPerso& K, ClsJeuPerso& V) {
     const ClsJeuParam& P = Main.Parametres;
 
-    // 1. The one the victim was attacking is rescued and says so.
+    // The one the victim was attacking is rescued and says so.
     if (V.CiblePerso != K.NoMaison) {
         if (ClsJeuPerso* C = Perso(V.CiblePerso); C != nullptr && C->Equipe == K.Equipe) {
             C->Definir_Commentaires("");
@@ -55,14 +55,14 @@ void ModCombat::Piller_Perso(ClsJeuPerso& K, ClsJeuPerso& V) {
         }
     }
 
-    // 2. Touching, or a treasure on the victim's centre.
+    // Touching, or a treasure on the victim's centre.
     const bool touche = Touche(V.PositionX, V.PositionY, V.Largeur, V.Hauteur, K.PositionX, K.PositionY, K.Largeur,
                                K.Hauteur);
     TresorPillage tresor(Main, Sature32(Arrondi(V.Largeur / 2.0 + V.PositionX - TailleTresor / 2.0)),
                          Sature32(Arrondi(V.Hauteur / 2.0 + V.PositionY - TailleTresor / 2.0)));
     if (!touche) tresor();
 
-    // 3. Money.
+    // Money.
     const double cArgent = CoefPillageArgentPersoMort;
     const double m = V.Definir_Argent();
     if (touche) {
@@ -72,7 +72,7 @@ void ModCombat::Piller_Perso(ClsJeuPerso& K, ClsJeuPerso& V) {
     }
     V.Definir_Argent((1.0 - cArgent) * V.Definir_Argent());
 
-    // 4. Resources. What the looter cannot carry lies on the ground rather
+    // Resources. What the looter cannot carry lies on the ground rather
     // than vanish.
     const double cRessources = CoefPillageRessourcesPersoMort;
     for (std::int32_t r = 0; r < P.NombreRessources; ++r) {
@@ -113,7 +113,7 @@ void ModCombat::Piller_Perso(ClsJeuPerso& K, ClsJeuPerso& V) {
         }
     }
 
-    // 7.
+    // A treasure that received nothing does not stay on the map.
     tresor.Retirer_Si_Vide();
 }
 
@@ -121,22 +121,22 @@ void ModCombat::Piller_Maison(ClsJeuPerso& /*Pillard*/, ClsJeuBatiment& B) {
     const ClsJeuParam& P = Main.Parametres;
     const std::int16_t T = B.TypeBatiment;
 
-    // 1. A treasure on the house: its width serves for both coordinates.
+    // A treasure on the house: its width serves for both coordinates.
     TresorPillage tresor(Main, Sature32(Arrondi(B.Largeur / 2.0 + B.X - TailleTresor / 2.0)),
                          Sature32(Arrondi(B.Largeur / 2.0 + B.Y - TailleTresor / 2.0)));
     tresor();
 
-    // 2. Cash.
+    // Cash.
     tresor().Definir_Argent(tresor().Definir_Argent() + CoefPillageArgentMaison * B.Argent);
 
-    // 3. The shop's product. Resource 0 is a product like any other; -1
+    // The shop's product. Resource 0 is a product like any other; -1
     // means none.
     const std::int32_t R = P.Batiment_RessourceFabrique(T);
     if (R >= 0 && R < P.NombreRessources && B.Definir_Stock() > 0.0 && B.Magasin)
         tresor().Definir_Ressources(R, tresor().Definir_Ressources(R) +
                                            CoefPillageRessourcesMaison * B.Definir_Stock());
 
-    // 4. The workshop's made items, one draw per unit; every made item,
+    // The workshop's made items, one draw per unit; every made item,
     // the last one included.
     if (B.Fabrique && B.Definir_Stock() > 0.0) {
         const std::int32_t objets =
@@ -152,7 +152,7 @@ void ModCombat::Piller_Maison(ClsJeuPerso& /*Pillard*/, ClsJeuBatiment& B) {
         }
     }
 
-    // 5.
+    // A treasure that received nothing does not stay on the map.
     tresor.Retirer_Si_Vide();
 }
 

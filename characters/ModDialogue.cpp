@@ -113,7 +113,7 @@ void Appel_Aide(ModMain& Main, std::int32_t v) {
 void Ordre_Attaquer_Groupe(ModMain& Main, std::int32_t Chef, std::int16_t TypeCible, std::int32_t IndiceCible,
                            bool Choix1, bool Choix2) {
     if (!Existe(Main, Chef)) return;
-    // 1. The leader's own attack.
+    // The leader's own attack.
     if (TypeCible == CibleActuelle) {
         const ClsJeuPerso& L = Perso(Main, Chef);
         switch (L.Action) {
@@ -136,10 +136,10 @@ void Ordre_Attaquer_Groupe(ModMain& Main, std::int32_t Chef, std::int16_t TypeCi
     // follow-up.
     if (TypeCible < CibleActuelle || TypeCible > CibleChateau) TypeCible = CibleActuelle;
 
-    // 2.
+    // How many followers take the order, from the two choices.
     const std::size_t maximum = Choix2 ? (Choix1 ? 10 : 5) : (Choix1 ? 1 : Main.Persos.size());
 
-    // 3. The leader's nearest attacker; the distances are kept rounded.
+    // The leader's nearest attacker; the distances are kept rounded.
     std::int32_t assaillant = -1;
     {
         const ClsJeuPerso& L = Perso(Main, Chef);
@@ -157,10 +157,10 @@ void Ordre_Attaquer_Groupe(ModMain& Main, std::int32_t Chef, std::int16_t TypeCi
         }
     }
 
-    // 4.
+    // With no attacker to answer, the followers fall back into formation.
     if (TypeCible == CibleActuelle && assaillant < 0) Placer_Formation(Main, Chef, false, false);
 
-    // 5.
+    // The order goes to the free followers, in index order, up to the maximum.
     std::size_t ordonnes = 0;
     for (std::size_t p = 0; p < Main.Persos.size() && ordonnes < maximum; ++p) {
         ClsJeuPerso& P = Main.Persos[p];
@@ -183,7 +183,7 @@ void Ordre_Attaquer_Groupe(ModMain& Main, std::int32_t Chef, std::int16_t TypeCi
         ++ordonnes;
     }
 
-    // 6.
+    // The leader says what was done.
     ClsJeuPerso& L = Perso(Main, Chef);
     std::int16_t ligne;
     if (ordonnes == 0)
@@ -225,7 +225,7 @@ void Placer_Formation(ModMain& Main, std::int32_t Chef, bool ChangerFormation, b
     ClsJeuPerso& L = Perso(Main, Chef);
     if (ChangerFormation) L.Changer_Formation();
 
-    // 2. Row length and start of the formation.
+    // Row length and start of the formation.
     const double s = Entier(std::sqrt(static_cast<double>(std::max<std::int32_t>(0, L.NombreInvocations))));
     const double W = Arrondi(s * 1.5);
     double R = 0.0, X = 0.0, Y = 0.0;
@@ -250,7 +250,7 @@ void Placer_Formation(ModMain& Main, std::int32_t Chef, bool ChangerFormation, b
     }
     const bool connue = formation >= 0 && formation <= 4;
 
-    // 3. With no row length (no creature counted) nobody is placed: the
+    // With no row length (no creature counted) nobody is placed: the
     // count of places divides by it.
     if (!connue || R >= 1.0) {
         const std::int64_t rang = static_cast<std::int64_t>(R);
@@ -281,7 +281,7 @@ void Placer_Formation(ModMain& Main, std::int32_t Chef, bool ChangerFormation, b
         }
     }
 
-    // 4.
+    // The leader says the formation was taken.
     if (!Silencieux) Dire(Main, Perso(Main, Chef), Perso(Main, Chef).EnMarche ? 23 : 22);
 }
 
@@ -319,7 +319,8 @@ void Ordre_Attaquer_Chateau(ModMain& Main, std::int32_t Chef, const Groupe& Grou
 namespace {
 
 // The gathering point on a building: its width serves for both
-// coordinates, as the game has always placed it.
+// coordinates, so a group gathers on the square of the building's width,
+// below the walls of a building wider than tall.
 void Rassembler(ClsJeuPerso& P, const ClsJeuBatiment& B) {
     P.Aller_A(Sature32(B.X + B.Largeur / 2.0 - P.Largeur / 2.0), Sature32(B.Y + B.Largeur / 2.0 - P.Hauteur / 2.0));
 }

@@ -14,7 +14,7 @@ ClsJeu::ClsJeu(DossierJeu& dossier) : dossier_(&dossier) {
     ClsFicINI ini(dossier);
     ini.NomFichier = FichierIni;
     ini.Section = SectionIni;
-    // The order of the reads is the file's historical one.
+    // Keys in the order the settings file lists them.
     AffichageRapide = VersBooleen(ini.Parametre("AffichageRapide"));
     FPS = Entier16(ini.Parametre("FPS"));
     FPSMin = Entier16(ini.Parametre("FPSMin"));

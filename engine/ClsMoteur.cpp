@@ -30,13 +30,13 @@ void ClsMoteur::Jouer(std::int32_t Situation, bool Garder) {
 bool ClsMoteur::Demarrer(const SetupChoices& Choix, Graphique* dd, std::int32_t Largeur, std::int32_t Hauteur) {
     dd_ = dd;
     PartieLancee = false;
-    // 1.
+    // A new game is neither over nor paused.
     Main.FinPartie = false;
     Jeu.Pause = false;
     TempsEcoule = Horloge_.Maintenant();
-    // 2. The setup's two-player choice (the box checked and enabled).
+    // The setup's two-player choice (the box checked and enabled).
     NombreJoueursLocaux = Choix.NombreJoueursLocaux == 2 ? 2 : 1;
-    // 3. and 8. Every per-player array starts empty for the new game.
+    // Every per-player array starts empty for the new game.
     Joueurs.clear();
     Joueurs.resize(static_cast<std::size_t>(NombreJoueursLocaux));
     Main.NoPersoParJoueur.resize(static_cast<std::size_t>(NombreJoueursLocaux));
@@ -46,19 +46,19 @@ bool ClsMoteur::Demarrer(const SetupChoices& Choix, Graphique* dd, std::int32_t 
     ToucheTrame = 0;
     CompteurTours = 0;
     CompteurTrames = 0;
-    // 4. and 5. The back buffer is the screen's size.
+    // The back buffer is the screen's size.
     LargeurEcran = std::max(1, Largeur);
     HauteurEcran = std::max(1, Hauteur);
     VueCourante = Vue{LargeurEcran, HauteurEcran, 0, 0};
     SurfBack = Surface(LargeurEcran, HauteurEcran);
     if (dd != nullptr) SurfBack.DefinirGlyphes(dd->Glyphes());
-    // 7. One interface per player.
+    // One interface per player.
     for (std::int16_t i = 0; i < NombreJoueursLocaux; ++i)
         if (CreerInterface) {
             auto interface = CreerInterface(i, NombreJoueursLocaux);
             if (interface) J(i).Interface = std::move(interface);
         }
-    // 8. Cursors in the middle of the screen, or of each player's half.
+    // Cursors in the middle of the screen, or of each player's half.
     for (std::int16_t i = 0; i < NombreJoueursLocaux; ++i) {
         const double largeur = NombreJoueursLocaux == 1 ? LargeurEcran : Arrondi(LargeurEcran * (i == 0 ? 0.5 : 1.5));
         J(i).SourisX = largeur / 2;
@@ -66,21 +66,21 @@ bool ClsMoteur::Demarrer(const SetupChoices& Choix, Graphique* dd, std::int32_t 
         J(i).DebutSelectionX = J(i).SourisX;
         J(i).DebutSelectionY = J(i).SourisY;
     }
-    // 9. The cursor sheet.
+    // The cursor sheet.
     if (dd != nullptr) {
         if (!AffSouris) AffSouris = std::make_unique<ClsAffSouris>(dd->Dossier());
         AffSouris->Charger(*dd);
     }
-    // 10.
+    // The loading screen, shown before the world is made.
     Afficher_Image_Chargement(0, "");
     Afficher_Image_Chargement(15, "");
     if (Attente) Attente->Traiter();
-    // 11. The world.
+    // The world.
     Main.Creer_Partie(Choix, [this](int pourcent, const std::string& texte) {
         Afficher_Image_Chargement(static_cast<std::int16_t>(std::clamp(pourcent, 0, 100)), texte);
     });
     if (Main.FinPartie) return false;
-    // 12. Character sheets.
+    // Character sheets.
     Afficher_Image_Chargement(60, "");
     const ClsJeuParam& P = Main.Parametres;
     if (dd != nullptr) {
@@ -88,7 +88,7 @@ bool ClsMoteur::Demarrer(const SetupChoices& Choix, Graphique* dd, std::int32_t 
         AffPerso->Charger(*dd, P);
         Main.AffPerso = AffPerso.get();
     }
-    // 13. Looks of heroes and of characters whose item changes their look.
+    // Looks of heroes and of characters whose item changes their look.
     for (ClsJeuPerso& perso : Main.Persos) {
         auto charger = [&] {
             if (!AffPerso) return;
@@ -109,13 +109,13 @@ bool ClsMoteur::Demarrer(const SetupChoices& Choix, Graphique* dd, std::int32_t 
         }
     }
     Resoudre_Scripts_IA(Main);
-    // 14. Characters not loaded from a file take their race's equipment.
+    // Characters not loaded from a file take their race's equipment.
     for (ClsJeuPerso& perso : Main.Persos)
         if (perso.PersoFichier == 0) perso.Changer_Race_Personnage_Equipement(P);
-    // 15.
+    // Looks that depend on the character's house.
     for (std::size_t i = 0; i < Main.Persos.size(); ++i)
         if (i < Main.Maisons.size()) Main.Persos[i].Calculer_Apparence(Main.Maisons[i], P);
-    // 16. and 17. Terrain and the other sheets.
+    // Terrain and the other sheets.
     Afficher_Image_Chargement(75, "");
     AffTerrain.LargeurCase = Main.Monde.LargeurCase;
     AffTerrain.HauteurCase = Main.Monde.HauteurCase;
@@ -133,21 +133,21 @@ bool ClsMoteur::Demarrer(const SetupChoices& Choix, Graphique* dd, std::int32_t 
         AffEffet.Charger(*dd, P);
         AffTresors.Charger(*dd);
         AffDecors.Charger(*dd, P);
-        // 18. The end pictures; a missing one only shows nothing.
+        // The end pictures; a missing one only shows nothing.
         for (auto& joueur : Joueurs) {
             if (auto image = dd->Essayer("\\Images\\Fenetres\\Victoire-Defaite.bmp")) joueur.SpritesFin.Charger(std::move(*image));
         }
         AffichageCharge = true;
     }
-    // 19. and 20.
+    // The loading screen shows the end of loading.
     Afficher_Image_Chargement(95, "");
     Afficher_Image_Chargement(100, "");
-    // 22.
+    // Ticks, frames and the frame counter start from now.
     TempsDernierTour = TempsActuel = TempsDerniereTrame = Horloge_.Maintenant();
     DernierComptageFPS = TempsActuel;
     TramesComptees = FPSMesure = 0;
     Main.Horloge = TempsActuel;
-    // 23.
+    // Each player's interface opens on its character.
     for (std::size_t i = 0; i < Joueurs.size(); ++i) {
         JoueurLocal& joueur = Joueurs[i];
         if (PersoValide(Main.NoPersoParJoueur[i]))
@@ -155,7 +155,7 @@ bool ClsMoteur::Demarrer(const SetupChoices& Choix, Graphique* dd, std::int32_t 
         joueur.Interface->Actionner_Boutons_Infos(0);
         joueur.InterfaceUtilisee = true;
     }
-    // 24. to 27.
+    // AI, opening music, the players' verdicts and the statistics.
     Main.IA.Initialiser_IA();
     Jouer(MusiqueDebut, false);
     for (auto& joueur : Joueurs) joueur.Victoire = joueur.Defaite = false;
@@ -170,24 +170,24 @@ void ClsMoteur::MoteurJeu(const SetupChoices& Choix, Graphique* dd, std::int32_t
 }
 
 void ClsMoteur::Terminer() {
-    // 1.
+    // The loading pictures are no longer needed.
     Chargement.Liberer();
     // A game its setup stopped never loaded the heroes' interface options
     // nor started its statistics: saving them now would write defaults
     // over the heroes' own key shortcuts and switches.
     if (!PartieLancee) return;
-    // 2. Heroes first: their interface options go into the same files.
+    // Heroes first: their interface options go into the same files.
     for (const ClsJeuPerso& perso : Main.Persos)
         if (perso.PersoFichier > 0) Main.SavPerso.Sauvegarder_Perso(perso);
-    // 3. Each player's feed is emptied; a hero's interface options go
+    // Each player's feed is emptied; a hero's interface options go
     // into its file.
     for (std::size_t i = 0; i < Joueurs.size() && i < Main.NoPersoParJoueur.size(); ++i)
         if (PersoValide(Main.NoPersoParJoueur[i]))
             Joueurs[i].Interface->Fin_Partie(Main.Persos[static_cast<std::size_t>(Main.NoPersoParJoueur[i])]);
-    // 4. A world whose game player 0 won or lost is not kept.
+    // A world whose game player 0 won or lost is not kept.
     const bool fini = !Joueurs.empty() && (Joueurs[0].Victoire || Joueurs[0].Defaite);
     if (SavMondeEnQuittant && !fini && Sauvegarder_Monde) Sauvegarder_Monde(SavMondeEnQuittantNom);
-    // 6. The statistics empty the heroes' bags: after their files.
+    // The statistics empty the heroes' bags: after their files.
     Main.Statistiques.Fin_Partie();
     if (Creer_Document_Stastistiques) Creer_Document_Stastistiques();
 }

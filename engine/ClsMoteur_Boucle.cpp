@@ -81,7 +81,7 @@ bool ClsMoteur::Passe() {
         Main.FinPartie = true;
         return false;
     }
-    // 1. Music from the local character's state; once player 0 has won or
+    // Music from the local character's state; once player 0 has won or
     // lost, its end music goes on.
     const bool fini = Joueurs[0].Defaite || Joueurs[0].Victoire;
     if (PersoValide(Main.NoPersoJoueur)) {
@@ -93,24 +93,24 @@ bool ClsMoteur::Passe() {
         else
             Jouer(MusiqueMort, fini);
     }
-    // 2. One reading of the clock serves both tests of the pass.
+    // One reading of the clock serves both tests of the pass.
     TempsActuel = Horloge_.Maintenant();
     TempsEcoule = TempsActuel - TempsDernierTour;
     Main.Horloge = TempsActuel;
-    // 3.
+    // The key pressed in this pass, with its modifiers.
     ToucheEnfoncee = Peripheriques_.Pret() ? Peripheriques_.Pression_Clavier(CtrlEnfonce, ShiftEnfonce, AltEnfonce) : 0;
     if (ToucheEnfoncee != 0) ToucheTrame = ToucheEnfoncee;
-    // 4. and 5.
+    // The split-screen decision, then each local player's input.
     if (NombreJoueursLocaux == 2) Decision_Ecran_Separe();
     for (std::int16_t i = 0; i < NombreJoueursLocaux; ++i) Entrees_Joueur(i);
     VueCourante.DecalageVueX = 0;
-    // 6. The key dispatcher; the quit key ends the game.
+    // The key dispatcher; the quit key ends the game.
     if (Presser_Touche) {
         for (std::int16_t i = 0; i < NombreJoueursLocaux && !Main.FinPartie; ++i)
             Presser_Touche(i, ToucheEnfoncee, CtrlEnfonce, ShiftEnfonce, AltEnfonce, Main.FinPartie);
     } else if (ToucheEnfoncee == ToucheEchap)
         Main.FinPartie = true;
-    // 7. and 8.
+    // A tick when due, then a frame when due.
     if (Tour_Du(TempsEcoule)) Tour();
     // Frames keep their own time stamp: measured from the last tick, a
     // frame rate below the game speed would never draw a frame at all.
@@ -120,7 +120,7 @@ bool ClsMoteur::Passe() {
         TempsDerniereTrame = TempsActuel;
         Trame();
     }
-    // 9. Window events are pumped by the loop's wait.
+    // Window events are pumped by the loop's wait.
     return trame;
 }
 
@@ -146,13 +146,13 @@ std::int32_t ClsMoteur::Capture_Ecran() {
 }
 
 void ClsMoteur::Tour() {
-    // 1.
+    // The tick is counted and stamped.
     ++CompteurTours;
     TempsDernierTour = TempsActuel;
-    // 2. The AI and the fiefs' upkeep come first.
+    // The AI and the fiefs' upkeep come first.
     Main.IA.Gestion_IA();
     Main.IA.Gestion_Fiefs();
-    // 3. Views follow the players' characters.
+    // Views follow the players' characters.
     auto position = [&](std::int32_t k, std::int32_t& x, std::int32_t& y) {
         x = y = 0;
         if (!PersoValide(k)) return;
@@ -176,10 +176,10 @@ void ClsMoteur::Tour() {
                             VueCourante.LargeurVue, VueCourante.HauteurVue, i);
         }
     }
-    // 4. to 6. The world's share of the tick, then the terrain's animation.
+    // The world's share of the tick, then the terrain's animation.
     ModMonde::Pas_Monde(Main);
     AffTerrain.Animation_Suivante(Main.Monde, Jeu.Definir_Vitesse());
-    // 7.
+    // Each local player's verdict and automatic actions.
     for (std::int16_t i = 0; i < NombreJoueursLocaux; ++i) {
         Verifier_Fin_Partie(i);
         Main.NoPersoJoueur = Main.NoPersoParJoueur[static_cast<std::size_t>(i)];
@@ -247,7 +247,7 @@ void ClsMoteur::Trame() {
     ++CompteurTrames;
     SurfBack.Remplir(0);
     const std::int32_t demi = VersEntier32(Arrondi(LargeurEcran / 2.0));
-    // 1. Views and world layers.
+    // Views and world layers.
     if (NombreJoueursLocaux != 1 && EcranSepare) {
         Terrain_Vue(0, 0, demi);
         VueCourante.DecalageVueX = 0;
@@ -284,7 +284,7 @@ void ClsMoteur::Trame() {
             if (PersoValide(Main.NoPersoParJoueur[static_cast<std::size_t>(p)]) &&
                 Main.Persos[static_cast<std::size_t>(Main.NoPersoParJoueur[static_cast<std::size_t>(p)])].Vivant())
                 Afficher_Rectangle_Selection(p);
-    // 2. The heads-up layer of each player.
+    // The heads-up layer of each player.
     for (std::int16_t i = 0; i < NombreJoueursLocaux; ++i) {
         JoueurLocal& j = J(i);
         Main.NoPersoJoueur = Main.NoPersoParJoueur[static_cast<std::size_t>(i)];
@@ -339,6 +339,6 @@ void ClsMoteur::Trame() {
         }
     }
     ToucheTrame = 0;
-    // 3.
+    // The back buffer goes to the screen.
     Afficher_Ecran();
 }

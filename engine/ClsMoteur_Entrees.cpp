@@ -107,7 +107,7 @@ void ClsMoteur::Entrees_Joueur(std::int16_t i) {
     JoueurLocal& j = J(i);
     const std::int32_t W = LargeurEcran, H = HauteurEcran;
     const std::int32_t demi = Au_Plus_Proche(W * 0.5);
-    // 1.
+    // The player's half of the screen and character.
     VueCourante.DecalageVueX = (i == 1 && EcranSepare) ? demi : 0;
     Main.NoPersoJoueur = Main.NoPersoParJoueur[static_cast<std::size_t>(i)];
     if (!PersoValide(Main.NoPersoJoueur)) return;
@@ -115,7 +115,7 @@ void ClsMoteur::Entrees_Joueur(std::int16_t i) {
     // played in its place would otherwise become a new hero file.
     if (const ClsJeuPerso& p = Main.Persos[static_cast<std::size_t>(Main.NoPersoJoueur)]; p.PersoFichier > 0)
         Main.SavPerso.Sauvegarder_Perso_Periodique(p, TempsActuel);
-    // 2. The mouse is the player's with one player, player 1's with two;
+    // The mouse is the player's with one player, player 1's with two;
     // player 0 of two plays with the keyboard.
     const bool souris = NombreJoueursLocaux == 1 || i == 1;
     EtatBoutons b;
@@ -148,13 +148,13 @@ void ClsMoteur::Entrees_Joueur(std::int16_t i) {
 
     ClsJeuPerso& perso = Main.Persos[static_cast<std::size_t>(Main.NoPersoJoueur)];
     if (!perso.Vivant()) {
-        // 3. A dead leader's creatures go back to the built-in AI.
+        // A dead leader's creatures go back to the built-in AI.
         j.SelectionVisible = false;
         ModDialogue::Activer_IA_Invocations(Main, Main.NoPersoJoueur, true);
         j.DebutSelectionX = j.SourisX;
         j.DebutSelectionY = j.SourisY;
     } else if (j.SelectionEnCours || j.DeselectionEnCours) {
-        // 4. A button held: a drag once it reaches the interface's minimum
+        // A button held: a drag once it reaches the interface's minimum
         // size. Marking every hold as a drag would turn a click into an
         // empty rectangle selection whenever no frame was drawn between
         // the hold and the release.
@@ -175,7 +175,7 @@ void ClsMoteur::Entrees_Joueur(std::int16_t i) {
     const bool evenement = j.CliqueGauche || j.CliqueDroit || j.RelacheGauche || j.RelacheDroit ||
                            j.SelectionEnCours || j.DeselectionEnCours || ToucheEnfoncee != 0;
     if (evenement && j.SurInterface) {
-        // 5. A click on the interface never also acts on the map.
+        // A click on the interface never also acts on the map.
         if (j.CodeAction >= 1 && j.CodeAction <= 99) {
             j.ModeCurseur = 2;
         } else if (j.CodeAction >= 100 && j.RelacheGauche) {
@@ -188,7 +188,7 @@ void ClsMoteur::Entrees_Joueur(std::int16_t i) {
         j.InterfaceUtilisee = true;
         j.CurseurLibre = false;
     }
-    // 6. The wheel scrolls the list of the window under the cursor.
+    // The wheel scrolls the list of the window under the cursor.
     if (j.SourisZ != 0) {
         const bool fabrication = perso.DansMaison && static_cast<std::size_t>(Main.NoPersoJoueur) < Main.Maisons.size() &&
                                  Main.Maisons[static_cast<std::size_t>(Main.NoPersoJoueur)].Acheve;
@@ -201,9 +201,9 @@ void ClsMoteur::Entrees_Joueur(std::int16_t i) {
             }
         j.SourisZ = 0;
     }
-    // 7.
+    // Orders on the map, when the cursor is not on the interface.
     if (evenement && !j.SurInterface) Entrees_Ordres_Carte(i);
-    // 8.
+    // The interface follows the character.
     j.Interface->Actualiser();
     if (NombreJoueursLocaux == 2 && i == 0) {
         double dX, dY, dZ;
@@ -405,10 +405,10 @@ bool ClsMoteur::Selectionner_Soldats(std::int16_t NoJoueur, bool Ajout, bool Sup
     JoueurLocal& j = J(NoJoueur);
     const std::int32_t chef = Main.NoPersoParJoueur[static_cast<std::size_t>(NoJoueur)];
     bool resultat = false;
-    // 1. Adding wins over removing; neither starts afresh.
+    // Adding wins over removing; neither starts afresh.
     if (Ajout && Suppression) Suppression = false;
     if (!Ajout && !Suppression) j.Selection.clear();
-    // 2. and 3.
+    // The rectangle searched: the whole screen, or the cursor's box.
     std::int32_t x1, y1, x2, y2;
     if (PleinEcran) {
         j.SelectionEtendue = true;
@@ -430,7 +430,7 @@ bool ClsMoteur::Selectionner_Soldats(std::int16_t NoJoueur, bool Ajout, bool Sup
     const std::int32_t rx = Au_Plus_Proche(Carte_X(NoJoueur, x1));
     const std::int32_t ry = Au_Plus_Proche(Carte_Y(NoJoueur, y1));
     const std::int32_t rl = Au_Plus_Proche(Carte_X(NoJoueur, x2)) - rx, rh = Au_Plus_Proche(Carte_Y(NoJoueur, y2)) - ry;
-    // 4. The player's soldiers: the creatures its character summoned.
+    // The player's soldiers: the creatures its character summoned.
     for (std::size_t k = 0; k < Main.Persos.size(); ++k) {
         ClsJeuPerso& s = Main.Persos[k];
         if (s.Invocateur != chef || chef < 0 || !s.Vivant() || s.IA_Incommandable) continue;
@@ -447,7 +447,7 @@ bool ClsMoteur::Selectionner_Soldats(std::int16_t NoJoueur, bool Ajout, bool Sup
         // A click takes one character only.
         if (!j.SelectionEtendue) break;
     }
-    // 5. The player's own character, on a release of the first button.
+    // The player's own character, on a release of the first button.
     if (j.RelacheGauche && PersoValide(chef)) {
         const ClsJeuPerso& c = Main.Persos[static_cast<std::size_t>(chef)];
         if (Collision_Rectangles(c.PositionX, c.PositionY, rx, ry, c.Largeur, c.Hauteur, rl, rh)) {
@@ -459,14 +459,14 @@ bool ClsMoteur::Selectionner_Soldats(std::int16_t NoJoueur, bool Ajout, bool Sup
             }
         }
     }
-    // 6. Each character once, in the order of its first selection.
+    // Each character once, in the order of its first selection.
     if (Ajout && j.Selection.size() > 1) {
         std::vector<std::int32_t> uniques;
         for (std::int32_t k : j.Selection)
             if (std::find(uniques.begin(), uniques.end(), k) == uniques.end()) uniques.push_back(k);
         j.Selection = std::move(uniques);
     }
-    // 7. and 8.
+    // A selection of the player's own character alone is not shown.
     if (j.Selection.empty())
         j.SelectionVisible = false;
     else if (j.Selection.size() == 1)

@@ -3,8 +3,8 @@
 // map, the rules database) and the per-game arrays of the world (fiefs,
 // characters, castles, houses, deposits, effects, treasures, scenery).
 //
-// Objects refer to each other by index into these arrays, as the game has
-// always done; an object that needs the world keeps a pointer to its
+// Objects refer to each other by index into these arrays, the form in which
+// saves and orders carry them; an object that needs the world keeps a pointer to its
 // ModMain, never to an element of an array that may grow. A test builds as
 // many ModMain as it needs: nothing here is shared between two of them.
 #pragma once

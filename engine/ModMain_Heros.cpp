@@ -147,19 +147,19 @@ void Placer_Heros(ModMain& Main, const SetupChoices& Choix, const ProgresChargem
 
     Heros(Main, Choix, joueurs);
 
-    // 2. Player 1's character follows its script when the player lets it.
+    // Player 1's character follows its script when the player lets it.
     if (Valide(Main, Main.NoPersoJoueur)) Main.Persos[static_cast<std::size_t>(Main.NoPersoJoueur)].IA = true;
 
     Scripts(Main, Choix);
 
-    // 4. The players drive their own characters.
+    // The players drive their own characters.
     for (std::int32_t k : Main.NoPersoParJoueur)
         if (Valide(Main, k)) Main.Persos[static_cast<std::size_t>(k)].IA_Active = false;
 
     if (Choix.Mode == SetupChoices::NouveauMonde || Choix.Mode == SetupChoices::NouvelleBataille)
         Niveaux_PNJ(Main, Choix, Progres);
 
-    // 6. In a network game each machine plays the character of its place
+    // In a network game each machine plays the character of its place
     // in the session; its view follows the same character.
     if (Choix.Reseau && Valide(Main, Choix.NumeroJoueurReseau)) {
         Main.NoPersoJoueur = Choix.NumeroJoueurReseau;

@@ -19,7 +19,7 @@ void Deplacer_Persos(ModMain& Main) {
     for (std::size_t i = 0; i < Main.Persos.size(); ++i) {
         ClsJeuPerso& P = Main.Persos[i];
 
-        // 1. Upkeep. A character whose team names no fief keeps its upkeep
+        // Upkeep. A character whose team names no fief keeps its upkeep
         // with a fief of nobody (its resurrection clock runs at full pace).
         if (ClsJeuFief* fief = Element(Main.Fiefs, P.Equipe)) {
             P.Recuperation(*fief);
@@ -34,7 +34,7 @@ void Deplacer_Persos(ModMain& Main) {
                       Element(Main.Maisons, P.CibleMaison), Element(Main.Chateaux, P.CibleChateau),
                       Element(Main.Fiefs, P.Equipe), code, Main.Commentaires, Main.Parametres);
 
-        // 4. A line from the work: the local player's character always says
+        // A line from the work: the local player's character always says
         // it, the others one time in a hundred. The draw is made either way.
         if (code >= 0) {
             const float r = Main.Aleatoire.Nombre_Aleatoire();

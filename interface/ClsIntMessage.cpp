@@ -19,7 +19,8 @@ std::vector<LigneTexte> ClsIntMessage::Decouper(std::int32_t X, std::int32_t Y, 
             couleur = Bleu;
             reste.remove_prefix(1);
         }
-        // A carriage return breaks before any "#", as the game always did.
+        // A carriage return breaks before any "#": "#" stands for a line
+        // break only in texts that a file keeps on one line.
         std::size_t coupure = reste.find('\r');
         const bool retourChariot = coupure != std::string_view::npos;
         if (!retourChariot) coupure = reste.find(Caractere_RetourLigne());

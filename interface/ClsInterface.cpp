@@ -3,6 +3,7 @@
 // the automatic actions of each tick.
 #include "interface/ClsInterface.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 
@@ -340,11 +341,21 @@ void ClsInterface::Actualiser() {
     else if (!boutonsConstruireSortis_ && (x0 != hx || y0 != hy))
         sens = 1.0;
     if (sens == 0.0) return;
-    const double dx = sens * MasquerAutoBoutonsConstruireDecalageX / D;
-    const double dy = sens * MasquerAutoBoutonsConstruireDecalageY / D;
+    // A step is the offset over the duration, rounded; the last step stops
+    // on the target, so an offset that is not a whole number of steps still
+    // ends the slide. Every button moves as button 0 does, keeping the grid.
+    auto Pas = [](std::int32_t depuis, std::int32_t vers, double pas) {
+        const std::int64_t reste = static_cast<std::int64_t>(vers) - depuis;
+        const std::int64_t longueur = std::max<std::int64_t>(1, static_cast<std::int64_t>(std::fabs(Arrondi(pas))));
+        const std::int64_t p = std::min(longueur, reste < 0 ? -reste : reste);
+        return static_cast<std::int32_t>(reste < 0 ? -p : p);
+    };
+    const std::int32_t cx = sens < 0 ? sx : hx, cy = sens < 0 ? sy : hy;
+    const std::int32_t dx = Pas(x0, cx, sens * MasquerAutoBoutonsConstruireDecalageX / D);
+    const std::int32_t dy = Pas(y0, cy, sens * MasquerAutoBoutonsConstruireDecalageY / D);
     for (ClsIntBouton& b : boutonsConstruire_) {
-        b.PositionX = Sature32(Arrondi(b.PositionX + dx));
-        b.PositionY = Sature32(Arrondi(b.PositionY + dy));
+        b.PositionX = Sature32(static_cast<double>(b.PositionX) + dx);
+        b.PositionY = Sature32(static_cast<double>(b.PositionY) + dy);
     }
 }
 

@@ -292,6 +292,16 @@ private:
     void Afficher_Fenetres(ClsJeuPerso& Perso, std::int32_t NoMaison, Surface& SurfBack);
     void Afficher_Contenu_Fenetre(std::int16_t Fenetre, ClsJeuPerso& Perso, std::int32_t NoMaison,
                                   Surface& SurfBack);
+    // The panels of the windows (ClsInterface_Fenetres.cpp), one a window
+    // kind, called by Afficher_Contenu_Fenetre.
+    struct PinceauFenetre;
+    void Afficher_Fenetre_Chateau(PinceauFenetre& Fen, ClsJeuPerso& Perso);
+    void Afficher_Fenetre_Maison(PinceauFenetre& Fen, ClsJeuPerso& Perso, ClsJeuBatiment& Maison);
+    void Afficher_Fenetre_Ressources(PinceauFenetre& Fen, ClsJeuPerso& Perso);
+    void Afficher_Fenetre_Personnage(PinceauFenetre& Fen, ClsJeuPerso& Perso);
+    void Afficher_Fenetre_Competences(PinceauFenetre& Fen, ClsJeuPerso& Perso);
+    void Afficher_Fenetre_Inventaire(PinceauFenetre& Fen, ClsJeuPerso& Perso);
+    void Afficher_Fenetre_Bestiaire(PinceauFenetre& Fen, ClsJeuPerso& Perso);
     void Afficher_Commerce(ClsIntFenetre& f, const ClsJeuPerso& Perso, ClsJeuBatiment& Maison, Surface& SurfBack);
     void Afficher_Defilement(ClsIntFenetre& f, std::int32_t LigneMax, bool Fabrique, Surface& SurfBack);
     void Afficher_Fabrication(ClsIntFenetre& f, const ClsJeuPerso& Perso, const ClsJeuBatiment& Maison,
@@ -306,8 +316,18 @@ private:
     void Action_Bouton_Deplacement(std::int16_t i, const EntreeInterface& E, std::int16_t& CodeAction,
                                    ClsJeuPerso& Perso, std::int32_t NoPerso, bool& SelectionActive,
                                    ModDialogue::Groupe& Selection);
-    // The window families of the hit test (ClsInterface_FenetresBoutons.cpp);
+    // The window families of the hit test (ClsInterface_FenetresBoutons.cpp):
+    // Interieur_Fenetres runs one function per window and panel below and
     // returns the handled flag.
+    struct CibleFenetres;
+    void Interieur_Fenetre_Ressources(CibleFenetres& Cible);
+    void Interieur_Vente_Chateau(CibleFenetres& Cible);
+    void Interieur_Fenetre_Batiment(CibleFenetres& Cible);
+    void Interieur_Marche_Chateau(CibleFenetres& Cible);
+    void Interieur_Maison_Propre(CibleFenetres& Cible);
+    void Interieur_Magasin_Visite(CibleFenetres& Cible);
+    void Interieur_Objets_Maison(CibleFenetres& Cible);
+    void Interieur_Fenetre_Inventaire(CibleFenetres& Cible);
     bool Interieur_Fenetres(const EntreeInterface& E, std::int16_t& CodeAction, ClsJeuPerso& Perso,
                             std::int32_t NoPerso, std::int32_t NoFief, std::int16_t& Touche, bool Traite,
                             Surface& SurfBack);

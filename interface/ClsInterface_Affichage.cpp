@@ -138,7 +138,11 @@ void ClsInterface::Afficher_Boutons_Deplacement(const ClsJeuPerso& Perso, Surfac
     const bool maisonDebout = maison && maison->Visible();
     for (std::size_t k = 0; k < boutonsDeplacement_.size(); ++k) {
         ClsIntBouton& b = boutonsDeplacement_[k];
-        if ((k == 0 && !chateauDebout) || (k == 1 && !maisonDebout) || (k >= 17 && Perso.NombreInvocations <= 0)) {
+        // Buttons 2 to 9 go to deposit kinds 0 to 7; the rules may have
+        // fewer kinds, and a button with no kind behind it is not shown.
+        const bool sansGisement = k >= 2 && k <= 9 && static_cast<std::int32_t>(k) - 2 >= m.Parametres.NombreTerrainRessource;
+        if ((k == 0 && !chateauDebout) || (k == 1 && !maisonDebout) || (k >= 17 && Perso.NombreInvocations <= 0) ||
+            sansGisement) {
             b.Visible = false;
             continue;
         }
@@ -152,7 +156,9 @@ void ClsInterface::Afficher_Boutons_Deplacement(const ClsJeuPerso& Perso, Surfac
     if (Perso.NombreInvocations > 0 && !boutonsDeplacement_.empty()) {
         const ClsIntBouton& dernier = boutonsDeplacement_.back();
         AffTexte.CouleurAvantPlan = MessageModeAutoCouleur;
-        AffTexte.Afficher(dernier.PositionX + BoutonConstruireColonneIntervalX, dernier.PositionY,
+        // One order-button step past the last one, where no button stands.
+        AffTexte.Afficher(dernier.PositionX + BoutonDeplacementColonneIntervalX,
+                          dernier.PositionY + BoutonDeplacementColonneIntervalY,
                           "Nb:#" + std::to_string(Perso.NombreInvocations), SurfBack);
     }
 }
@@ -237,7 +243,8 @@ std::string ClsInterface::Texte_Action(const ClsJeuPerso& Perso, const ClsJeuBat
 }
 
 void ClsInterface::Afficher_Action(const ClsJeuPerso& Perso, const ClsJeuBatiment* SaMaison, Surface& SurfBack) {
-    // The colour is kept in 16 bits, as the layout file has always held it.
+    // The text colour is a 16-bit field: the layout file's value keeps its
+    // low 16 bits.
     AffTexte.CouleurAvantPlan = static_cast<std::uint16_t>(MessageActionCouleur);
     AffTexte.Afficher(MessageActionPositionX, MessageActionPositionY, Texte_Action(Perso, SaMaison), SurfBack);
 }

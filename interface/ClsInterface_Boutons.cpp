@@ -79,7 +79,7 @@ bool ClsInterface::Interieur_Boutons(const EntreeInterface& E, std::int16_t& Cod
         return Interieur_Rectangle(X, Y, b.PositionX, b.PositionY, l, h);
     };
 
-    // 1. Menu buttons, alive only while the game is paused.
+    // Menu buttons, alive only while the game is paused.
     if (AfficherBoutonsMenu && boutonsInfos_.size() > 6 && boutonsInfos_[6].Actif) {
         for (std::size_t k = 0; k < boutonsMenu_.size(); ++k) {
             ClsIntBouton& b = boutonsMenu_[k];
@@ -101,10 +101,10 @@ bool ClsInterface::Interieur_Boutons(const EntreeInterface& E, std::int16_t& Cod
         }
     }
 
-    // 2 to 6. Window buttons.
+    // Window buttons.
     traite = Interieur_Fenetres(E, CodeAction, *perso, NoPerso, NoFief, Touche, traite, SurfBack);
 
-    // 7. Close buttons.
+    // Close buttons.
     if (!traite) {
         for (std::size_t k = 0; k < fenetres_.size() && !traite; ++k) {
             const ClsIntFenetre& f = fenetres_[k];
@@ -121,7 +121,7 @@ bool ClsInterface::Interieur_Boutons(const EntreeInterface& E, std::int16_t& Cod
         }
     }
 
-    // 8. Money taken at the cursor, from the resources and inventory windows.
+    // Money taken at the cursor, from the resources and inventory windows.
     if (!traite) {
         for (std::size_t k : {std::size_t{1}, std::size_t{4}}) {
             if (k >= fenetres_.size() || !fenetres_[k].Visible) continue;
@@ -142,7 +142,7 @@ bool ClsInterface::Interieur_Boutons(const EntreeInterface& E, std::int16_t& Cod
         }
     }
 
-    // 9. Build buttons, whatever the families above found.
+    // Build buttons, whatever the families above found.
     if (AfficherBoutonsConstruire) {
         boutonsConstruireSortis_ = false;
         for (std::size_t i = 0; i < boutonsConstruire_.size(); ++i) {
@@ -161,7 +161,8 @@ bool ClsInterface::Interieur_Boutons(const EntreeInterface& E, std::int16_t& Cod
             } else if (E.ClicDroit) {
                 // The demolish button stands for no house type.
                 if (i >= 1) m.IA.Aller_Maison_Suivante(*perso, static_cast<std::int16_t>(i - 1));
-            } else if (!E.ClicGauche) {
+            } else if (!E.ClicGauche || !disponible) {
+                // A click on an unavailable button says what it lacks.
                 b.InfoBulle = Info_Bulle_Construire(static_cast<std::int16_t>(i), *perso);
                 Bulle(b);
             }
@@ -170,7 +171,7 @@ bool ClsInterface::Interieur_Boutons(const EntreeInterface& E, std::int16_t& Cod
         }
     }
 
-    // 10. Order buttons.
+    // Order buttons.
     if (!traite && AfficherBoutonsDeplacement) {
         for (std::size_t i = 0; i < boutonsDeplacement_.size(); ++i) {
             const ClsIntBouton& b = boutonsDeplacement_[i];
@@ -183,7 +184,7 @@ bool ClsInterface::Interieur_Boutons(const EntreeInterface& E, std::int16_t& Cod
         }
     }
 
-    // 11. Info buttons.
+    // Info buttons.
     if (!traite && AfficherBoutonsInfos) {
         for (std::size_t i = 0; i < boutonsInfos_.size(); ++i) {
             const ClsIntBouton& b = boutonsInfos_[i];
@@ -198,7 +199,7 @@ bool ClsInterface::Interieur_Boutons(const EntreeInterface& E, std::int16_t& Cod
         }
     }
 
-    // 12. Status bars: a right click switches automatic recovery, a left
+    // Status bars: a right click switches automatic recovery, a left
     // click eats for that characteristic now.
     if (!traite && AfficherBarresStatut) {
         for (std::size_t k = 0; k < boutonsBarresStatut_.size(); ++k) {
@@ -223,7 +224,7 @@ bool ClsInterface::Interieur_Boutons(const EntreeInterface& E, std::int16_t& Cod
         }
     }
 
-    // 13. The screen's borders belong to the interface.
+    // The screen's borders belong to the interface.
     if (!traite) {
         if (X >= vueEcran_.LargeurVue - BordureDroite || X <= BordureGauche || Y <= BordureHaut ||
             Y >= vueEcran_.HauteurVue - BordureBas)

@@ -24,284 +24,381 @@ double Quantite(std::size_t Colonne) { return Colonne == 0 ? 1.0 : Colonne == 1 
 
 }  // namespace
 
+// What every window family of the hit test works with: the event, the
+// character and its buildings, and the handled flag they share.
+struct ClsInterface::CibleFenetres {
+    ClsInterface& I;
+    const EntreeInterface& E;
+    std::int16_t& CodeAction;
+    ClsJeuPerso& Perso;
+    std::int16_t& Touche;
+    bool Traite;
+    Surface& SurfBack;
+    ClsJeuFief* fief;
+    ClsJeuBatiment* saMaison;
+    ClsJeuBatiment* courante;
+
+    void Trouve() {
+        CodeAction = ActionInterface_Traitee;
+        Traite = true;
+    }
+    // The first visible button of a family under the cursor, or -1.
+    template <class Boutons>
+    std::int32_t Sous(const ClsIntFenetre& f, Boutons& boutons, std::int32_t l, std::int32_t h,
+                      bool visibles = true) const {
+        for (std::size_t k = 0; k < boutons.size(); ++k) {
+            const ClsIntBouton& b = boutons[k];
+            if (visibles && !b.Visible) continue;
+            if (I.Interieur_Rectangle(E.X, E.Y, f.PositionX + b.PositionX, f.PositionY + b.PositionY, l, h))
+                return static_cast<std::int32_t>(k);
+        }
+        return -1;
+    }
+    void Bulle(const ClsIntFenetre&, const ClsIntBouton& b) {
+        b.Afficher_Info_Bulle(E.X, E.Y, I.AffTexte, SurfBack, I.vueEcran_);
+    }
+};
+
 bool ClsInterface::Interieur_Fenetres(const EntreeInterface& E, std::int16_t& CodeAction, ClsJeuPerso& Perso,
                                       std::int32_t NoPerso, std::int32_t NoFief, std::int16_t& Touche, bool Traite,
                                       Surface& SurfBack) {
     if (fenetres_.size() < 6) return Traite;
     ModMain& m = *main_;
-    const ClsJeuParam& P = m.Parametres;
-    const std::int32_t X = E.X, Y = E.Y;
-    const bool vivant = Perso.Vivant();
-    const bool dansChateau = Perso.DansChateau || Perso.DansChateauCible;
-    ClsJeuFief* fief = Element(m.Fiefs, NoFief);
-    ClsJeuBatiment* saMaison = Element(m.Maisons, NoPerso);
-    ClsJeuBatiment* courante = Element(m.Maisons, Perso.CibleMaison);
-    auto Trouve = [&]() {
-        CodeAction = ActionInterface_Traitee;
-        Traite = true;
-    };
-    // The first visible button of a family under the cursor, or -1.
-    auto Sous = [&](const ClsIntFenetre& f, auto& boutons, std::int32_t l, std::int32_t h, bool visibles = true) {
-        for (std::size_t k = 0; k < boutons.size(); ++k) {
-            const ClsIntBouton& b = boutons[k];
-            if (visibles && !b.Visible) continue;
-            if (Interieur_Rectangle(X, Y, f.PositionX + b.PositionX, f.PositionY + b.PositionY, l, h))
-                return static_cast<std::int32_t>(k);
-        }
-        return -1;
-    };
-    auto Bulle = [&](const ClsIntFenetre& f, const ClsIntBouton& b) {
-        (void)f;
-        b.Afficher_Info_Bulle(X, Y, AffTexte, SurfBack, vueEcran_);
-    };
-
-    // Resources window.
-    if (boutonsInfos_.size() > 1 && boutonsInfos_[1].Actif) {
-        ClsIntFenetre& f = fenetres_[1];
-        const std::int32_t k = Sous(f, f.BoutonsManger, f.AffBoutonsAction.Largeur, f.AffBoutonsAction.Hauteur);
-        if (k >= 0) {
-            const std::int32_t r = f.IndicesRessourcesManger[static_cast<std::size_t>(k)];
-            if (E.ClicGauche) {
-                if (vivant) Perso.Manger_Ressources(static_cast<std::int16_t>(r), P);
-            } else {
-                std::string t = "Manger :";
-                const double gains[4] = {P.Ressources_GainVie(r), P.Ressources_GainEnergie(r), P.Ressources_GainMagie(r),
-                                         P.Ressources_GainMoral(r)};
-                const char* noms[4] = {" Vie", " Energie", " Magie", " Moral"};
-                for (std::int16_t c = 0; c < 4; ++c)
-                    if (gains[c] > 0)
-                        t += "\r+" + TexteNombreFrancais(gains[c] * Perso.Manger_Ressources_Coef(c), 1) + noms[c];
-                f.BoutonsManger[static_cast<std::size_t>(k)].InfoBulle = t;
-                Bulle(f, f.BoutonsManger[static_cast<std::size_t>(k)]);
-            }
-            Trouve();
-        }
-        if (!Traite) Traite = Boutons_Defilement(E, 1, CodeAction, false, SurfBack);
-        if (!Traite && dansChateau && fief) {
-            const std::int32_t l = f.AffBoutonsCommerce.Largeur, h = f.AffBoutonsCommerce.Hauteur;
-            const std::int32_t N = P.NombreRessources;
-            for (std::int32_t r = f.PremiereLigne; r < f.PremiereLigne + ClsIntFenetre::Nombre_Lignes_Ressources && r < N && !Traite; ++r)
-                for (std::size_t c = 0; c < 3 && !Traite; ++c) {
-                    const ClsIntBouton& b = f.BoutonsCommerce[static_cast<std::size_t>(3 * r) + c];
-                    if (!b.Visible || !Interieur_Rectangle(X, Y, f.PositionX + b.PositionX, f.PositionY + b.PositionY, l, h))
-                        continue;
-                    if (E.ClicGauche) {
-                        if (vivant) fief->Vendre(r, Quantite(c), Perso, P, c == 2);
-                    } else {
-                        Bulle(f, b);
-                    }
-                    Trouve();
-                }
-            // The sell-all row after the resources' rows.
-            for (std::size_t c = 0; c < 3 && !Traite; ++c) {
-                const ClsIntBouton& b = f.BoutonsCommerce[static_cast<std::size_t>(3 * N) + c];
-                if (!b.Visible || !Interieur_Rectangle(X, Y, f.PositionX + b.PositionX, f.PositionY + b.PositionY, l, h))
-                    continue;
-                if (E.ClicGauche && vivant) {
-                    for (std::int32_t r = 0; r < N; ++r) {
-                        const double tenu = Perso.Definir_Ressources(r);
-                        // Index 3N + 0 keeps 20 of each; 3N + 1 sells what is of no use; 3N + 2 sells all.
-                        if (c == 0) {
-                            if (tenu > 20) fief->Vendre(r, tenu - 20, Perso, P, false);
-                        } else if (c == 1) {
-                            if (!P.Ressources_Mangeable(r) && !P.Ressources_NecessairePourConstruire(r) &&
-                                !P.Ressources_NecessairePourAttaquer(r))
-                                fief->Vendre(r, 0, Perso, P, true);
-                        } else {
-                            fief->Vendre(r, 0, Perso, P, true);
-                        }
-                    }
-                } else if (!E.ClicGauche) {
-                    Bulle(f, b);
-                }
-                Trouve();
-            }
-        }
-        if (!Traite && Perso.DansMaison && courante) {
-            const std::int32_t l = f.AffBoutonsTransfert.Largeur, h = f.AffBoutonsTransfert.Hauteur;
-            std::int32_t c = Sous(f, f.BoutonsTransfertArgentPerso, l, h);
-            if (c >= 0) {
-                if (E.ClicGauche) courante->Transfert_Argent_Deposer(Quantite(static_cast<std::size_t>(c)), Perso, c == 2);
-                else Bulle(f, f.BoutonsTransfertArgentPerso[static_cast<std::size_t>(c)]);
-                Trouve();
-            }
-            if (!Traite && saMaison && saMaison->Magasin) {
-                c = Sous(f, f.BoutonsTransfertStockPerso, l, h);
-                if (c >= 0) {
-                    if (E.ClicGauche)
-                        courante->Transfert_Stock_Deposer(Quantite(static_cast<std::size_t>(c)), Perso, P, c == 2);
-                    else
-                        Bulle(f, f.BoutonsTransfertStockPerso[static_cast<std::size_t>(c)]);
-                    Trouve();
-                }
-            }
-        }
-        if (!Traite) {
-            for (std::int32_t r = f.PremiereLigne;
-                 r < f.PremiereLigne + ClsIntFenetre::Nombre_Lignes_Ressources && r < P.NombreRessources && !Traite; ++r) {
-                const ClsIntBouton& b = f.BoutonsRessourcesPrendre[static_cast<std::size_t>(r)];
-                if (!Interieur_Rectangle(X, Y, f.PositionX + b.PositionX, f.PositionY + b.PositionY, b.Largeur, b.Hauteur))
-                    continue;
-                if (E.ClicGauche) {
-                    if (vivant) Perso.Ressources_Prendre(static_cast<std::int16_t>(r), 1, false);
-                } else if (E.ClicDroit) {
-                    if (vivant) Perso.Ressources_Prendre(static_cast<std::int16_t>(r), 0, true);
-                } else {
-                    Bulle(f, b);
-                }
-                Trouve();
-            }
-        }
-    }
-
-    // Building window.
-    if (!Traite && fenetres_[0].Visible) {
-        ClsIntFenetre& f = fenetres_[0];
-        const std::int32_t la = f.AffBoutonsAction.Largeur, ha = f.AffBoutonsAction.Hauteur;
-        const std::int32_t lt = f.AffBoutonsTransfert.Largeur, ht = f.AffBoutonsTransfert.Hauteur;
-        if (dansChateau) {
-            const std::int32_t c = Sous(f, f.BoutonsRestauration, la, ha);
-            if (c >= 0) {
-                if (E.ClicGauche) {
-                    const double montants[3] = {5, 50, 0};
-                    if (vivant && fief) fief->Restaurer_Chateau(montants[c], Perso, c == 2);
-                } else {
-                    Bulle(f, f.BoutonsRestauration[static_cast<std::size_t>(c)]);
-                }
-                Trouve();
-            }
-            const std::int32_t lc = f.AffBoutonsCommerce.Largeur, hc = f.AffBoutonsCommerce.Hauteur;
-            for (std::int32_t r = f.PremiereLigne;
-                 !Traite && r < f.PremiereLigne + ClsIntFenetre::Nombre_Lignes_Ressources && r < P.NombreRessources; ++r)
-                for (std::size_t k = 0; k < 3 && !Traite; ++k) {
-                    const ClsIntBouton& b = f.BoutonsCommerce[static_cast<std::size_t>(3 * r) + k];
-                    if (!b.Visible || !Interieur_Rectangle(X, Y, f.PositionX + b.PositionX, f.PositionY + b.PositionY, lc, hc))
-                        continue;
-                    if (E.ClicGauche) {
-                        if (vivant && fief) fief->Acheter(r, Quantite(k), Perso, P, k == 2);
-                    } else {
-                        Bulle(f, b);
-                    }
-                    Trouve();
-                }
-            if (!Traite) Traite = Boutons_Defilement(E, 0, CodeAction, false, SurfBack);
-        } else if (Perso.DansMaison && saMaison) {
-            std::int32_t c = Sous(f, f.BoutonsTransfertArgentMaison, lt, ht);
-            if (c >= 0) {
-                if (E.ClicGauche) saMaison->Transfert_Argent_Prendre(Quantite(static_cast<std::size_t>(c)), Perso, c == 2);
-                else Bulle(f, f.BoutonsTransfertArgentMaison[static_cast<std::size_t>(c)]);
-                Trouve();
-            }
-            if (!Traite && saMaison->Magasin) {
-                c = Sous(f, f.BoutonsTransfertStockMaison, lt, ht);
-                if (c >= 0) {
-                    if (E.ClicGauche) saMaison->Transfert_Stock_Prendre(Quantite(static_cast<std::size_t>(c)), Perso, P, c == 2);
-                    else Bulle(f, f.BoutonsTransfertStockMaison[static_cast<std::size_t>(c)]);
-                    Trouve();
-                }
-            }
-            if (!Traite && saMaison->Fabrique) {
-                for (std::int32_t k = f.PremiereLigneFabrique;
-                     !Traite && k < f.PremiereLigneFabrique + ClsIntFenetre::Nombre_Lignes_Objets &&
-                     static_cast<std::size_t>(k) < f.BoutonsFabriquer.size();
-                     ++k) {
-                    const ClsIntBouton& b = f.BoutonsFabriquer[static_cast<std::size_t>(k)];
-                    if (!b.Visible || !Interieur_Rectangle(X, Y, f.PositionX + b.PositionX, f.PositionY + b.PositionY, la, ha))
-                        continue;
-                    if (E.ClicGauche) {
-                        if (b.Actif) FileFabricationObjets.push_back(static_cast<std::int16_t>(k));
-                    } else if (E.ClicDroit) {
-                        if (FileFabricationObjets.empty()) {
-                            Perso.Arreter();
-                        } else {
-                            const auto it = std::find(FileFabricationObjets.begin(), FileFabricationObjets.end(), k);
-                            if (it != FileFabricationObjets.end()) FileFabricationObjets.erase(it);
-                        }
-                    } else {
-                        Bulle(f, b);
-                    }
-                    Trouve();
-                }
-                if (!Traite) Traite = Boutons_Defilement(E, 0, CodeAction, true, SurfBack);
-            }
-        } else if (Perso.DansMaisonCible && courante && courante->Magasin) {
-            const std::int32_t c = Sous(f, f.BoutonsTransfertStockMaison, lt, ht);
-            if (c >= 0) {
-                if (E.ClicGauche) {
-                    courante->Acheter(Quantite(static_cast<std::size_t>(c)), Perso, P, c == 2);
-                } else {
-                    const std::int32_t r = P.Batiment_RessourceFabrique(courante->TypeBatiment);
-                    const std::size_t k = static_cast<std::size_t>(3 * r + c);
-                    if (r >= 0 && k < f.BoutonsCommerce.size()) Bulle(f, f.BoutonsCommerce[k]);
-                }
-                Trouve();
-            }
-        }
-        if (!Traite && (Perso.DansMaison || Perso.DansMaisonCible) && courante && courante->Service != 0 &&
-            f.BoutonService.Visible &&
-            Interieur_Rectangle(X, Y, f.PositionX + 216, f.PositionY + 136, la, ha)) {
-            if (E.ClicGauche && courante->Service_Utilisable(Perso, P))
-                courante->Service_Utiliser(Perso, P, 0);
-            else if (!E.ClicGauche)
-                Bulle(f, f.BoutonService);
-            Trouve();
-        }
-        if (!Traite && (Perso.DansMaison || Perso.DansMaisonCible) && courante &&
-            P.Batiment_Fabrique(courante->TypeBatiment)) {
-            const std::int32_t li = ClsAffObjets::Largeur(), hi = ClsAffObjets::Hauteur();
-            for (std::int32_t k = f.PremiereLigneFabrique;
-                 !Traite && k < f.PremiereLigneFabrique + ClsIntFenetre::Nombre_Lignes_Objets &&
-                 static_cast<std::size_t>(k) < f.BoutonsObjets.size();
-                 ++k) {
-                const ClsIntBouton& b = f.BoutonsObjets[static_cast<std::size_t>(k)];
-                if (!Interieur_Rectangle(X, Y, f.PositionX + b.PositionX, f.PositionY + b.PositionY, li, hi)) continue;
-                if (E.ClicGauche) {
-                    const bool actif = static_cast<std::size_t>(k) < f.BoutonsFabriquer.size() &&
-                                       f.BoutonsFabriquer[static_cast<std::size_t>(k)].Actif;
-                    if (Perso.DansMaison) {
-                        if (!actif || courante->Stock_Objets(k) != 0)
-                            Perso.Objet_Ramasser_Maison(static_cast<std::int16_t>(k), *courante, P, m.Commentaires);
-                        else
-                            FileFabricationObjets.push_back(static_cast<std::int16_t>(k));
-                    } else if (courante->Stock_Objets(k) > 0) {
-                        Perso.Objet_Acheter_Maison(static_cast<std::int16_t>(k), *courante, P, m.Commentaires);
-                    }
-                } else {
-                    ClsIntBouton& bulle = f.BoutonsObjets[static_cast<std::size_t>(k)];
-                    bulle.InfoBulle = Description_Objet(P.Batiment_ObjetFabrique(courante->TypeBatiment, k), Perso, false);
-                    Bulle(f, bulle);
-                }
-                Trouve();
-            }
-            if (!Traite) Traite = Boutons_Defilement(E, 0, CodeAction, true, SurfBack);
-        }
-    }
-
+    CibleFenetres cible{*this, E, CodeAction, Perso, Touche, Traite, SurfBack, Element(m.Fiefs, NoFief),
+                        Element(m.Maisons, NoPerso), Element(m.Maisons, Perso.CibleMaison)};
+    if (boutonsInfos_.size() > 1 && boutonsInfos_[1].Actif) Interieur_Fenetre_Ressources(cible);
+    if (!cible.Traite && fenetres_[0].Visible) Interieur_Fenetre_Batiment(cible);
     // Skills and bestiary: their scroll buttons.
-    if (!Traite && fenetres_[3].Visible) Traite = Boutons_Defilement(E, 3, CodeAction, false, SurfBack);
-
-    // Inventory window.
-    if (!Traite && fenetres_[4].Visible) {
-        ClsIntFenetre& f = fenetres_[4];
-        if (Perso.DansMaison && courante) {
-            const std::int32_t c =
-                Sous(f, f.BoutonsTransfertArgentPerso, f.AffBoutonsTransfert.Largeur, f.AffBoutonsTransfert.Hauteur);
-            if (c >= 0) {
-                if (E.ClicGauche) courante->Transfert_Argent_Deposer(Quantite(static_cast<std::size_t>(c)), Perso, c == 2);
-                else Bulle(f, f.BoutonsTransfertArgentPerso[static_cast<std::size_t>(c)]);
-                Trouve();
-            }
-        }
-        if (!Traite) Traite = Emplacements_Objets(E, CodeAction, Perso, Touche, SurfBack);
-    }
+    if (!cible.Traite && fenetres_[3].Visible) cible.Traite = Boutons_Defilement(E, 3, CodeAction, false, SurfBack);
+    if (!cible.Traite && fenetres_[4].Visible) Interieur_Fenetre_Inventaire(cible);
     // Ctrl and a digit bind everything worn to that shortcut, whatever the windows.
     if (E.Ctrl && Touche >= 2 && Touche <= 11) {
         for (std::int16_t e = 0; e < Perso.Nombre_Objets_Equipes(); ++e)
             if (Perso.Objet_Equipes_Actif(e))
                 Touches_Raccourci_Objets(Perso.Objet_Equipes_Type(e), static_cast<std::int16_t>(Touche - 1));
     }
-    if (!Traite && fenetres_[5].Visible) Traite = Boutons_Defilement(E, 5, CodeAction, false, SurfBack);
-    return Traite;
+    if (!cible.Traite && fenetres_[5].Visible) cible.Traite = Boutons_Defilement(E, 5, CodeAction, false, SurfBack);
+    return cible.Traite;
+}
+
+// Resources window: eating, selling at the castle, depositing into the
+// house, and taking resources in hand for giving.
+void ClsInterface::Interieur_Fenetre_Ressources(CibleFenetres& cible) {
+    const EntreeInterface& E = cible.E;
+    ClsJeuPerso& Perso = cible.Perso;
+    const ClsJeuParam& P = main_->Parametres;
+    const std::int32_t X = cible.E.X, Y = cible.E.Y;
+    const bool vivant = cible.Perso.Vivant();
+    const bool dansChateau = cible.Perso.DansChateau || cible.Perso.DansChateauCible;
+    ClsJeuFief* fief = cible.fief;
+    ClsJeuBatiment* saMaison = cible.saMaison;
+    ClsJeuBatiment* courante = cible.courante;
+    Surface& SurfBack = cible.SurfBack;
+    ClsIntFenetre& f = fenetres_[1];
+    const std::int32_t k = cible.Sous(f, f.BoutonsManger, f.AffBoutonsAction.Largeur, f.AffBoutonsAction.Hauteur);
+    if (k >= 0) {
+        const std::int32_t r = f.IndicesRessourcesManger[static_cast<std::size_t>(k)];
+        if (E.ClicGauche) {
+            if (vivant) Perso.Manger_Ressources(static_cast<std::int16_t>(r), P);
+        } else {
+            std::string t = "Manger :";
+            const double gains[4] = {P.Ressources_GainVie(r), P.Ressources_GainEnergie(r), P.Ressources_GainMagie(r),
+                                     P.Ressources_GainMoral(r)};
+            const char* noms[4] = {" Vie", " Energie", " Magie", " Moral"};
+            for (std::int16_t c = 0; c < 4; ++c)
+                if (gains[c] > 0)
+                    t += "\r+" + TexteNombreFrancais(gains[c] * Perso.Manger_Ressources_Coef(c), 1) + noms[c];
+            f.BoutonsManger[static_cast<std::size_t>(k)].InfoBulle = t;
+            cible.Bulle(f, f.BoutonsManger[static_cast<std::size_t>(k)]);
+        }
+        cible.Trouve();
+    }
+    if (!cible.Traite) cible.Traite = Boutons_Defilement(E, 1, cible.CodeAction, false, SurfBack);
+    if (!cible.Traite && dansChateau && fief) Interieur_Vente_Chateau(cible);
+    if (!cible.Traite && Perso.DansMaison && courante) {
+        const std::int32_t l = f.AffBoutonsTransfert.Largeur, h = f.AffBoutonsTransfert.Hauteur;
+        std::int32_t c = cible.Sous(f, f.BoutonsTransfertArgentPerso, l, h);
+        if (c >= 0) {
+            if (E.ClicGauche) courante->Transfert_Argent_Deposer(Quantite(static_cast<std::size_t>(c)), Perso, c == 2);
+            else cible.Bulle(f, f.BoutonsTransfertArgentPerso[static_cast<std::size_t>(c)]);
+            cible.Trouve();
+        }
+        if (!cible.Traite && saMaison && saMaison->Magasin) {
+            c = cible.Sous(f, f.BoutonsTransfertStockPerso, l, h);
+            if (c >= 0) {
+                if (E.ClicGauche)
+                    courante->Transfert_Stock_Deposer(Quantite(static_cast<std::size_t>(c)), Perso, P, c == 2);
+                else
+                    cible.Bulle(f, f.BoutonsTransfertStockPerso[static_cast<std::size_t>(c)]);
+                cible.Trouve();
+            }
+        }
+    }
+    if (!cible.Traite) {
+        for (std::int32_t r = f.PremiereLigne;
+             r < f.PremiereLigne + ClsIntFenetre::Nombre_Lignes_Ressources && r < P.NombreRessources && !cible.Traite; ++r) {
+            const ClsIntBouton& b = f.BoutonsRessourcesPrendre[static_cast<std::size_t>(r)];
+            if (!Interieur_Rectangle(X, Y, f.PositionX + b.PositionX, f.PositionY + b.PositionY, b.Largeur, b.Hauteur))
+                continue;
+            if (E.ClicGauche) {
+                if (vivant) Perso.Ressources_Prendre(static_cast<std::int16_t>(r), 1, false);
+            } else if (E.ClicDroit) {
+                if (vivant) Perso.Ressources_Prendre(static_cast<std::int16_t>(r), 0, true);
+            } else {
+                cible.Bulle(f, b);
+            }
+            cible.Trouve();
+        }
+    }
+}
+
+// In a castle: selling resources one row at a time, or all at once.
+void ClsInterface::Interieur_Vente_Chateau(CibleFenetres& cible) {
+    const EntreeInterface& E = cible.E;
+    ClsJeuPerso& Perso = cible.Perso;
+    const ClsJeuParam& P = main_->Parametres;
+    const std::int32_t X = cible.E.X, Y = cible.E.Y;
+    const bool vivant = cible.Perso.Vivant();
+    ClsJeuFief& fief = *cible.fief;
+    ClsIntFenetre& f = fenetres_[1];
+    const std::int32_t l = f.AffBoutonsCommerce.Largeur, h = f.AffBoutonsCommerce.Hauteur;
+    const std::int32_t N = P.NombreRessources;
+    for (std::int32_t r = f.PremiereLigne; r < f.PremiereLigne + ClsIntFenetre::Nombre_Lignes_Ressources && r < N && !cible.Traite; ++r)
+        for (std::size_t c = 0; c < 3 && !cible.Traite; ++c) {
+            const ClsIntBouton& b = f.BoutonsCommerce[static_cast<std::size_t>(3 * r) + c];
+            if (!b.Visible || !Interieur_Rectangle(X, Y, f.PositionX + b.PositionX, f.PositionY + b.PositionY, l, h))
+                continue;
+            if (E.ClicGauche) {
+                if (vivant) fief.Vendre(r, Quantite(c), Perso, P, c == 2);
+            } else {
+                cible.Bulle(f, b);
+            }
+            cible.Trouve();
+        }
+    // The sell-all row after the resources' rows.
+    for (std::size_t c = 0; c < 3 && !cible.Traite; ++c) {
+        const ClsIntBouton& b = f.BoutonsCommerce[static_cast<std::size_t>(3 * N) + c];
+        if (!b.Visible || !Interieur_Rectangle(X, Y, f.PositionX + b.PositionX, f.PositionY + b.PositionY, l, h))
+            continue;
+        if (E.ClicGauche && vivant) {
+            for (std::int32_t r = 0; r < N; ++r) {
+                const double tenu = Perso.Definir_Ressources(r);
+                // Index 3N + 0 keeps 20 of each; 3N + 1 sells what is of no use; 3N + 2 sells all.
+                if (c == 0) {
+                    if (tenu > 20) fief.Vendre(r, tenu - 20, Perso, P, false);
+                } else if (c == 1) {
+                    if (!P.Ressources_Mangeable(r) && !P.Ressources_NecessairePourConstruire(r) &&
+                        !P.Ressources_NecessairePourAttaquer(r))
+                        fief.Vendre(r, 0, Perso, P, true);
+                } else {
+                    fief.Vendre(r, 0, Perso, P, true);
+                }
+            }
+        } else if (!E.ClicGauche) {
+            cible.Bulle(f, b);
+        }
+        cible.Trouve();
+    }
+}
+
+// Building window: the castle's repairs and market, the own house's cash,
+// stock and making, a visited shop, the house's service and its items.
+void ClsInterface::Interieur_Fenetre_Batiment(CibleFenetres& cible) {
+    const EntreeInterface& E = cible.E;
+    ClsJeuPerso& Perso = cible.Perso;
+    const ClsJeuParam& P = main_->Parametres;
+    const std::int32_t X = cible.E.X, Y = cible.E.Y;
+    ClsJeuBatiment* saMaison = cible.saMaison;
+    ClsJeuBatiment* courante = cible.courante;
+    ClsIntFenetre& f = fenetres_[0];
+    const std::int32_t la = f.AffBoutonsAction.Largeur, ha = f.AffBoutonsAction.Hauteur;
+    if (Perso.DansChateau || Perso.DansChateauCible)
+        Interieur_Marche_Chateau(cible);
+    else if (Perso.DansMaison && saMaison)
+        Interieur_Maison_Propre(cible);
+    else if (Perso.DansMaisonCible && courante && courante->Magasin)
+        Interieur_Magasin_Visite(cible);
+    if (!cible.Traite && (Perso.DansMaison || Perso.DansMaisonCible) && courante && courante->Service != 0 &&
+        f.BoutonService.Visible &&
+        Interieur_Rectangle(X, Y, f.PositionX + 216, f.PositionY + 136, la, ha)) {
+        // A click on a service that cannot be used says why.
+        if (E.ClicGauche && courante->Service_Utilisable(Perso, P))
+            courante->Service_Utiliser(Perso, P, 0);
+        else
+            cible.Bulle(f, f.BoutonService);
+        cible.Trouve();
+    }
+    if (!cible.Traite && (Perso.DansMaison || Perso.DansMaisonCible) && courante &&
+        P.Batiment_Fabrique(courante->TypeBatiment))
+        Interieur_Objets_Maison(cible);
+}
+
+// In a castle: its repairs and its market.
+void ClsInterface::Interieur_Marche_Chateau(CibleFenetres& cible) {
+    const EntreeInterface& E = cible.E;
+    ClsJeuPerso& Perso = cible.Perso;
+    const ClsJeuParam& P = main_->Parametres;
+    const std::int32_t X = cible.E.X, Y = cible.E.Y;
+    const bool vivant = cible.Perso.Vivant();
+    ClsJeuFief* fief = cible.fief;
+    Surface& SurfBack = cible.SurfBack;
+    ClsIntFenetre& f = fenetres_[0];
+    const std::int32_t la = f.AffBoutonsAction.Largeur, ha = f.AffBoutonsAction.Hauteur;
+    const std::int32_t c = cible.Sous(f, f.BoutonsRestauration, la, ha);
+    if (c >= 0) {
+        if (E.ClicGauche) {
+            const double montants[3] = {5, 50, 0};
+            if (vivant && fief) fief->Restaurer_Chateau(montants[c], Perso, c == 2);
+        } else {
+            cible.Bulle(f, f.BoutonsRestauration[static_cast<std::size_t>(c)]);
+        }
+        cible.Trouve();
+    }
+    const std::int32_t lc = f.AffBoutonsCommerce.Largeur, hc = f.AffBoutonsCommerce.Hauteur;
+    for (std::int32_t r = f.PremiereLigne;
+         !cible.Traite && r < f.PremiereLigne + ClsIntFenetre::Nombre_Lignes_Ressources && r < P.NombreRessources; ++r)
+        for (std::size_t k = 0; k < 3 && !cible.Traite; ++k) {
+            const ClsIntBouton& b = f.BoutonsCommerce[static_cast<std::size_t>(3 * r) + k];
+            if (!b.Visible || !Interieur_Rectangle(X, Y, f.PositionX + b.PositionX, f.PositionY + b.PositionY, lc, hc))
+                continue;
+            if (E.ClicGauche) {
+                if (vivant && fief) fief->Acheter(r, Quantite(k), Perso, P, k == 2);
+            } else {
+                cible.Bulle(f, b);
+            }
+            cible.Trouve();
+        }
+    if (!cible.Traite) cible.Traite = Boutons_Defilement(E, 0, cible.CodeAction, false, SurfBack);
+}
+
+// In the own house: its cash and stock, and the making list.
+void ClsInterface::Interieur_Maison_Propre(CibleFenetres& cible) {
+    const EntreeInterface& E = cible.E;
+    ClsJeuPerso& Perso = cible.Perso;
+    const ClsJeuParam& P = main_->Parametres;
+    const std::int32_t X = cible.E.X, Y = cible.E.Y;
+    ClsJeuBatiment& maison = *cible.saMaison;
+    Surface& SurfBack = cible.SurfBack;
+    ClsIntFenetre& f = fenetres_[0];
+    const std::int32_t la = f.AffBoutonsAction.Largeur, ha = f.AffBoutonsAction.Hauteur;
+    const std::int32_t lt = f.AffBoutonsTransfert.Largeur, ht = f.AffBoutonsTransfert.Hauteur;
+    std::int32_t c = cible.Sous(f, f.BoutonsTransfertArgentMaison, lt, ht);
+    if (c >= 0) {
+        if (E.ClicGauche) maison.Transfert_Argent_Prendre(Quantite(static_cast<std::size_t>(c)), Perso, c == 2);
+        else cible.Bulle(f, f.BoutonsTransfertArgentMaison[static_cast<std::size_t>(c)]);
+        cible.Trouve();
+    }
+    if (!cible.Traite && maison.Magasin) {
+        c = cible.Sous(f, f.BoutonsTransfertStockMaison, lt, ht);
+        if (c >= 0) {
+            if (E.ClicGauche) maison.Transfert_Stock_Prendre(Quantite(static_cast<std::size_t>(c)), Perso, P, c == 2);
+            else cible.Bulle(f, f.BoutonsTransfertStockMaison[static_cast<std::size_t>(c)]);
+            cible.Trouve();
+        }
+    }
+    if (!cible.Traite && maison.Fabrique) {
+        for (std::int32_t k = f.PremiereLigneFabrique;
+             !cible.Traite && k < f.PremiereLigneFabrique + ClsIntFenetre::Nombre_Lignes_Objets &&
+             static_cast<std::size_t>(k) < f.BoutonsFabriquer.size();
+             ++k) {
+            const ClsIntBouton& b = f.BoutonsFabriquer[static_cast<std::size_t>(k)];
+            if (!b.Visible || !Interieur_Rectangle(X, Y, f.PositionX + b.PositionX, f.PositionY + b.PositionY, la, ha))
+                continue;
+            if (E.ClicGauche) {
+                if (b.Actif) FileFabricationObjets.push_back(static_cast<std::int16_t>(k));
+            } else if (E.ClicDroit) {
+                if (FileFabricationObjets.empty()) {
+                    Perso.Arreter();
+                } else {
+                    const auto it = std::find(FileFabricationObjets.begin(), FileFabricationObjets.end(), k);
+                    if (it != FileFabricationObjets.end()) FileFabricationObjets.erase(it);
+                }
+            } else {
+                cible.Bulle(f, b);
+            }
+            cible.Trouve();
+        }
+        if (!cible.Traite) cible.Traite = Boutons_Defilement(E, 0, cible.CodeAction, true, SurfBack);
+    }
+}
+
+// In someone else's shop: buying its product.
+void ClsInterface::Interieur_Magasin_Visite(CibleFenetres& cible) {
+    const EntreeInterface& E = cible.E;
+    ClsJeuPerso& Perso = cible.Perso;
+    const ClsJeuParam& P = main_->Parametres;
+    ClsJeuBatiment& courante = *cible.courante;
+    ClsIntFenetre& f = fenetres_[0];
+    const std::int32_t lt = f.AffBoutonsTransfert.Largeur, ht = f.AffBoutonsTransfert.Hauteur;
+    const std::int32_t c = cible.Sous(f, f.BoutonsTransfertStockMaison, lt, ht);
+    if (c >= 0) {
+        if (E.ClicGauche) {
+            courante.Acheter(Quantite(static_cast<std::size_t>(c)), Perso, P, c == 2);
+        } else {
+            const std::int32_t r = P.Batiment_RessourceFabrique(courante.TypeBatiment);
+            const std::size_t k = static_cast<std::size_t>(3 * r + c);
+            if (r >= 0 && k < f.BoutonsCommerce.size()) cible.Bulle(f, f.BoutonsCommerce[k]);
+        }
+        cible.Trouve();
+    }
+}
+
+// The items the house makes: taken, queued or bought.
+void ClsInterface::Interieur_Objets_Maison(CibleFenetres& cible) {
+    const EntreeInterface& E = cible.E;
+    ClsJeuPerso& Perso = cible.Perso;
+    const ClsJeuParam& P = main_->Parametres;
+    ModMain& m = *main_;
+    const std::int32_t X = cible.E.X, Y = cible.E.Y;
+    ClsJeuBatiment& courante = *cible.courante;
+    Surface& SurfBack = cible.SurfBack;
+    ClsIntFenetre& f = fenetres_[0];
+    const std::int32_t li = ClsAffObjets::Largeur(), hi = ClsAffObjets::Hauteur();
+    for (std::int32_t k = f.PremiereLigneFabrique;
+         !cible.Traite && k < f.PremiereLigneFabrique + ClsIntFenetre::Nombre_Lignes_Objets &&
+         static_cast<std::size_t>(k) < f.BoutonsObjets.size();
+         ++k) {
+        const ClsIntBouton& b = f.BoutonsObjets[static_cast<std::size_t>(k)];
+        if (!Interieur_Rectangle(X, Y, f.PositionX + b.PositionX, f.PositionY + b.PositionY, li, hi)) continue;
+        if (E.ClicGauche) {
+            const bool actif = static_cast<std::size_t>(k) < f.BoutonsFabriquer.size() &&
+                               f.BoutonsFabriquer[static_cast<std::size_t>(k)].Actif;
+            if (Perso.DansMaison) {
+                if (!actif || courante.Stock_Objets(k) != 0)
+                    Perso.Objet_Ramasser_Maison(static_cast<std::int16_t>(k), courante, P, m.Commentaires);
+                else
+                    FileFabricationObjets.push_back(static_cast<std::int16_t>(k));
+            } else if (courante.Stock_Objets(k) > 0) {
+                Perso.Objet_Acheter_Maison(static_cast<std::int16_t>(k), courante, P, m.Commentaires);
+            }
+        } else {
+            ClsIntBouton& bulle = f.BoutonsObjets[static_cast<std::size_t>(k)];
+            bulle.InfoBulle = Description_Objet(P.Batiment_ObjetFabrique(courante.TypeBatiment, k), Perso, false);
+            cible.Bulle(f, bulle);
+        }
+        cible.Trouve();
+    }
+    if (!cible.Traite) cible.Traite = Boutons_Defilement(E, 0, cible.CodeAction, true, SurfBack);
+}
+
+// Inventory window: the money deposit in a house, then the item slots.
+void ClsInterface::Interieur_Fenetre_Inventaire(CibleFenetres& cible) {
+    const EntreeInterface& E = cible.E;
+    ClsJeuPerso& Perso = cible.Perso;
+    ClsJeuBatiment* courante = cible.courante;
+    std::int16_t& Touche = cible.Touche;
+    Surface& SurfBack = cible.SurfBack;
+    ClsIntFenetre& f = fenetres_[4];
+    if (Perso.DansMaison && courante) {
+        const std::int32_t c =
+            cible.Sous(f, f.BoutonsTransfertArgentPerso, f.AffBoutonsTransfert.Largeur, f.AffBoutonsTransfert.Hauteur);
+        if (c >= 0) {
+            if (E.ClicGauche) courante->Transfert_Argent_Deposer(Quantite(static_cast<std::size_t>(c)), Perso, c == 2);
+            else cible.Bulle(f, f.BoutonsTransfertArgentPerso[static_cast<std::size_t>(c)]);
+            cible.Trouve();
+        }
+    }
+    if (!cible.Traite) cible.Traite = Emplacements_Objets(E, cible.CodeAction, Perso, Touche, SurfBack);
 }
 
 bool ClsInterface::Emplacements_Objets(const EntreeInterface& E, std::int16_t& CodeAction, ClsJeuPerso& Perso,

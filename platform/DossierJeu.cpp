@@ -1,6 +1,9 @@
 #include "platform/DossierJeu.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <ctime>
+#include <optional>
 #include <system_error>
 #include <unordered_map>
 
@@ -13,13 +16,57 @@ namespace fs = std::filesystem;
 
 // One INI file as lines, with an index of its sections and keys. The index
 // keeps the first section and the first key of each name, as the Windows
-// profile functions did. The file's size and time tell when someone else
-// changed it on disk.
+// profile functions did. The file's stamp tells when someone else changed it
+// on disk.
 struct DossierJeu::FichierINI {
+    // What stat says of the file. Size and modification time alone miss a
+    // rewrite of the same length whose time was put back, or that fell in
+    // the same tick of a file system with coarse times; a rewrite through
+    // rename changes the inode, and any write changes the change time,
+    // which no one can set back.
+    struct Empreinte {
+        bool existe = false;
+        std::uint64_t peripherique = 0, inode = 0;
+        std::uintmax_t taille = 0;
+        std::int64_t modification = 0, changement = 0;  // nanoseconds
+        bool operator==(const Empreinte&) const = default;
+    };
+
+    static Empreinte Mesurer(const fs::path& chemin) {
+        struct stat st {};
+        Empreinte e;
+        if (::stat(chemin.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return e;
+        e.existe = true;
+        e.peripherique = static_cast<std::uint64_t>(st.st_dev);
+        e.inode = static_cast<std::uint64_t>(st.st_ino);
+        e.taille = static_cast<std::uintmax_t>(st.st_size);
+        e.modification = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+        e.changement = static_cast<std::int64_t>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
+        return e;
+    }
+
+    // Times advance by ticks: a clock tick (a few milliseconds) on most
+    // file systems, one or two seconds on those that keep whole seconds. A
+    // write in the same tick as our read leaves the stamp as it was, so
+    // while the stamp is within a tick of our last read, the text itself is
+    // compared. Whole-second stamps are told by their zero nanoseconds.
+    std::int64_t GrainTemps() const {
+        constexpr std::int64_t seconde = 1'000'000'000;
+        bool grossier = empreinte.modification % seconde == 0 && empreinte.changement % seconde == 0;
+        return grossier ? 2 * seconde : seconde / 50;
+    }
+
+    static std::int64_t Maintenant() {
+        struct timespec ts {};
+        ::clock_gettime(CLOCK_REALTIME, &ts);
+        return static_cast<std::int64_t>(ts.tv_sec) * 1000000000 + ts.tv_nsec;
+    }
+
     fs::path chemin;
-    bool existe = false;
-    std::uintmax_t taille = 0;
-    std::int64_t date = 0;
+    Empreinte empreinte;
+    bool connu = false;        // false until the first read, or after a failed write
+    std::int64_t lecture = 0;  // clock time of the last read of the text
+    std::string texte;         // as read, to compare while the stamp is unsure
     bool crlf = false;
     std::vector<std::string> lignes;
 
@@ -61,25 +108,29 @@ struct DossierJeu::FichierINI {
         }
     }
 
+    bool EmpreinteIncertaine() const {
+        return empreinte.existe &&
+               std::max(empreinte.modification, empreinte.changement) + GrainTemps() >= lecture;
+    }
+
     // Reloads from disk when the file changed behind our back. One stat
-    // per access: cheap, and no file is opened unless it changed.
+    // per access: cheap, and no file is opened unless it changed or its
+    // stamp is too recent to be trusted.
     void Actualiser() {
-        struct stat st {};
-        bool present = ::stat(chemin.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-        std::uintmax_t t = present ? static_cast<std::uintmax_t>(st.st_size) : 0;
-        std::int64_t d = present ? static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec : 0;
-        if (present == existe && t == taille && d == date) return;
-        existe = present;
-        taille = t;
-        date = d;
-        lignes.clear();
-        crlf = false;
-        if (present) {
-            if (auto texte = LireFichier(chemin)) {
-                crlf = texte->find("\r\n") != std::string::npos;
-                lignes = DecouperLignes(*texte);
-            }
-        }
+        Empreinte e = Mesurer(chemin);
+        if (connu && e == empreinte && !EmpreinteIncertaine()) return;
+        std::int64_t instant = Maintenant();
+        std::optional<std::string> lu;
+        if (e.existe) lu = LireFichier(chemin);
+        std::string nouveau = lu ? std::move(*lu) : std::string();
+        bool memeTexte = connu && e.existe == empreinte.existe && nouveau == texte;
+        empreinte = e;
+        lecture = instant;
+        connu = true;
+        if (memeTexte) return;
+        texte = std::move(nouveau);
+        crlf = texte.find("\r\n") != std::string::npos;
+        lignes = e.existe ? DecouperLignes(texte) : std::vector<std::string>{};
         Indexer();
     }
 
@@ -91,13 +142,11 @@ struct DossierJeu::FichierINI {
             contenu += fin;
         }
         if (!EcrireFichierAtomique(chemin, contenu)) return false;
-        // Our own write needs no reload.
-        struct stat st {};
-        if (::stat(chemin.c_str(), &st) == 0) {
-            existe = true;
-            taille = static_cast<std::uintmax_t>(st.st_size);
-            date = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-        }
+        // Our own write needs no reload; the clock is read before the stamp
+        // so that a write by someone else in the same tick stays unsure.
+        lecture = Maintenant();
+        empreinte = Mesurer(chemin);
+        texte = std::move(contenu);
         return true;
     }
 };
@@ -124,8 +173,6 @@ DossierJeu::FichierINI& DossierJeu::Charger(std::string_view fichier) {
     if (nouveau) {
         it->second = std::make_unique<FichierINI>();
         it->second->chemin = Chemin(fichier);
-        it->second->existe = false;
-        it->second->taille = static_cast<std::uintmax_t>(-1);
     }
     it->second->Actualiser();
     return *it->second;
@@ -171,7 +218,7 @@ bool DossierJeu::EcrireCle(std::string_view fichier, std::string_view section, s
     if (!f.Enregistrer()) {
         // Nothing reached the disk: forget the change so that reads keep
         // telling the truth.
-        f.taille = static_cast<std::uintmax_t>(-1);
+        f.connu = false;
         f.Actualiser();
         return false;
     }

@@ -141,9 +141,9 @@ bool Ecrire(ClsFicINI& ini, const std::string& cle, const std::string& valeur) {
     return ini.Parametre(cle, valeur);
 }
 
-// Share of the maximum that a current value holds, as a single, the way
-// loading has always carried it; a characteristic without a maximum counts
-// as full.
+// Share of the maximum that a current value holds, as a single: the
+// precision in which loading gives it back; a characteristic without a
+// maximum counts as full.
 float Part(double courant, double maximum) {
     if (!(maximum > 0.0)) return 1.0f;
     const double r = courant / maximum;
@@ -288,7 +288,7 @@ void ModSavPerso::Charger_Perso(const std::string& Nom, ClsJeuPerso& Perso) cons
     // Loading works on a copy: a bad file leaves the character untouched.
     ClsJeuPerso p = Perso;
     try {
-        // 1. Shares of the current values, to be kept across the new maxima.
+        // Shares of the current values, to be kept across the new maxima.
         const float parts[6] = {Part(p.Vie, p.Definir_MaxVie()),         Part(p.Energie, p.Definir_MaxEnergie()),
                                 Part(p.Magie, p.Definir_MaxMagie()),     Part(p.Moral, p.Definir_MaxMoral()),
                                 Part(p.Attaque, p.Definir_MaxAttaque()), Part(p.Defense, p.Definir_MaxDefense())};
@@ -341,16 +341,16 @@ void ModSavPerso::Charger_Perso(const std::string& Nom, ClsJeuPerso& Perso) cons
         }
         if (!fautes.empty()) throw ErreurPerso(Nom, fichier, fautes);
 
-        // 4. Levels from the experience just read.
+        // Levels from the experience just read.
         p.Gestion_Tous_Niveaux();
-        // 5. Each current value at its old share of the new maximum.
+        // Each current value at its old share of the new maximum.
         p.Vie = static_cast<double>(parts[0]) * p.Definir_MaxVie();
         p.Energie = static_cast<double>(parts[1]) * p.Definir_MaxEnergie();
         p.Magie = static_cast<double>(parts[2]) * p.Definir_MaxMagie();
         p.Moral = static_cast<double>(parts[3]) * p.Definir_MaxMoral();
         p.Attaque = static_cast<double>(parts[4]) * p.Definir_MaxAttaque();
         p.Defense = static_cast<double>(parts[5]) * p.Definir_MaxDefense();
-        // 6.
+        // The equipment's bonuses on the new maxima.
         p.Actualiser_Bonus();
     } catch (const ErreurPerso&) {
         throw;

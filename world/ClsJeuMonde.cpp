@@ -84,8 +84,9 @@ std::int32_t ClsJeuMonde::TerrainIndice(std::int32_t X, std::int32_t Y) const {
 }
 
 bool ClsJeuMonde::IndiceInterieur(std::int32_t i) const {
-    // Cell 0 and the grid's last cell are never inside, as the game has
-    // always treated them.
+    // Cell 0 and the grid's last cell are never inside: placement looks at
+    // the cells on either side of an index, and these two have a side off
+    // the grid.
     return i >= 1 && static_cast<std::size_t>(i) < TerrainCategorie_.size() - 1;
 }
 

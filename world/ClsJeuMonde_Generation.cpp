@@ -8,8 +8,9 @@
 #include "world/ClsJeuMonde.h"
 
 std::int32_t ClsJeuMonde::TypeVoisin(std::int64_t i) const {
-    // Outside the grid reads as ground; row ends are not special, as the
-    // tiling has always treated them.
+    // Outside the grid reads as ground. Neighbours are the index plus or
+    // minus one, so past a row's end comes the next row's first cell: the
+    // tiling works on indices alone.
     if (i < 0 || i >= static_cast<std::int64_t>(TerrainApparence_.size())) return 0;
     if (i >= static_cast<std::int64_t>(TerrainCategorie_.size())) return 0;
     return TerrainCategorie_[static_cast<std::size_t>(i)];

@@ -106,7 +106,7 @@ void Ecarter_Points(GrillePoints& g, std::vector<PointGrille>& points, ModRandom
                 for (int b = -1; b <= 1; ++b) {
                     const std::int32_t l = points[k].Ligne + a, c = points[k].Colonne + b;
                     if (comptes[a + 1][b + 1] <= meilleur && l > g.rmin && l <= g.rmax && c > g.cmin && c <= g.cmax) {
-                        aleatoire.Nombre_Aleatoire();  // drawn and unused, as the game always has
+                        aleatoire.Nombre_Aleatoire();  // drawn and unused: keeps the count of draws of a seed
                         if (!g.Occupe(l, c)) {
                             cible = {l, c};
                             meilleur = comptes[a + 1][b + 1];

@@ -38,13 +38,14 @@ TEST_F(RechercheTest, CroissanceParTableau) {
         const char* nom;
         bool (ModIA::*chercher)(std::int32_t, std::int32_t&);
         std::vector<std::int32_t> ModIA::*rayon;
-        std::int32_t croissance;
+        std::int32_t attendu;
     };
-    Peupler(2, 2, 512);
-    const std::int32_t chateau = 2 * P().Peuples_ChateauLargeur(0);
-    const Cas cas[] = {{"persos", &ModIA::Chercher_Perso_Rayon, &ModIA::RayonPerso, 48},
-                       {"maisons", &ModIA::Chercher_Maison_Rayon, &ModIA::RayonMaison, 96},
-                       {"châteaux", &ModIA::Chercher_Chateau_Rayon, &ModIA::RayonChateau, chateau}};
+    // From 500: characters grow by 48, houses by 96, castles by twice the
+    // first people's castle width (2 x 128), which passes 640 and starts
+    // again from 64.
+    const Cas cas[] = {{"persos", &ModIA::Chercher_Perso_Rayon, &ModIA::RayonPerso, 548},
+                       {"maisons", &ModIA::Chercher_Maison_Rayon, &ModIA::RayonMaison, 596},
+                       {"châteaux", &ModIA::Chercher_Chateau_Rayon, &ModIA::RayonChateau, 64}};
     for (const Cas& c : cas) {
         Peupler(2, 2, 512);
         (IA().*c.rayon)[0] = 500;
@@ -53,8 +54,7 @@ TEST_F(RechercheTest, CroissanceParTableau) {
         // wraps the cursor.
         (IA().*c.chercher)(0, trouve);
         (IA().*c.chercher)(0, trouve);
-        const std::int32_t attendu = 500 + c.croissance > 640 ? 64 : 500 + c.croissance;
-        EXPECT_EQ((IA().*c.rayon)[0], attendu) << c.nom;
+        EXPECT_EQ((IA().*c.rayon)[0], c.attendu) << c.nom;
     }
 }
 
@@ -211,7 +211,8 @@ TEST_F(RechercheTest, PatrouilleChoix) {
 // Wandering keeps the whole sprite on the map.
 TEST_F(RechercheTest, HasardResteSurLaCarte) {
     Peupler(1, 1, 64);
-    const std::int32_t bord = 64 * Main.Monde.LargeurCase - Perso(0).Largeur;
+    // 64 cells of 32 pixels, less the villager's width of 24.
+    const std::int32_t bord = 2024;
     Perso(0).PositionX = Perso(0).PositionY = 0;
     Tirages({0.0f, 0.0f});
     IA().Aller_Au_Hasard(0);
@@ -231,17 +232,21 @@ TEST_F(RechercheTest, GardeTourneAutour) {
     g.Invocateur = 0;
     g.Suivre = 1;
     g.CibleMaison = 0;
-    const std::int32_t bX = m.X, bY = m.Y, bL = m.Largeur, bH = m.Hauteur, cL = g.Largeur, cH = g.Hauteur;
+    // The house is 64 x 64 at (400, 500); the guard 24 x 32.
+    ASSERT_EQ(m.Largeur, 64);
+    ASSERT_EQ(m.Hauteur, 64);
+    ASSERT_EQ(g.Largeur, 24);
+    ASSERT_EQ(g.Hauteur, 32);
     struct Cas {
         float r, r2;
         std::int32_t X, Y;
     };
     const Cas cas[] = {
-        {0.1f, 0.0f, bX - cL, bY - cH},
-        {0.1f, 0.5f, bX - cL + (bL + cL) / 2, bY - cH},
-        {0.3f, 0.5f, bX + bL, bY - cH + (bH + cH) / 2},
-        {0.6f, 0.25f, bX + bL - (bL + cL) / 4, bY + bH},
-        {0.8f, 0.0f, bX - cL, bY + bH},
+        {0.1f, 0.0f, 376, 468},   // north side, from its west end
+        {0.1f, 0.5f, 420, 468},   // half-way along the north side
+        {0.3f, 0.5f, 464, 516},   // half-way down the east side
+        {0.6f, 0.25f, 442, 564},  // a quarter along the south side, from the east
+        {0.8f, 0.0f, 376, 564},   // the west side from its south end
     };
     for (const Cas& c : cas) {
         Tirages({c.r, c.r2});

@@ -141,8 +141,7 @@ TEST_F(PersoCarac, BonusDesObjetsSurLeMaximum) {
     ASSERT_EQ(p.Definir_MaxVie(), 180);  // round(1.5 x 120)
     EXPECT_EQ(p.Definir_BonusVie(), 30);
     // The attack coefficient is a single: 1.2 is stored a hair above, so
-    // 60 - 1.2 x 50 is a hair below 0 and its floor is -1, as the game
-    // has always shown it.
+    // 60 - 1.2 x 50 is a hair below 0 and its floor is -1.
     EXPECT_EQ(p.Definir_BonusAttaque(), -1);
     EXPECT_EQ(p.Definir_BonusDeplacement(), -1);
 }

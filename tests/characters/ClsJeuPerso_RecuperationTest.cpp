@@ -38,7 +38,8 @@ TEST_F(Recuperation, RefillingAttackAndDefenceCostsEnergyAndMorale) {
     perso.Moral = 80;
     perso.Attaque = 10;
     perso.Recuperation(M.Fief());
-    EXPECT_DOUBLE_EQ(perso.Attaque, 10 + 1.25 * perso.Definir_MaxAttaque() / perso.AttaqueBase);
+    // The human's attack maximum is its base (20): 1.25 a tick.
+    EXPECT_DOUBLE_EQ(perso.Attaque, 11.25);
     EXPECT_DOUBLE_EQ(perso.Energie, 80 - 0.0125);
     EXPECT_DOUBLE_EQ(perso.Moral, 80 - 0.0025);
 
@@ -56,11 +57,14 @@ TEST_F(Recuperation, ItemsGiveMoneyAndResourcesEachTick) {
     perso.Objet_Ajouter_Inventaire(4, *P, M.Main.Commentaires, true);  // the horn of plenty
     ASSERT_TRUE(perso.Definir_GainsObjets());
     const double argent = perso.Definir_Argent();
+    const double bois = perso.Definir_Ressources(1);
     const double planches = perso.Definir_Ressources(2);
     perso.Recuperation(M.Fief());
-    EXPECT_NEAR(perso.Definir_Argent(), argent + perso.Definir_GainArgentObjets(), 1e-9);
-    EXPECT_NEAR(perso.Definir_Ressources(2), planches + perso.Definir_GainRessourcesObjets(2), 1e-9);
-    EXPECT_GT(perso.Definir_Argent(), argent);
+    // The horn gives 0.5 money and 0.25 wood a tick ("GainRessource(2)"
+    // counts resources from 1), and nothing else.
+    EXPECT_NEAR(perso.Definir_Argent(), argent + 0.5, 1e-9);
+    EXPECT_NEAR(perso.Definir_Ressources(1), bois + 0.25, 1e-9);
+    EXPECT_EQ(perso.Definir_Ressources(2), planches);
 }
 
 TEST_F(Recuperation, TheDeadCountDownInTheirCastle) {

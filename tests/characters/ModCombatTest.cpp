@@ -526,7 +526,7 @@ TEST(DuelTableFixe, SuiteCalculeeALaMain) {
     ModRandom& r = w.M().Aleatoire;
     r.Initialiser_Aleatoire();
 
-    // 1. 0.533 no failure, 0.580 no critical: 100 - (40 - 20) x 0.5. The
+    // The first blow: 0.533 no failure, 0.580 no critical: 100 - (40 - 20) x 0.5. The
     // target answers; at 90 it does not call (0.290 drawn all the same).
     C.Combat_Perso(A, T);
     EXPECT_DOUBLE_EQ(T.Vie, 90);
@@ -535,14 +535,14 @@ TEST(DuelTableFixe, SuiteCalculeeALaMain) {
     EXPECT_EQ(T.CiblePerso, a);
     EXPECT_EQ(r.PositionAleatoire, 3);
 
-    // 2. The answer (the target's sword: 50 against 20): 0.302, 0.775.
+    // The answer (the target's sword: 50 against 20): 0.302, 0.775.
     // The attacker, idle and not AI-led, takes the fight up.
     C.Combat_Perso(T, A);
     EXPECT_DOUBLE_EQ(A.Vie, 85);
     EXPECT_EQ(A.Action, 300);
     EXPECT_EQ(r.PositionAleatoire, 5);
 
-    // 3. 0.014: a critical failure, 7 attack lost, the target untouched.
+    // The next blow, 0.014: a critical failure, 7 attack lost, the target untouched.
     A.Attaque = 40;
     T.Defense = 20;
     C.Combat_Perso(A, T);
@@ -551,13 +551,13 @@ TEST(DuelTableFixe, SuiteCalculeeALaMain) {
     EXPECT_EQ(A.Definir_Commentaires(), "genre 3");
     EXPECT_EQ(r.PositionAleatoire, 6);
 
-    // 4. 0.761, 0.814: 10 more; 0.709 drawn for the call.
+    // Another blow, 0.761, 0.814: 10 more; 0.709 drawn for the call.
     A.Attaque = 40;
     C.Combat_Perso(A, T);
     EXPECT_DOUBLE_EQ(T.Vie, 80);
     EXPECT_EQ(r.PositionAleatoire, 9);
 
-    // 5. Weakened to 30: 0.706, 0.533, hit to 20; 0.580 above 0.2: the call
+    // Weakened to 30: 0.706, 0.533, hit to 20; 0.580 above 0.2: the call
     // for help draws once per character (0.290, 0.302; nobody fit answers),
     // then 0.775 is no flight.
     T.Vie = 30;
@@ -568,14 +568,14 @@ TEST(DuelTableFixe, SuiteCalculeeALaMain) {
     EXPECT_EQ(T.Action, 300);
     EXPECT_EQ(r.PositionAleatoire, 15);
 
-    // 6. 0.706, 0.706: to 10; 0.533 calls again (0.580, 0.290), 0.302 stays.
+    // Down to 10 with 0.706, 0.706; 0.533 calls again (0.580, 0.290), 0.302 stays.
     T.Defense = 20;
     A.Attaque = 40;
     C.Combat_Perso(A, T);
     EXPECT_DOUBLE_EQ(T.Vie, 10);
     EXPECT_EQ(r.PositionAleatoire, 4);
 
-    // 7. 0.775, then 0.014: a critical hit, 10 - (2 x 40 - 20) x 0.5 x 10 / 10,
+    // The last blow, 0.775, then 0.014: a critical hit, 10 - (2 x 40 - 20) x 0.5 x 10 / 10,
     // the kill. Looting, touching: half of the 80 money; the sword (0.761
     // below 0.8, kept on 0.814) and the potion (0.533, kept on 0.580) go to
     // the killer; nine places and four bag slots drawn.

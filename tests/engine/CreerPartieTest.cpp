@@ -4,8 +4,6 @@
 #include <set>
 
 #include "engine/ModMain.h"
-#include "platform/ImageBMP.h"
-#include "platform/Surface.h"
 #include "tests/Outils.h"
 #include "world/ModEmplacement.h"
 
@@ -80,13 +78,21 @@ TEST_F(Partie, NouveauMondeComplet) {
             EXPECT_FALSE(Collision_Rectangles(d.X, d.Y, Main.Ressources[s].X, Main.Ressources[s].Y, 32, 32, 32, 32));
     }
 
-    // Villagers at their castle's entrance, with a race of their people,
-    // their side, and their starting goods.
+    // Villagers centred on their castle's entrance, with a race of their
+    // people, their side, and their starting goods. The entrance of each
+    // people's castle, from the castle's top-left corner (default peoples:
+    // half the castle's size plus the entrance offset).
+    struct Entree { double x, y; };
+    const Entree entrees[] = {{64, 64 + 56}, {64, 56 + 48}, {64, 48 + 40}, {48, 64 + 56}};
     for (const auto& p : Main.Persos) {
         const auto& c = Main.Chateaux[static_cast<std::size_t>(p.Equipe)];
         const auto& f = Main.Fiefs[static_cast<std::size_t>(p.Equipe)];
         EXPECT_TRUE(p.DansChateau);
-        EXPECT_EQ(p.PositionX, static_cast<int>(std::nearbyint(c.X + c.Largeur / 2.0 - p.Largeur / 2.0 + c.EntreePositionX)));
+        ASSERT_LT(static_cast<std::size_t>(f.Peuple), std::size(entrees));
+        const Entree& e = entrees[f.Peuple];
+        // Whole pixels: an odd width puts the centre half a pixel off.
+        EXPECT_NEAR(p.PositionX + p.Largeur / 2.0, c.X + e.x, 0.5) << "peuple " << f.Peuple;
+        EXPECT_NEAR(p.PositionY + p.Hauteur / 2.0, c.Y + e.y, 0.5) << "peuple " << f.Peuple;
         EXPECT_EQ(p.Camp, f.Camp);
         if (P.Peuples_NombreMonstres(f.Peuple) < 1) {
             EXPECT_TRUE(P.Race_Jouable(p.Race) || p.Race == 0);
@@ -99,14 +105,6 @@ TEST_F(Partie, NouveauMondeComplet) {
     EXPECT_EQ(Main.Fiefs[1].NombrePersos, 5);
     EXPECT_EQ(Main.Fiefs[2].Camp, 3);
 
-    // A picture of the map's terrain, one pixel per cell, to look at.
-    Surface carte(64, 64);
-    const std::uint16_t couleurs[] = {0x4CA6, 0x2306, 0x329B, 0x8410, 0xC5AE, 0xFFE0};
-    for (int y = 0; y < 64; ++y)
-        for (int x = 0; x < 64; ++x) carte.DefinirPixel(x, y, couleurs[std::min(5, int(Main.Monde.Param_TerrainCategorie(y * 64 + x)))]);
-    for (const auto& c : Main.Chateaux)
-        carte.DefinirPixel(Main.Monde.TerrainIndice(c.X, c.Y) % 64, Main.Monde.TerrainIndice(c.X, c.Y) / 64, 0xF800);
-    EXPECT_TRUE(EcrireBMP(carte, "carte_generee.bmp"));
 }
 
 TEST_F(Partie, MemesChoixMemeMondeEnReseau) {

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 
 #include "interface/ClsAffBouton.h"
+#include "platform/CacheGlyphes.h"
 #include "platform/ErreurFichier.h"
 #include "platform/Nombres.h"
 #include "rules/ClsFicINI.h"
@@ -370,3 +372,137 @@ TEST(InterfaceHUD, TexteDAction) {
 }
 
 }  // namespace
+
+namespace {
+
+// Glyphs that ink their whole cell, so that a test sees where text lies and
+// in which colour without a font.
+std::shared_ptr<const CacheGlyphes> GlyphesPleins() {
+    auto g = std::make_shared<CacheGlyphes>();
+    CacheGlyphes::Cellule plein;
+    plein.fill(255);
+    for (char32_t c : CacheGlyphes::Alphabet()) g->Ajouter(c, plein);
+    return g;
+}
+
+// A button sheet whose column k is filled with colour Couleurs[k].
+Surface FeuilleColonnes(std::int32_t l, std::int32_t h, const std::vector<std::uint32_t>& Couleurs) {
+    Surface s(l * static_cast<std::int32_t>(Couleurs.size()), 2 * h);
+    for (std::size_t k = 0; k < Couleurs.size(); ++k)
+        s.RemplirRectangle(static_cast<std::int32_t>(k) * l, 0, static_cast<std::int32_t>(k + 1) * l, 2 * h, Couleurs[k]);
+    return s;
+}
+
+}  // namespace
+
+// The three sell-all buttons: the last index (at x 216, "sell everything")
+// shows column 6, the first of the three (at x 264, the surplus) column 8.
+TEST(InterfaceHUD, IconesDesBoutonsToutVendre) {
+    MondeInterface M;
+    const ClsAffBouton::Tailles t = ClsAffBouton::Tailles::Lire(M.W.M().Dossier);
+    const std::int32_t l = t.Largeur[4], h = t.Hauteur[4];
+    std::vector<std::uint32_t> couleurs;
+    for (std::uint32_t k = 1; k <= 9; ++k) couleurs.push_back(k * 0x1C1C1C);
+    ClsIntFenetre& f = M.Interface->Fenetres()[1];
+    f.AffBoutonsCommerce.Charger(4, t, FeuilleColonnes(l, h, couleurs));
+    M.Pj().DansChateau = true;
+    M.Interface->Actionner_Boutons_Infos(1);
+    Surface S(1024, 768);
+    M.Interface->Afficher(M.Joueur, -1, S);
+    const std::size_t N = static_cast<std::size_t>(M.W.P().NombreRessources);
+    struct Cas { std::size_t indice; std::int32_t x; std::size_t colonne; };
+    const Cas cas[] = {{3 * N + 2, 216, 6}, {3 * N + 1, 240, 7}, {3 * N, 264, 8}};
+    for (const Cas& c : cas) {
+        const ClsIntBouton& b = f.BoutonsCommerce[c.indice];
+        ASSERT_TRUE(b.Visible);
+        ASSERT_EQ(b.PositionX, c.x);
+        EXPECT_EQ(S.Pixel(f.PositionX + b.PositionX + l / 2, f.PositionY + b.PositionY + h / 2),
+                  Surface::Couleur565(couleurs[c.colonne]))
+            << "bouton " << c.indice;
+    }
+}
+
+// "Nb:" and the count of summoned creatures stand one order-button step
+// past the last order button, never over it.
+TEST(InterfaceHUD, NombreDInvocationsACoteDuDernierBouton) {
+    MondeInterface M;
+    const ClsAffBouton::Tailles t = ClsAffBouton::Tailles::Lire(M.W.M().Dossier);
+    const std::int32_t l = t.Largeur[3], h = t.Hauteur[3];
+    M.Pj().NombreInvocations = 3;
+    Surface S(1024, 768);
+    S.DefinirGlyphes(GlyphesPleins());
+    M.Interface->Afficher(M.Joueur, -1, S);
+    const auto& o = M.Interface->BoutonsDeplacement();
+    const ClsIntBouton& dernier = o.back();
+    ASSERT_TRUE(dernier.Visible);
+    ClsFicINI ini(M.W.M().Dossier);
+    ini.NomFichier = "Ini_Interface1024";
+    ini.Section = "Interface";
+    const std::uint16_t texte = Surface::Couleur565(static_cast<std::uint32_t>(std::stoul(ini.Parametre("MessageModeAutoCouleur"))));
+    const std::int32_t pas = std::stoi(ini.Parametre("BoutonDeplacementColonneIntervalX"));
+    auto Encre = [&](std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1) {
+        int n = 0;
+        for (std::int32_t y = y0; y <= y1; ++y)
+            for (std::int32_t x = x0; x <= x1; ++x) n += S.Pixel(x, y) == texte;
+        return n;
+    };
+    EXPECT_EQ(Encre(dernier.PositionX, dernier.PositionY, dernier.PositionX + l - 1, dernier.PositionY + h - 1), 0);
+    // "Nb:" on the first line, "3" below it, from one step to the right.
+    EXPECT_EQ(S.Pixel(dernier.PositionX + pas + 1, dernier.PositionY + 1), texte);
+    EXPECT_EQ(S.Pixel(dernier.PositionX + pas + 1, dernier.PositionY + 17), texte);
+    EXPECT_NE(S.Pixel(dernier.PositionX + pas + 8, dernier.PositionY + 17), texte) << "un seul chiffre";
+}
+
+// Order buttons 2 to 9 go to the nearest deposit of kinds 0 to 7: the
+// fixture has two kinds, so buttons 4 to 9 are neither shown nor clickable.
+TEST(InterfaceHUD, BoutonsDeGisementSansGisementCaches) {
+    MondeInterface M;
+    ASSERT_EQ(M.W.P().NombreTerrainRessource, 2);
+    Surface S(1024, 768);
+    M.Interface->Afficher(M.Joueur, -1, S);
+    const auto& b = M.Interface->BoutonsDeplacement();
+    for (std::size_t k = 2; k <= 9; ++k) EXPECT_EQ(b[k].Visible, k < 4) << k;
+    const ClsAffBouton::Tailles t = ClsAffBouton::Tailles::Lire(M.W.M().Dossier);
+    EntreeInterface e;
+    e.X = b[9].PositionX + t.Largeur[3] / 2;
+    e.Y = b[9].PositionY + t.Hauteur[3] / 2;
+    e.ClicGauche = true;
+    std::int16_t code = ActionInterface_Aucune, construire = 0, touche = 0;
+    M.Interface->Interieur_Boutons(e, code, construire, M.Joueur, 0, touche, M.SelectionActive, M.Selection, S);
+    EXPECT_EQ(code, ActionInterface_Aucune);
+}
+
+// An item skill is in use (its name drawn in the highlight colour 128)
+// while the character works a resource that a worn item of that skill
+// helps with: the fixture's spent wand (skill "Sorcellerie", 2) helps
+// with berries.
+TEST(InterfaceHUD, CompetenceDObjetUtiliseePendantLaRecolte) {
+    MondeInterface M;
+    ClsJeuPerso& p = M.Pj();
+    const ClsJeuParam& P = M.W.P();
+    ASSERT_EQ(P.Objet_Competence(ObjetCombat::BaguetteEteinte), 2);
+    p.Objet_Equipe_Charger(8, ObjetCombat::BaguetteEteinte, P);
+    M.Interface->Actionner_Boutons_Infos(3);
+    const ClsIntFenetre& f = M.Interface->Fenetres()[3];
+    // Skills are listed special, resource, service, then item skills from 1.
+    const std::int32_t avant =
+        p.Nombre_CompetencesSpeciales() + p.Nombre_CompetencesRessources() + p.Nombre_CompetencesServices();
+    auto Couleur = [&](std::int16_t competence) {
+        Surface S(1024, 768);
+        S.DefinirGlyphes(GlyphesPleins());
+        M.Interface->Afficher(M.Joueur, -1, S);
+        return S.Pixel(f.PositionX + 33, f.PositionY + 86 + 16 * (avant + competence - 1) + 8);
+    };
+    struct Cas { std::int16_t ressource; std::int16_t competence; bool utilisee; };
+    const Cas cas[] = {
+        {0, 2, true},    // berries: the wand's skill
+        {0, 1, false},   // another item skill
+        {1, 2, false},   // wood: the wand does not help
+        {-1, 2, false},  // working nothing
+    };
+    for (const Cas& c : cas) {
+        p.RessourceEnCours = c.ressource;
+        EXPECT_EQ(Couleur(c.competence), c.utilisee ? Surface::Couleur565(128) : 0)
+            << "ressource " << c.ressource << ", compétence " << c.competence;
+    }
+}

@@ -59,13 +59,24 @@ TEST_F(HitTest, RetourAuChateauEtALaMaisonSansClic) {
     EXPECT_EQ(Code, ActionInterface_Traitee);
 }
 
-TEST_F(HitTest, BordDroitEtBasDuBoutonCompris) {
-    const ClsIntBouton& b = M.Interface->BoutonsDeplacement()[14];
-    EXPECT_TRUE(Passe(b.PositionX + Tailles.Largeur[3], b.PositionY + Tailles.Hauteur[3]));
-    EXPECT_EQ(Code, ActionInterface_Traitee);
-    Code = 0;
-    // One pixel beyond: the next button or nothing, never button 14's code.
-    EXPECT_FALSE(Passe(b.PositionX - 1, b.PositionY - 1) && Code == 0);
+TEST_F(HitTest, BordsDuBoutonCompris) {
+    // Button 15 (call for help) sits inside the grid, 2 pixels from its
+    // neighbours: its four edges are inside, one pixel beyond is the gap.
+    const ClsIntBouton& b = M.Interface->BoutonsDeplacement()[15];
+    const std::int32_t l = Tailles.Largeur[3], h = Tailles.Hauteur[3];
+    const std::int32_t x = b.PositionX, y = b.PositionY;
+    struct Cas { std::int32_t x, y; std::int16_t code; };
+    const Cas cas[] = {
+        {x, y + h / 2, ActionInterface_Traitee},     {x + l, y + h / 2, ActionInterface_Traitee},
+        {x + l / 2, y, ActionInterface_Traitee},     {x + l / 2, y + h, ActionInterface_Traitee},
+        {x - 1, y + h / 2, ActionInterface_Aucune},  {x + l + 1, y + h / 2, ActionInterface_Aucune},
+        {x + l / 2, y - 1, ActionInterface_Aucune},  {x + l / 2, y + h + 1, ActionInterface_Aucune},
+    };
+    for (const Cas& c : cas) {
+        Code = ActionInterface_Aucune;
+        Passe(c.x, c.y);
+        EXPECT_EQ(Code, c.code) << c.x - x << ", " << c.y - y;
+    }
 }
 
 TEST_F(HitTest, ModeAutoEtAttitude) {
@@ -113,7 +124,7 @@ TEST_F(HitTest, BoutonsConstruire) {
     Passe(0, 0);
     EXPECT_TRUE(Sur(c[libre], 0, true));
     EXPECT_EQ(Code, ActionInterface_Traitee);
-    Sur(c[libre], 0);
+    EXPECT_EQ(Construire, static_cast<std::int16_t>(libre)) << "rien de nouveau choisi";
     EXPECT_NE(c[libre].InfoBulle.find("\r&("), std::string::npos) << c[libre].InfoBulle;
     // An era to come is named in red.
     M.W.M().Fiefs[0].Epoque = -1;
@@ -218,6 +229,57 @@ TEST(Glissement, LesBoutonsConstruireSortentEtRentrent) {
         I.Actualiser();
     }
     EXPECT_EQ(c[0].PositionX, montre) << "arrivés, ils ne bougent plus";
+}
+
+// An offset that is not a whole number of steps: the slide still ends on
+// the shown place and back on the hidden one, and the grid keeps its shape.
+TEST(Glissement, DecalageQuiNEstPasUnMultipleDeLaDuree) {
+    struct Cas { const char* decalageX; const char* decalageY; std::int32_t appels; };
+    // 100 / 12 rounds to 8 a step: 13 calls (12 x 8 = 96, then 4). 5 / 12
+    // rounds to 0: one pixel a call, 5 calls. -30 / 12 is -2.5, which
+    // rounds to -2 (halves to even): 15 calls.
+    const Cas cas[] = {{"100", "0", 13}, {"5", "0", 5}, {"0", "-30", 15}};
+    for (const Cas& k : cas) {
+        MondeInterface M;
+        ClsFicINI ini(M.W.M().Dossier);
+        ini.NomFichier = "Ini_Interface1024";
+        ini.Section = "Interface";
+        ini.Parametre("MasquerAutoBoutonsConstruire", "1");
+        ini.Parametre("MasquerAutoBoutonsConstruireDecalageX", k.decalageX);
+        ini.Parametre("MasquerAutoBoutonsConstruireDecalageY", k.decalageY);
+        ini.Parametre("MasquerAutoBoutonsConstruireDuree", "12");
+        ClsInterface I(M.W.M(), *M.Ecran);
+        I.Init1(0, 1);
+        I.Init2(*M.Ecran, M.W.P());
+        const auto& c = I.BoutonsConstruire();
+        ASSERT_GE(c.size(), 2u);
+        const std::int32_t cacheX = c[0].PositionX, cacheY = c[0].PositionY;
+        const std::int32_t ecartX = c[1].PositionX - c[0].PositionX, ecartY = c[1].PositionY - c[0].PositionY;
+        const std::int32_t montreX = cacheX - std::stoi(k.decalageX), montreY = cacheY - std::stoi(k.decalageY);
+        Surface S(1024, 768);
+        std::int16_t code = 0, construire = 0, touche = 0;
+        bool selection = false;
+        ModDialogue::Groupe groupe;
+        auto Passe = [&](bool dessus) {
+            EntreeInterface e;
+            e.X = dessus ? c[0].PositionX + 2 : 10;
+            e.Y = dessus ? c[0].PositionY + 2 : 400;
+            I.Interieur_Boutons(e, code, construire, M.Joueur, 0, touche, selection, groupe, S);
+            I.Actualiser();
+        };
+        for (std::int32_t n = 0; n < k.appels - 1; ++n) Passe(true);
+        EXPECT_FALSE(c[0].PositionX == montreX && c[0].PositionY == montreY) << k.decalageX << " un appel trop tôt";
+        Passe(true);
+        EXPECT_EQ(c[0].PositionX, montreX) << k.decalageX;
+        EXPECT_EQ(c[0].PositionY, montreY) << k.decalageY;
+        Passe(true);
+        EXPECT_EQ(c[0].PositionX, montreX) << "arrivés, ils ne bougent plus";
+        EXPECT_EQ(c[1].PositionX - c[0].PositionX, ecartX);
+        EXPECT_EQ(c[1].PositionY - c[0].PositionY, ecartY);
+        for (std::int32_t n = 0; n < k.appels; ++n) Passe(false);
+        EXPECT_EQ(c[0].PositionX, cacheX) << k.decalageX;
+        EXPECT_EQ(c[0].PositionY, cacheY) << k.decalageY;
+    }
 }
 
 TEST(CurseurObjet, ArgentEtRessourcesSelectionnes) {

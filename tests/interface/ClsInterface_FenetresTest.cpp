@@ -228,4 +228,29 @@ TEST_F(Batiment, RestaurationDuChateau) {
     EXPECT_EQ(M.Pj().Definir_Argent(), 50.0);
 }
 
+// A click on a service that cannot be used shows its tooltip, as hovering
+// does: the living owner of a hospice cannot be raised from the dead.
+TEST_F(Batiment, ServiceInutilisableMontreSaBulle) {
+    Chez_Soi(BatimentCombat::Hospice);
+    ASSERT_TRUE(F(0).BoutonService.Visible);
+    ASSERT_FALSE(M.W.Ma(M.Joueur).Service_Utilisable(M.Pj(), M.W.P()));
+    auto Image = [&](std::int32_t x, std::int32_t y, bool gauche) {
+        S.Remplir(0);
+        Passe(F(0).PositionX + x, F(0).PositionY + y, gauche);
+        return S;
+    };
+    const Surface survol = Image(216 + 3, 136 + 3, false);
+    const Surface clic = Image(216 + 3, 136 + 3, true);
+    const Surface ailleurs = Image(200, 136 + 3, false);
+    auto Pareilles = [](const Surface& a, const Surface& b) {
+        for (std::int32_t y = 0; y < a.Hauteur(); ++y)
+            for (std::int32_t x = 0; x < a.Largeur(); ++x)
+                if (a.Pixel(x, y) != b.Pixel(x, y)) return false;
+        return true;
+    };
+    EXPECT_FALSE(Pareilles(survol, ailleurs)) << "la bulle se voit";
+    EXPECT_TRUE(Pareilles(survol, clic));
+    EXPECT_EQ(Code, ActionInterface_Traitee);
+}
+
 }  // namespace

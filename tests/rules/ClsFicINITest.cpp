@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include "platform/DossierJeu.h"
 #include "rules/ClsFicINI.h"
 #include "tests/Outils.h"
@@ -95,4 +101,44 @@ TEST_F(FicINI, ExtensionEtFinsDeLigneConservees) {
     EXPECT_EQ(ini.Parametre("Nom"), "Aldric");
     ini.Parametre("Niveau", "3");
     EXPECT_EQ(d.Lire("Perso.per"), "[Perso]\r\nNom=Aldric\r\nNiveau=3\r\n");
+}
+
+// Another program rewrites the file with a text of the same length, and the
+// modification time ends where it was: the cache must still see the new text.
+TEST_F(FicINI, ReecritureDeMemeTailleVue) {
+    namespace fs = std::filesystem;
+    enum class Maniere { RenommageDateRemise, EnPlaceDateRemise, EnPlaceAussitot };
+    struct Cas { const char* nom; Maniere maniere; };
+    const Cas cas[] = {
+        {"renommage, date remise", Maniere::RenommageDateRemise},
+        {"en place, date remise", Maniere::EnPlaceDateRemise},
+        {"en place, dans le même instant", Maniere::EnPlaceAussitot},
+    };
+    int n = 0;
+    for (const auto& c : cas) {
+        const std::string nom = "Ini_Externe" + std::to_string(n++);
+        const fs::path chemin = d.Chemin() / (nom + ".ini");
+        d.Ecrire(nom + ".ini", "[S]\nK=avant\n");
+        ClsFicINI ini = Ouvrir(nom.c_str(), "S");
+        ASSERT_EQ(ini.Parametre("K"), "avant") << c.nom;
+
+        struct stat avant {};
+        ASSERT_EQ(::stat(chemin.c_str(), &avant), 0);
+        if (c.maniere == Maniere::RenommageDateRemise) {
+            d.Ecrire(nom + ".tmp", "[S]\nK=apres\n");
+            fs::rename(d.Chemin() / (nom + ".tmp"), chemin);
+        } else {
+            std::ofstream(chemin, std::ios::binary | std::ios::trunc) << "[S]\nK=apres\n";
+        }
+        if (c.maniere != Maniere::EnPlaceAussitot) {
+            const struct timespec dates[2] = {avant.st_atim, avant.st_mtim};
+            ASSERT_EQ(::utimensat(AT_FDCWD, chemin.c_str(), dates, 0), 0);
+            struct stat apres {};
+            ASSERT_EQ(::stat(chemin.c_str(), &apres), 0);
+            ASSERT_EQ(apres.st_size, avant.st_size);
+            ASSERT_EQ(apres.st_mtim.tv_sec, avant.st_mtim.tv_sec);
+            ASSERT_EQ(apres.st_mtim.tv_nsec, avant.st_mtim.tv_nsec);
+        }
+        EXPECT_EQ(ini.Parametre("K"), "apres") << c.nom;
+    }
 }

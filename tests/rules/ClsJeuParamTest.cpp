@@ -484,8 +484,6 @@ TEST_F(Regles, DeuxBasesIndependantes) {
 
 // The game's own data set goes through the real loader without a fault.
 TEST(JeuParamDonnees, LeJeuDeDonneesParDefautSeCharge) {
-    if (!fs::exists(DonneesSource() / "Ini_Parametres_Persos.ini"))
-        GTEST_SKIP() << "pas encore de fichiers de règles dans data/";
     DossierJeu dossier(DonneesSource());
     ClsJeuParam p(dossier);
     for (std::int16_t etape = 0; etape <= 7; ++etape) {

@@ -143,8 +143,8 @@ TEST_F(Statistiques, SansHerosRienNEstSuivi) {
     EXPECT_TRUE(Stats().IndicesPersos.empty());
     EXPECT_TRUE(Stats().Instantanes.empty());
     Stats().Fin_Partie();
-    // The villagers keep their items.
-    EXPECT_GE(Perso(0).Objet_NombreType(Dague), 0);
+    // The villagers keep their items: villager 0 its starting dagger.
+    EXPECT_EQ(Perso(0).Objet_NombreType(Dague), 1);
     EXPECT_EQ(Stats().Nom(0), "");
 }
 

@@ -156,3 +156,39 @@ TEST(GenerationParDefaut, ToutesLesTaillesEtTousLesMondes) {
         }
     }
 }
+
+// A map of 3 x 0 cells (five grid cells, rows 3 apart) worked by hand from
+// chosen draws: seeding, two growth passes of the forest, then the tiling.
+// A wrong weight, a changed comparison or one draw more or less changes the
+// map or the count of draws.
+TEST_F(Generation, PetiteCarteCalculeeALaMain) {
+    Charger(Terrain("0.5", "SurfaceTerrain(0)=-1\nSurfaceTerrain(1)=1\nSurfaceTerrain(2)=-1\nSurfaceTerrain(3)=-1\n"), 3, 0);
+    aleatoire.Initialiser_Aleatoire();
+    const float tirages[] = {
+        // Seeding, cells 0 to 3 (the last cell draws nothing): cell 0 is
+        // seeded and its second draw picks forest; 0.5 is not above the
+        // threshold 1 - 0.5.
+        0.9f, 0.0f, 0.1f, 0.5f, 0.2f,
+        // Forest, first pass. Cell 0: no neighbour, stays forest. Cell 1:
+        // side 0 gives 15 > 14. Cell 2: side 1 (just grown) 15 + corner 0
+        // 10 = 25 > 24. Cell 3: sides 0 and 2, corner 1: 40, not > 41.
+        // Cell 4: side 1, corners 0 and 2: 35, not > 36.
+        0.0f, 0.14f, 0.24f, 0.41f, 0.36f,
+        // Second pass: forest stays forest; cell 3: 40 > 39; cell 4: sides
+        // 1 and 3, corners 0 and 2: 50, not > 50.
+        0.99f, 0.99f, 0.99f, 0.39f, 0.5f,
+    };
+    std::size_t k = 1;
+    for (float t : tirages) aleatoire.TableAleatoire[k++] = t;
+    monde->Generer_Monde(0, aleatoire);
+    ASSERT_EQ(monde->TailleGrille(), 5u);
+    EXPECT_EQ(aleatoire.PositionAleatoire, 15) << "nombre de tirages";
+    const int categories[] = {1, 1, 1, 1, 0};
+    // Side neighbours with terrain, bit 0 north (i - 3), 1 south (i + 3),
+    // 2 west, 3 east, through the tiling table: 10 -> 12, 12 -> 7, 5 -> 15.
+    const int apparences[] = {12, 7, 7, 15, 0};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(monde->Param_TerrainCategorie(i), categories[i]) << "case " << i;
+        EXPECT_EQ(monde->Param_TerrainApparence(i), apparences[i]) << "case " << i;
+    }
+}

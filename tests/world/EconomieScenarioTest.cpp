@@ -74,7 +74,6 @@ Types Choisir_Types(const ClsJeuParam& P) {
 class Scenario : public ::testing::TestWithParam<bool> {
 protected:
     void SetUp() override {
-        if (!GetParam() && !ReglesObjets::ReglesParDefaut()) GTEST_SKIP() << "pas de règles par défaut";
         M.emplace(GetParam());
         M->Peupler(6, 2);
         P = &M->Parametres();

@@ -31,8 +31,6 @@ public:
     }
 
     // The default data set holds a rules set of its own.
-    static bool ReglesParDefaut() { return std::filesystem::exists(DonneesSource() / "Ini_Parametres_Persos.ini"); }
-
     DossierJeu& Dossier() { return *jeu_; }
     const ClsJeuParam& Parametres() const { return *parametres_; }
 
