@@ -59,9 +59,9 @@ public:
         c.Reseau = true;
         Main.Creer_Partie(c);
         ASSERT_FALSE(Main.FinPartie);
-        // The fixed table of a network game draws only some deposit kinds;
-        // the deposits take every kind in turn, as the game's generator
-        // spreads them.
+        // The fixed table of a network game draws only some deposit kinds
+        // (type 3 and 5 never come up); the deposits take every kind in
+        // turn, as a game on the free generator spreads them.
         for (std::size_t g = 0; g < Main.Ressources.size(); ++g) {
             ClsJeuRessources& d = Main.Ressources[g];
             const auto t = static_cast<std::int16_t>(g % static_cast<std::size_t>(P.NombreTerrainRessource));
