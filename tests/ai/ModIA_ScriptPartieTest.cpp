@@ -60,7 +60,7 @@ public:
         Main.Creer_Partie(c);
         ASSERT_FALSE(Main.FinPartie);
         // The fixed table of a network game draws only some deposit kinds
-        // (type 3 and 5 never come up); the deposits take every kind in
+        // (never a pond nor a rock); the deposits take every kind in
         // turn, as a game on the free generator spreads them.
         for (std::size_t g = 0; g < Main.Ressources.size(); ++g) {
             ClsJeuRessources& d = Main.Ressources[g];
