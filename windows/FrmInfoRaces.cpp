@@ -108,7 +108,13 @@ FrmInfoRaces::FrmInfoRaces(const ClsJeuParam& Parametres, int PositionSetup, QWi
             LstRaces->addItem(Q(Parametres_.Race_Nom(i)));
         }
     connect(LstRaces, &QListWidget::currentRowChanged, this, [this] { LstRaces_Click(); });
-    if (PositionSetup >= 0 && PositionSetup < LstRaces->count()) LstRaces->setCurrentRow(PositionSetup);
+    if (PositionSetup >= 0 && PositionSetup < LstRaces->count())
+        LstRaces->setCurrentRow(PositionSetup);
+    else
+        // Nothing chosen in the setup window: the list must not pick its
+        // first row by itself when it takes the focus, or the setup window
+        // would be told a race the player never chose.
+        TxtDescription->setFocus();
 }
 
 FrmInfoRaces::Fiche FrmInfoRaces::Decrire(const ClsJeuParam& P, std::int32_t r) {

@@ -22,7 +22,8 @@ class FrmInfoRaces : public QDialog {
     Q_OBJECT
 public:
     // PositionSetup: the position selected in the setup window's race list
-    // (which lists the same races in the same order), -1 for none. The
+    // (which lists the same races in the same order), -1 for none; the
+    // window opens on that race, which the setup window already shows. The
     // window deletes itself when closed (modeless use).
     FrmInfoRaces(const ClsJeuParam& Parametres, int PositionSetup, QWidget* parent = nullptr);
 
@@ -30,7 +31,8 @@ public:
     const std::vector<std::int16_t>& Races() const { return races_; }
 
 signals:
-    // A race was chosen here, by its position in the list.
+    // A race was chosen here, by its position in the list: the setup
+    // window selects the same position in its own race list.
     void RaceChoisie(int Position);
 
 private:
