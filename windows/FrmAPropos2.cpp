@@ -91,7 +91,7 @@ FrmAPropos2::FrmAPropos2(DossierJeu& Dossier, LanceurExterne& Lanceur, Avertisse
         return l;
     };
 
-    Label1 = new QLabel(Q("Nouvelles du jeu, cartes et scénarios des joueurs vous attendent sur notre site :"), this);
+    Label1 = new QLabel(Q("Nouvelles du jeu, cartes et scénarios des joueurs sur notre site :"), this);
     Label1->setWordWrap(true);
     auto lien = [this](const char* nom, const char* texte, std::function<void()> clic) {
         auto* l = new EtiquetteLien(Q(texte), this);
@@ -154,7 +154,7 @@ FrmAPropos2::FrmAPropos2(DossierJeu& Dossier, LanceurExterne& Lanceur, Avertisse
     v->addLayout(adresses);
     v->addWidget(lblDisclaimer);
     v->addLayout(boutons);
-    setFixedWidth(std::max(sizeHint().width(), fontMetrics().horizontalAdvance(QString(70, 'x'))));
+    setFixedWidth(std::max(sizeHint().width(), fontMetrics().horizontalAdvance(QString(78, 'x'))));
 
     connect(LisezMoi, &QPushButton::clicked, this, [this] { LisezMoi_Click(); });
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);

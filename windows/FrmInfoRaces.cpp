@@ -74,6 +74,8 @@ FrmInfoRaces::FrmInfoRaces(const ClsJeuParam& Parametres, int PositionSetup, QWi
         l = new QListWidget(this);
         l->setObjectName(nom);
         l->setSelectionMode(QAbstractItemView::NoSelection);
+        // Room for the longest lists of the default races without scrolling.
+        l->setMinimumHeight(fontMetrics().lineSpacing() * 9);
         return l;
     };
     auto* listes = new QGridLayout;
@@ -91,8 +93,8 @@ FrmInfoRaces::FrmInfoRaces(const ClsJeuParam& Parametres, int PositionSetup, QWi
     auto* h = new QHBoxLayout(this);
     h->addWidget(LstRaces);
     h->addLayout(droite, 1);
-    LstRaces->setMaximumWidth(fontMetrics().horizontalAdvance(QString(22, 'M')));
-    resize(fontMetrics().horizontalAdvance(QString(90, 'x')), fontMetrics().height() * 36);
+    LstRaces->setMaximumWidth(fontMetrics().horizontalAdvance(QString(16, 'M')));
+    resize(fontMetrics().horizontalAdvance(QString(100, 'x')), sizeHint().height());
 
     // Centred on the main window, along its top edge.
     if (parent) {
