@@ -133,7 +133,6 @@ std::string ModDocuments::EchapperHTML(std::string_view Texte) {
             case '<': s += "&lt;"; break;
             case '>': s += "&gt;"; break;
             case '"': s += "&quot;"; break;
-            case '\'': s += "&#39;"; break;
             default: s += c;
         }
     }
