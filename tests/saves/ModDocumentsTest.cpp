@@ -362,3 +362,36 @@ TEST(Documents, LesEntreesDuMenuAideOuvrentLaPageEcrite) {
     ASSERT_EQ(lanceur.pages.size(), 6u);
     EXPECT_EQ(fs::path(lanceur.pages[5]), p.Dossier().Chemin() / "Documents" / "Statistiques.html");
 }
+
+TEST(Documents, LesImagesDesPagesDesDonneesParDefautSontCellesDuDossierDuJeu) {
+    DossierTemporaire d;
+    d.CopierDonnees();
+    DossierJeu dossier(d.Chemin());
+    ModMain main(dossier);
+    main.Charger_Parametres();
+    main.Documents.Charger_Parametres_Documents();
+    ASSERT_EQ(main.Documents.Ecrire_Document_Batiments(), "");
+    ASSERT_EQ(main.Documents.Ecrire_Document_Objets(), "");
+    // Every picture a page names is one the build drew beside the pages of
+    // the game folder.
+    const fs::path pages = fs::path(MORVAINE_GAME_DIR) / "Documents";
+    int images = 0;
+    for (const char* nom : {"Batiments", "Objets"}) {
+        const std::string page = d.Lire(std::string("Documents/") + nom + ".html");
+        for (std::size_t i = page.find("src=\""); i != std::string::npos; i = page.find("src=\"", i + 1)) {
+            const std::string adresse = page.substr(i + 5, page.find('"', i + 5) - i - 5);
+            std::string chemin;
+            for (std::size_t k = 0; k < adresse.size(); ++k) {
+                if (adresse[k] == '%' && k + 2 < adresse.size()) {
+                    chemin += static_cast<char>(std::stoi(adresse.substr(k + 1, 2), nullptr, 16));
+                    k += 2;
+                } else {
+                    chemin += adresse[k];
+                }
+            }
+            EXPECT_TRUE(fs::exists(pages / chemin)) << chemin;
+            ++images;
+        }
+    }
+    EXPECT_EQ(images, main.Parametres.NombreTypeBatiments + main.Parametres.NombreTypesObjets);
+}
