@@ -34,8 +34,17 @@ bool Copier(const QImage& source, const fs::path& cible) {
 int CopierImagesDocuments(const DonneesRegles& d, DossierJeu& dossier, const fs::path& images) {
     // The pages' folder, as the game will build it from the same setting.
     const std::string chemin = dossier.LireCle("Ini_Documents.ini", "Documents", "FichierDocumentChemin");
+    // A folder that would climb out of the game folder gets no pictures
+    // (the game refuses to write its pages there too).
+    std::size_t debut = 0;
+    for (std::size_t i = 0; i <= chemin.size(); ++i) {
+        if (i == chemin.size() || chemin[i] == '\\' || chemin[i] == '/') {
+            const std::string_view composant(chemin.data() + debut, i - debut);
+            if (!composant.empty() && !NomFichierSur(composant)) return 0;
+            debut = i + 1;
+        }
+    }
     const fs::path pages = CheminJeu(images.parent_path(), chemin.empty() ? "\\" : chemin);
-    if (pages.lexically_normal().string().find("..") != std::string::npos) return 0;
     int n = 0;
     for (const auto& o : d.Objets) {
         const QImage icone(QString::fromStdString((images / "Objets" / (o.Image + ".bmp")).string()));

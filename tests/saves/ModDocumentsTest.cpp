@@ -2,14 +2,9 @@
 // with reference pages kept in tests/fixtures/documents, the particular
 // cells of each page read back from the table, and what happens when a
 // page cannot be written or is missing.
-//
-// MORVAINE_ECRIRE_PAGES=1 rewrites the reference pages from this build
-// (look at the difference before committing them).
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -140,13 +135,9 @@ TEST(Documents, LesSixPagesDesReglesDEssaiSontLesPagesDeReference) {
     EXPECT_EQ(d.Ecrire_Document_Objets(), "");
     EXPECT_EQ(d.Ecrire_Document_Bestiaire(), "");
     EXPECT_EQ(d.Creer_Document_Stastistiques(), "");
-    const bool reecrire = std::getenv("MORVAINE_ECRIRE_PAGES") != nullptr;
     for (const char* nom : {"Batiments", "Ressources", "Peuples", "Objets", "Bestiaire", "Statistiques"}) {
         const std::string page = p.Lire(nom);
         EXPECT_NE(page.find("\r\n"), std::string::npos) << nom << " : lignes terminées CR LF";
-        if (reecrire) {
-            std::ofstream(Fixtures() / "documents" / (std::string(nom) + ".html"), std::ios::binary) << page;
-        }
         EXPECT_EQ(page, Fixture(std::string(nom) + ".html")) << "page " << nom;
     }
 }
