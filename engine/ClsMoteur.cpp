@@ -15,6 +15,12 @@
 ClsMoteur::ClsMoteur(ModMain& Main, ClsJeu& Jeu, Horloge& Horloge, PeripheriquesMoteur& Peripheriques)
     : Main(Main), Jeu(Jeu), Horloge_(Horloge), Peripheriques_(Peripheriques) {
     Joueurs.resize(1);
+    // The statistics page of the game's own documents; a page that cannot
+    // be written is told to the player with the game's other messages.
+    Creer_Document_Stastistiques = [this] {
+        std::string erreur = this->Main.Documents.Creer_Document_Stastistiques();
+        if (!erreur.empty()) this->Main.MessagesPartie.push_back(std::move(erreur));
+    };
 }
 
 ClsMoteur::~ClsMoteur() { Main.AffPerso = nullptr; }

@@ -24,6 +24,7 @@
 #include "rules/ClsJeuParam.h"
 #include "rules/ModRandom.h"
 #include "saves/ClsJeuStastistiques.h"
+#include "saves/ModDocuments.h"
 #include "saves/ModSavPerso.h"
 #include "world/ClsJeuBatiment.h"
 #include "world/ClsJeuEffet.h"
@@ -123,4 +124,7 @@ public:
     // at start-up) and the statistics of the game being played.
     ModSavPerso SavPerso{Dossier, Parametres};
     ClsJeuStastistiques Statistiques{this};
+    // The HTML pages (Ini_Documents is read by Charger_Parametres_Documents
+    // at start-up): reference pages from the rules, the statistics page.
+    ModDocuments Documents{Dossier, Parametres, Statistiques};
 };

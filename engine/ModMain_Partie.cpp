@@ -200,6 +200,9 @@ void ModMain::Creer_Partie(const SetupChoices& Choix, const ProgresChargement& P
 void ModMain::Creer_Partie_Monde(const SetupChoices& Choix, const ProgresChargement& Progres) {
     MessagesPartie.clear();
     FinPartie = false;
+    // The last game's heroes are no one in the new world: until the new
+    // game starts its statistics, nothing is followed.
+    Statistiques.Vider();
     // A network game draws the fixed table from its start on every
     // machine; any other game draws fresh numbers again.
     if (Choix.Reseau) {

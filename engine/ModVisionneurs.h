@@ -22,6 +22,9 @@ class AvertisseurErreur {
 public:
     virtual ~AvertisseurErreur() = default;
     virtual void Erreur(const std::string& Message) = 0;
+    // The same with a title of its own; an empty title keeps the
+    // application's.
+    virtual void Erreur_Titre(const std::string& Message, const std::string& Titre) { Erreur(Message); }
 };
 
 namespace ModVisionneurs {

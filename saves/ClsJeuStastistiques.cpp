@@ -17,11 +17,15 @@ void Depouiller(ClsJeuPerso& p) {
 
 }  // namespace
 
-void ClsJeuStastistiques::Init(const ClsJeuParam& Parametres) {
+void ClsJeuStastistiques::Vider() {
     IndicesPersos.clear();
     Instantanes.clear();
     Erreurs.clear();
     NombrePersosSuivis = 0;
+}
+
+void ClsJeuStastistiques::Init(const ClsJeuParam& Parametres) {
+    Vider();
     if (!Main) return;
     const std::vector<ClsJeuPerso>& Persos = Main->Persos;
 

@@ -34,6 +34,8 @@ public:
     // Takes the snapshots, from Main's characters and its character files.
     // Without a world there is nothing to follow.
     void Init(const ClsJeuParam& Parametres);
+    // Follows no one (at each game setup, before the new world exists).
+    void Vider();
     // Empties the followed characters' inventories and equipment.
     void Fin_Partie();
 

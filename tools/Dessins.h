@@ -19,3 +19,6 @@ int DessinerDecors(const DonneesRegles& d, const std::filesystem::path& images);
 int DessinerEffets(const DonneesRegles& d, const std::filesystem::path& images);
 int DessinerObjets(const DonneesRegles& d, const std::filesystem::path& images);
 int DessinerInterface(const DonneesRegles& d, DossierJeu& dossier, const std::filesystem::path& images);
+// PNG copies of the item and building pictures for the HTML pages, read
+// back from the bitmaps drawn above; call after them.
+int CopierImagesDocuments(const DonneesRegles& d, DossierJeu& dossier, const std::filesystem::path& images);

@@ -37,6 +37,7 @@ int main(int argc, char** argv) {
         n += DessinerEffets(d, images);
         n += DessinerObjets(d, images);
         n += DessinerInterface(d, dossier, images);
+        n += CopierImagesDocuments(d, dossier, images);
         std::cout << "Images : " << n << " fichiers dans " << images.string() << "\n";
     } catch (const ErreurFichier& e) {
         std::cerr << e.what() << "\n";

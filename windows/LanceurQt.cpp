@@ -31,3 +31,8 @@ bool LanceurQt::Ouvrir_Page(const std::string& Adresse_) { return QDesktopServic
 void AvertisseurQt::Erreur(const std::string& Message) {
     QMessageBox::critical(nullptr, QApplication::applicationName(), QString::fromStdString(Message));
 }
+
+void AvertisseurQt::Erreur_Titre(const std::string& Message, const std::string& Titre) {
+    QMessageBox::critical(nullptr, Titre.empty() ? QApplication::applicationName() : QString::fromStdString(Titre),
+                          QString::fromStdString(Message));
+}

@@ -15,4 +15,5 @@ public:
 class AvertisseurQt : public AvertisseurErreur {
 public:
     void Erreur(const std::string& Message) override;
+    void Erreur_Titre(const std::string& Message, const std::string& Titre) override;
 };

@@ -17,6 +17,7 @@
 #include "platform/Graphique.h"
 #include "platform/qt/ImagesQt.h"
 #include "windows/FrmMoteur2D.h"
+#include "windows/LanceurQt.h"
 
 namespace {
 
@@ -70,6 +71,7 @@ int main(int argc, char** argv) {
         ClsPerEcran ecran(dossier);
         legende(" - chargement interface");
         legende(" - chargement documents");
+        jeu.Documents.Charger_Parametres_Documents();
         jeu.Charger_Parametres(legende);
         legende(" - chargement combats");
         legende(" - chargement sauvegardes");
@@ -91,6 +93,12 @@ int main(int argc, char** argv) {
         // Alt + F4: the heroes are saved, nothing else is shown.
         if (moteur.Quitter_Programme()) return 0;
         for (const auto& message : jeu.MessagesPartie) Erreur(false, message);
+        // Back from the game: its statistics page, when so configured.
+        if (jeu.Documents.Definir_AfficherStastistiquesEnQuittant()) {
+            LanceurQt lanceur;
+            AvertisseurQt avertisseur;
+            jeu.Documents.Afficher_Document_Stastistiques(lanceur, avertisseur);
+        }
     } catch (const ErreurFichier& e) {
         Erreur(sansEcran, e.what());
         return 1;

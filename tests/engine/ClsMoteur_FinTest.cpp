@@ -3,6 +3,7 @@
 // that ran gives each hero back the options it started with.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -69,4 +70,39 @@ TEST(FinDePartie, UnePartieJoueeRendSesOptionsAuHeros) {
     p.M->Terminer();
     EXPECT_EQ(p.Raccourci(), "ToucheRaccourciObjet1=7");
     EXPECT_EQ(p.documents, 1);
+}
+
+TEST(FinDePartie, LaPageDesStatistiquesSuitLaPartieJoueeEtSeulementElle) {
+    MoteurSansEcran p;
+    p.Main->SavPerso.Charger_Parametres_SavPerso();
+    p.Main->Documents.Charger_Parametres_Documents();
+    ASSERT_TRUE(p.Main->Documents.Definir_EnregistrerStastistiques());
+    SetupChoices c = MoteurSansEcran::Choix(1, 2, 3);
+    c.Heros = {"Aldric"};
+    c.NomJoueur = "Aldric";
+    ASSERT_TRUE(p.M->Demarrer(c, nullptr, 800, 600));
+    EXPECT_EQ(p.Main->Statistiques.NombrePersosSuivis, 1);
+    p.Main->FinPartie = true;
+    p.M->Terminer();
+    EXPECT_NE(p.d.Lire("Documents/Statistiques.html").find("<td align=center>Aldric</td>"), std::string::npos);
+    EXPECT_TRUE(p.Main->MessagesPartie.empty());
+
+    // A page that cannot be written is told with the game's messages.
+    ASSERT_TRUE(p.M->Demarrer(c, nullptr, 800, 600));
+    std::filesystem::remove_all(p.d.Chemin() / "Documents");
+    p.d.Ecrire("Documents", "un fichier");
+    p.Main->FinPartie = true;
+    p.M->Terminer();
+    ASSERT_EQ(p.Main->MessagesPartie.size(), 1u);
+    EXPECT_NE(p.Main->MessagesPartie[0].find("Statistiques.html"), std::string::npos);
+
+    // The next game's setup forgets the last game's heroes, even when it
+    // stops before its statistics start.
+    SetupChoices absent = MoteurSansEcran::Choix();
+    absent.Mode = SetupChoices::ChargerMonde;
+    absent.FichierMonde = "absent";
+    EXPECT_FALSE(p.M->Demarrer(absent, nullptr, 800, 600));
+    EXPECT_EQ(p.Main->Statistiques.NombrePersosSuivis, 0);
+    EXPECT_TRUE(p.Main->Statistiques.IndicesPersos.empty());
+    EXPECT_TRUE(p.Main->Statistiques.Instantanes.empty());
 }
