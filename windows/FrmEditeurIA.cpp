@@ -156,6 +156,7 @@ void FrmEditeurIA::Construire_Controles() {
     boutonsFichiers->addWidget(CmdRenommer, 1, 0);
     boutonsFichiers->addWidget(CmsSupprimerIA, 1, 1);
     vf->addLayout(boutonsFichiers);
+    cadreFichiers->setFixedWidth(180);
     grille->addWidget(cadreFichiers, 0, 0, 3, 1);
 
     // Description and era.
@@ -190,7 +191,7 @@ void FrmEditeurIA::Construire_Controles() {
     LstActions = new QListWidget(FrameActions);
     LstActions->setObjectName("LstActions");
     LstActions->setContextMenuPolicy(Qt::CustomContextMenu);
-    LstActions->setMinimumWidth(260);
+    LstActions->setMinimumWidth(200);
     ga->addWidget(LstActions, 0, 0, 4, 1);
     for (int s = 0; s < 2; ++s) {
         CmdDeplacer[s] = new QToolButton(FrameActions);
@@ -242,24 +243,27 @@ void FrmEditeurIA::Construire_Controles() {
         SliderQuantite[s]->setRange(0, MaxQuantite[s]);
         SliderQuantite[s]->setSingleStep(1);
         SliderQuantite[s]->setPageStep(5);
-        gq->addWidget(SliderQuantite[s], s, 0, 1, 4);
+        // Only one slider is shown at a time: both take the same row.
+        gq->addWidget(SliderQuantite[s], 0, 0, 1, 4);
     }
     LblQuantite = new QLabel(FrameQuantite);
     LblQuantite->setObjectName("LblQuantite");
     LblQuantite->setMinimumWidth(48);
     LblQuantite->setAlignment(Qt::AlignCenter);
-    gq->addWidget(LblQuantite, 0, 4, 2, 1);
+    gq->addWidget(LblQuantite, 0, 4);
     for (int s = 0; s < 2; ++s) {
         CmdModifierQuantite[s] = new QPushButton(s == 0 ? "+" : "-", FrameQuantite);
         CmdModifierQuantite[s]->setObjectName(QString("CmdModifierQuantite_%1").arg(s));
         CmdModifierQuantite[s]->setMaximumWidth(40);
-        gq->addWidget(CmdModifierQuantite[s], s, 5);
+        gq->addWidget(CmdModifierQuantite[s], 0, 5 + s);
     }
     for (int k = 0; k < 8; ++k) {
         CmdQuantite[k] = new QPushButton(Presets[k], FrameQuantite);
         CmdQuantite[k]->setObjectName(QString("CmdQuantite_%1").arg(k));
+        CmdQuantite[k]->setMinimumWidth(44);
+        CmdQuantite[k]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         // Each set of presets takes the same row: only one set is shown.
-        gq->addWidget(CmdQuantite[k], 2, k % 4);
+        gq->addWidget(CmdQuantite[k], 1, k % 4);
     }
     droite->addWidget(FrameQuantite);
     grille->addLayout(droite, 1, 3, 2, 1);
@@ -284,6 +288,7 @@ void FrmEditeurIA::Construire_Controles() {
         LblApercu[k]->hide();
     }
     va->addWidget(zone);
+    cadreApercu->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     grille->addWidget(cadreApercu, 3, 0, 1, 4);
 
     auto* attention = new QLabel(Avertissement, centre);
@@ -291,6 +296,15 @@ void FrmEditeurIA::Construire_Controles() {
     attention->setWordWrap(true);
     grille->addWidget(attention, 4, 0, 1, 4);
     grille->setRowStretch(1, 1);
+    // Panes that come and go with the step's category keep their place,
+    // so that the window does not jump from one step to the next.
+    for (QWidget* w : {static_cast<QWidget*>(FrameDesignation), static_cast<QWidget*>(FrameQuantite)}) {
+        QSizePolicy sp = w->sizePolicy();
+        sp.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(sp);
+    }
+    FrameDesignation->setMinimumWidth(260);
+    resize(980, 640);
 }
 
 void FrmEditeurIA::Construire_Menus() {
