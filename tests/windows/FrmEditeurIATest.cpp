@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -759,6 +761,68 @@ TEST_F(EditeurIA, UnPersonnageSuitLeScriptEnregistre) {
     Main->IA.Executer_IA(i);
     EXPECT_EQ(Main->IA.RessourceVoulue[i], 2);
     EXPECT_EQ(Main->IA.QuantiteVoulue[i], 11);
+}
+
+// A file that did not load has no script: nothing of another script may be
+// edited in its place.
+TEST_F(EditeurIA, FichierIlliblePasEditable) {
+    tmp.Ecrire("IAs/Casse.ia", "#Casse\r\n\r\nAge_1\r\nBatiment_x\r\n#Fin\r\n");
+    Main->IA2.Charger_IAs();
+    Ouvrir();
+    Fichier("Soldat.ia");
+    Fichier("Casse.ia");
+    EXPECT_EQ(frm->NoIA(), -1);
+    EXPECT_TRUE(W<QLineEdit>("TxtDescription")->text().isEmpty());
+    EXPECT_FALSE(Actif("TxtDescription"));
+    EXPECT_FALSE(Actif("CmdInserer"));
+    EXPECT_EQ(Liste("LstActions")->count(), 0);
+    // It can still be deleted.
+    q.oui = {true};
+    Cliquer("CmsSupprimerIA");
+    EXPECT_FALSE(SurDisque("Casse.ia"));
+}
+
+// When the files cannot be written, the edits are kept and the window
+// stays open rather than reloading over them.
+TEST_F(EditeurIA, EnregistrementImpossibleNeFermePas) {
+    Ouvrir();
+    Fichier("Tout.ia");
+    Cliquer("CmdInserer");
+    fs::remove(tmp.Chemin() / "IAs" / "Tout.ia");
+    fs::create_directory(tmp.Chemin() / "IAs" / "Tout.ia");
+    Menu("MenuFichierEnregistrer")->trigger();
+    ASSERT_EQ(q.messages.size(), 1u);
+    EXPECT_EQ(q.messages[0].texte, "Le fichier Tout.ia n'a pas pu être enregistré.");
+    EXPECT_TRUE(frm->Modifie());
+    q.oui = {true};
+    frm->close();
+    EXPECT_TRUE(frm->isVisible());
+    EXPECT_EQ(fermetures, 0);
+    EXPECT_EQ(Charge("Tout.ia").Definir_NombreEtapes(0), 11);
+    // Once the file can be written again, closing saves and closes.
+    fs::remove(tmp.Chemin() / "IAs" / "Tout.ia");
+    q.oui = {true};
+    frm->close();
+    EXPECT_EQ(fermetures, 1);
+    EXPECT_EQ(Charge("Tout.ia").Definir_NombreEtapes(0), 11);
+}
+
+// A right click on the files pops up the file menu, on the steps the
+// actions menu.
+TEST_F(EditeurIA, MenusContextuels) {
+    Ouvrir();
+    struct Cas {
+        const char* liste;
+        const char* menu;
+    };
+    for (const Cas& c : {Cas{"FileIAs", "MenuFichier"}, Cas{"LstActions", "MenuActions"}}) {
+        QWidget* zone = Liste(c.liste)->viewport();
+        QContextMenuEvent e(QContextMenuEvent::Mouse, QPoint(5, 5), zone->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(zone, &e);
+        QMenu* menu = W<QMenu>(c.menu);
+        EXPECT_TRUE(menu->isVisible()) << c.menu;
+        menu->hide();
+    }
 }
 
 }  // namespace
