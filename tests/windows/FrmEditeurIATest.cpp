@@ -825,4 +825,39 @@ TEST_F(EditeurIA, MenusContextuels) {
     }
 }
 
+// A value of a later age than the one shown: a building becomes the first
+// line's; a money building, a resource or an item not listed keeps its
+// value and nothing is selected.
+TEST_F(EditeurIA, ValeursHorsListe) {
+    std::int32_t objet = 0;
+    while (objet < P().NombreTypesObjets && P().Objet_Epoque(objet) <= 1) ++objet;
+    ASSERT_LT(objet, P().NombreTypesObjets);
+    ASSERT_GT(P().Batiment_NoEpoque(11), 1);
+    ASSERT_GT(P().Ressources_Epoque(6), 0);
+    tmp.Ecrire("IAs/Hors.ia", "#Hors\r\n\r\nAge_1\r\n#\r\nBatiment_12\r\nGagnerArgent_12=5\r\nRessource_7=1\r\nObjet_" +
+                                  std::to_string(objet + 1) +
+                                  "=1\r\n\r\nAge_2\r\n#\r\nTravailler\r\n\r\nAge_3\r\n#\r\nTravailler\r\n\r\n#Fin\r\n");
+    Main->IA2.Charger_IAs();
+    ASSERT_GE(Main->IA2.Indice_IA("Hors.ia"), 0);
+    Ouvrir();
+    // Showing the script shows its first step: the building is brought back.
+    Fichier("Hors.ia");
+    EXPECT_TRUE(frm->Modifie());
+    struct Cas {
+        int etape;
+        std::int32_t valeur;
+        const char* liste;
+        int ligne;
+    };
+    const Cas cas[] = {{1, 11, "LstValeur_0", -1}, {2, 6, "LstValeur_0", -1}, {3, objet, "LstValeur_1", -1},
+                       {0, 0, "LstValeur_0", 0}};
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.etape);
+        CliquerLigne(Liste("LstActions"), c.etape);
+        EXPECT_EQ(Charge("Hors.ia").Definir_Valeur(0, c.etape), c.valeur);
+        EXPECT_EQ(Liste(c.liste)->currentRow(), c.ligne);
+    }
+    EXPECT_EQ(Lignes("LstActions")[0], "Construire " + P().Batiment_Nom(0));
+}
+
 }  // namespace
