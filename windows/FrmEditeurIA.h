@@ -7,7 +7,14 @@
 // Edits change the library's scripts in memory; only a save writes them.
 // Closing reloads the library from disk, so a game never sees unsaved
 // edits. The window does not hide or show the setup window itself: whoever
-// opens it does, on Fermee().
+// opens it does. From the main window (the editor deletes itself when
+// closed):
+//
+//     auto* editeur = new FrmEditeurIA(Main, this);
+//     connect(editeur, &FrmEditeurIA::ScriptsModifies, setup, <re-read the script lists>);
+//     connect(editeur, &FrmEditeurIA::Fermee, setup, &QWidget::show);
+//     setup->hide();
+//     editeur->show();
 #pragma once
 
 #include <QMainWindow>
