@@ -659,6 +659,20 @@ void FrmEditeurIA::Choisir_Categorie(int i) {
     if (!s || j < 0 || j >= s->Definir_NombreEtapes(Age())) return;
     if (s->Definir_Categorie(Age(), j) == i) return;
     s->Definir_Categorie(Age(), j, static_cast<std::int16_t>(i));
+    // A value that names nothing in the new category's table (an item's
+    // index kept by a resource step) would be written to the file, which
+    // the reader then refuses as a whole: it becomes the table's first.
+    std::int32_t taille = 1;
+    switch (i) {
+    case ClsJeuIA2::CategorieRessource: taille = Parametres.NombreRessources; break;
+    case ClsJeuIA2::CategorieBatiment:
+    case ClsJeuIA2::CategorieGagnerArgent: taille = Parametres.NombreTypeBatiments; break;
+    case ClsJeuIA2::CategorieObjet: taille = Parametres.NombreTypesObjets; break;
+    case ClsJeuIA2::CategorieChangerMode: taille = 2; break;
+    default: break;
+    }
+    const std::int16_t v = s->Definir_Valeur(Age(), j);
+    if (v < 0 || v >= taille) s->Definir_Valeur(Age(), j, 0);
     Modifie_ = true;
     Afficher_Texte_Etape(j);
     // The step keeps its quantity: a slider shows it within its range, and

@@ -860,4 +860,23 @@ TEST_F(EditeurIA, ValeursHorsListe) {
     EXPECT_EQ(Lignes("LstActions")[0], "Construire " + P().Batiment_Nom(0));
 }
 
+// Changing a step's category never leaves a value the file reader would
+// refuse: an item's index beyond the resources becomes the first resource.
+TEST_F(EditeurIA, CategorieChangeeGardeUnFichierLisible) {
+    const std::int32_t objet = P().NombreTypesObjets - 1;
+    ASSERT_GE(objet, P().NombreRessources);
+    tmp.Ecrire("IAs/Change.ia", "#Change\r\n\r\nAge_1\r\n#\r\nObjet_" + std::to_string(objet + 1) +
+                                    "=1\r\nTravailler\r\n\r\nAge_2\r\n#\r\nTravailler\r\n\r\nAge_3\r\n#\r\n"
+                                    "Travailler\r\n\r\n#Fin\r\n");
+    Main->IA2.Charger_IAs();
+    Ouvrir();
+    Fichier("Change.ia");
+    Option(0);
+    EXPECT_EQ(Lignes("LstActions")[0], "Collecter 1 " + P().Ressources_Nom(0));
+    Menu("MenuFichierEnregistrer")->trigger();
+    Main->IA2.Charger_IAs();
+    EXPECT_TRUE(Main->IA2.ErreursChargement.empty());
+    EXPECT_EQ(Charge("Change.ia").Definir_Valeur(0, 0), 0);
+}
+
 }  // namespace
