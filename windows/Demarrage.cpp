@@ -1,0 +1,85 @@
+#include "windows/Demarrage.h"
+
+#include <QCoreApplication>
+#include <QMenu>
+
+#include <iostream>
+
+#include "display/ClsPerEcran.h"
+#include "platform/ErreurFichier.h"
+#include "windows/BoitesDialogueQt.h"
+#include "windows/FrmParam.h"
+#include "windows/LanceurQt.h"
+#include "windows/MDIFrmMain.h"
+
+Demarrage::Demarrage(std::filesystem::path Dossier_, BoitesDialogue* Dialogues_, LanceurExterne* Lanceur_)
+    : Dossier(std::move(Dossier_)),
+      dialoguesQt_(Dialogues_ ? nullptr : std::make_unique<BoitesDialogueQt>()),
+      lanceurQt_(Lanceur_ ? nullptr : std::make_unique<LanceurQt>()),
+      avertisseur_(std::make_unique<AvertisseurQt>()),
+      dialogues_(Dialogues_ ? Dialogues_ : dialoguesQt_.get()),
+      lanceur_(Lanceur_ ? Lanceur_ : lanceurQt_.get()) {}
+
+Demarrage::~Demarrage() {
+    // The windows go first: they point into the objects below.
+    FenetrePrincipale.reset();
+}
+
+bool Demarrage::Main() {
+    QCoreApplication::processEvents();
+    FenetrePrincipale = std::make_unique<MDIFrmMain>(*this);
+    MDIFrmMain& f = *FenetrePrincipale;
+    // Each caption is shown while its step loads: the window is up from the
+    // first step so that the player sees them.
+    f.MDIForm_Load();
+    f.Sablier(true);
+    auto legende = [&f](const std::string& suite) {
+        f.Legende(suite);
+        QCoreApplication::processEvents();
+    };
+    try {
+        legende(" - chargement");
+        // The world, the speech lines, the message feed and the statistics
+        // live in the game state; its constructor reads their files.
+        Jeu_Monde = std::make_unique<ModMain>(Dossier);
+        legende(" - chargement jeu");
+        Jeu = std::make_unique<ClsJeu>(Dossier);
+        legende(" - chargement messages");
+        legende(" - chargement affichage");
+        dd = std::make_unique<Graphique>(Dossier, Decodeur, CreerGlyphesQt());
+        legende(" - chargement périphériques");
+        Ecran = std::make_unique<ClsPerEcran>(Dossier);
+        legende(" - chargement interface");
+        legende(" - chargement documents");
+        if (Charger_Parametres_Documents) Charger_Parametres_Documents();
+        Jeu_Monde->Charger_Parametres(legende);
+        legende(" - chargement combats");
+        Jeu_Monde->Combat.Charger_Parametres_Combat();
+        legende(" - chargement sauvegardes");
+        Jeu_Monde->SavPerso.Charger_Parametres_SavPerso();
+        SavMonde = std::make_unique<ModSAVMonde>(Dossier);
+        SavMonde->Charger_Parametres_SavMonde();
+        legende(" - chargement IAs");
+        Jeu_Monde->IA2.Charger_IAs();
+        for (const auto& erreur : Jeu_Monde->IA2.ErreursChargement) std::cerr << erreur << "\n";
+        legende(" - chargement fenêtres");
+        f.Charger_FrmParam();
+    } catch (const ErreurFichier& e) {
+        f.hide();
+        Dialogues().Erreur("Erreur", e.what());
+        return false;
+    } catch (const ErreurImage& e) {
+        f.hide();
+        Dialogues().Erreur("Erreur", e.what());
+        return false;
+    } catch (const ErreurChargementPartie& e) {
+        f.hide();
+        Dialogues().Erreur("Erreur", e.what());
+        return false;
+    }
+    for (QMenu* m : {f.MenuPartie, f.MenuPersonnage, f.MenuOptions, f.MenuAide}) m->menuAction()->setEnabled(true);
+    f.Legende("");
+    QCoreApplication::processEvents();
+    f.Sablier(false);
+    return true;
+}
