@@ -209,7 +209,6 @@ void MDIFrmMain::Commencer_Partie() {
         messages = Programme_.Jeu_Monde->MessagesPartie;
     }
     QCoreApplication::processEvents();
-    ++parties_;
     for (const std::string& m : messages) Programme_.Dialogues().Erreur("Erreur", m);
     if (quitter) {
         // Alt + F4 during the game ends the program; the choices are kept.
@@ -234,6 +233,7 @@ void MDIFrmMain::Fin_Partie() {
     show();
     Legende("");
     Sablier(false);
+    ++parties_;
     if (Programme_.AfficherStastistiquesEnQuittant && Programme_.AfficherStastistiquesEnQuittant() &&
         Programme_.Afficher_Document_Stastistiques)
         Programme_.Afficher_Document_Stastistiques();

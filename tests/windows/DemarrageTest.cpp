@@ -1,0 +1,292 @@
+// The program as a player meets it, through Qt's event loop: start-up
+// opens the main window on the setup window with its lists filled and the
+// last choices restored; the player's choices (mouse and keys on the real
+// controls) start a game built from exactly them; after the game, and at
+// the next start, the window shows them again.
+//
+// Runs under the offscreen platform in the suite, and by hand under Xvfb
+// (QT_QPA_PLATFORM=xcb); MORVAINE_SESSION_IMAGES=<a scratch folder> then
+// also saves a picture of the setup window.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/ModMain.h"
+#include "tests/Outils.h"
+#include "windows/Demarrage.h"
+#include "windows/FrmMoteur2D.h"
+#include "windows/FrmParam.h"
+#include "windows/MDIFrmMain.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Answers the windows' questions as the test says, and remembers them.
+class FauxDialogues : public BoitesDialogue {
+public:
+    bool Confirmer(const std::string&, const std::string& Texte) override {
+        questions.push_back(Texte);
+        return oui;
+    }
+    std::optional<std::string> Saisir(const std::string&, const std::string& Invite, const std::string&) override {
+        questions.push_back(Invite);
+        return reponse;
+    }
+    void Erreur(const std::string&, const std::string& Texte) override { erreurs.push_back(Texte); }
+    bool oui = true;
+    std::optional<std::string> reponse;
+    std::vector<std::string> questions, erreurs;
+};
+
+class FauxLanceur : public LanceurExterne {
+public:
+    bool Ouvrir_Fichier_Texte(const std::string& Chemin) override {
+        ouverts.push_back(Chemin);
+        return true;
+    }
+    bool Ouvrir_Dossier(const std::string&) override { return true; }
+    bool Ouvrir_Page(const std::string&) override { return true; }
+    std::vector<std::string> ouverts;
+};
+
+// A game folder: the built one (pictures and sounds, for games) or the
+// data set alone (for the settings), with the screen in an 800 x 600 window.
+struct Dossier {
+    explicit Dossier(bool complet) {
+        if (complet)
+            fs::copy(fs::path(MORVAINE_GAME_DIR), d.Chemin(), fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        else
+            d.CopierDonnees();
+        d.Ecrire("Ini_Ecran.ini",
+                 "[Ecran]\nModeFenetre=1\nNombreResolution=1\nResolution=1\n\n[Resolution_1]\nLargeur=800\nHauteur=600\n");
+    }
+    // Replaces one line "cle=..." of Ini_Partie (or removes it).
+    void Partie(const std::string& cle, std::optional<std::string> valeur) const {
+        std::string texte = d.Lire("Ini_Partie.ini"), sortie;
+        std::size_t debut = 0;
+        while (debut < texte.size()) {
+            const std::size_t fin = texte.find('\n', debut);
+            const std::string ligne = texte.substr(debut, fin - debut);
+            if (ligne.rfind(cle + "=", 0) == 0) {
+                if (valeur) sortie += cle + "=" + *valeur + "\n";
+            } else {
+                sortie += ligne + "\n";
+            }
+            debut = fin == std::string::npos ? texte.size() : fin + 1;
+        }
+        d.Ecrire("Ini_Partie.ini", sortie);
+    }
+    DossierTemporaire d;
+};
+
+struct Application {
+    int argc = 1;
+    char nom[8] = "tests";
+    char* argv[2] = {nom, nullptr};
+    QApplication app{argc, argv};
+};
+
+struct Programme {
+    explicit Programme(const Dossier& dossier) : p(dossier.d.Chemin(), &dialogues, &lanceur) {}
+    MDIFrmMain& F() { return *p.FenetrePrincipale; }
+    FrmParam& P() { return *p.FenetrePrincipale->Param(); }
+    FauxDialogues dialogues;
+    FauxLanceur lanceur;
+    Demarrage p;
+};
+
+// What a game's world was built with, seen from inside the running game.
+struct Monde {
+    int largeur = 0, hauteur = 0, depots = 0, epoque = -1;
+    std::vector<int> villageois, camps;
+    std::string joueur;
+    bool heros = false;
+};
+
+// Plays the game that Demarrer starts and ends it after two frames,
+// recording what the world holds.
+Monde Jouer(Programme& prog, const std::function<void()>& Demarrer) {
+    Monde m;
+    QTimer veille;
+    bool vue = false;
+    QObject::connect(&veille, &QTimer::timeout, [&] {
+        FrmMoteur2D* partie = prog.F().Partie();
+        if (!partie || vue || partie->Moteur().CompteurTrames < 2) return;
+        vue = true;
+        const ModMain& M = *prog.p.Jeu_Monde;
+        m.largeur = M.Monde.LargeurCarte;
+        m.hauteur = M.Monde.HauteurCarte;
+        m.depots = static_cast<int>(M.Ressources.size());
+        for (const ClsJeuFief& f : M.Fiefs) {
+            m.villageois.push_back(f.NombrePersos);
+            m.camps.push_back(f.Camp);
+            m.epoque = f.Epoque;
+        }
+        const ClsJeuPerso& j = M.Persos[static_cast<std::size_t>(M.NoPersoJoueur)];
+        m.joueur = j.Nom;
+        m.heros = j.PersoFichier == 1;
+        prog.p.Jeu_Monde->FinPartie = true;
+    });
+    veille.start(5);
+    QTimer::singleShot(30000, [&] { prog.p.Jeu_Monde->FinPartie = true; });
+    const int avant = prog.F().NombreParties();
+    Demarrer();
+    veille.stop();
+    EXPECT_TRUE(vue) << "la partie n'a pas tourné";
+    // The setup window comes back once the start event has returned.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return prog.F().NombreParties() == avant + 1; }, 5000));
+    return m;
+}
+
+void ClicListe(QListWidget* liste, const QString& texte) {
+    const auto items = liste->findItems(texte, Qt::MatchExactly);
+    ASSERT_EQ(items.size(), 1) << texte.toStdString();
+    const QRect r = liste->visualItemRect(items[0]);
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+}
+
+std::vector<std::string> Selection(QListWidget* liste) {
+    std::vector<std::string> s;
+    for (int i = 0; i < liste->count(); ++i)
+        if (liste->item(i)->isSelected()) s.push_back(liste->item(i)->text().toStdString());
+    return s;
+}
+
+void Photographier(QWidget& w, const char* nom) {
+    const char* dossier = std::getenv("MORVAINE_SESSION_IMAGES");
+    if (!dossier) return;
+    fs::create_directories(dossier);
+    w.grab().save(QString::fromStdString((fs::path(dossier) / nom).string()));
+}
+
+}  // namespace
+
+TEST(Demarrage, OuvreSurLesParametresJoueLesChoixEtLesRetrouve) {
+    Application a;
+    Dossier dossier(true);
+    std::vector<std::string> choixAvant;
+    {
+        Programme prog(dossier);
+        ASSERT_TRUE(prog.p.Main()) << (prog.dialogues.erreurs.empty() ? "" : prog.dialogues.erreurs[0]);
+        MDIFrmMain& f = prog.F();
+        FrmParam& p = prog.P();
+        ASSERT_TRUE(f.isVisible());
+        EXPECT_TRUE(p.isVisible());
+        EXPECT_EQ(f.windowTitle().toStdString(), "Morvaine");
+        EXPECT_EQ(f.cursor().shape(), Qt::ArrowCursor);
+        for (QMenu* m : {f.MenuPartie, f.MenuPersonnage, f.MenuOptions, f.MenuAide}) EXPECT_TRUE(m->menuAction()->isEnabled());
+        EXPECT_FALSE(f.MenuMonde->menuAction()->isEnabled());
+        Photographier(f, "parametres.png");
+
+        // Every list filled from the data set and the settings file.
+        const ModMain& M = *prog.p.Jeu_Monde;
+        EXPECT_EQ(p.ComboTaille->count(), 5);
+        EXPECT_EQ(p.ComboTaille->itemText(1).toStdString(), "Petite");
+        EXPECT_EQ(p.ComboRessources->count(), 3);
+        EXPECT_EQ(p.ComboDifficulte->count(), 3);
+        EXPECT_EQ(p.ComboTerrain->count(), M.Monde.NombreTypesMondes);
+        EXPECT_EQ(p.ComboEpoque->count(), M.Parametres.NombreEpoques);
+        ASSERT_EQ(p.ComboPeuple.size(), 8u);
+        for (std::size_t i = 0; i < 8; ++i) {
+            EXPECT_EQ(p.ComboPeuple[i]->count(), M.Parametres.NombrePeuples + 1);
+            EXPECT_EQ(p.ComboPeuple[i]->itemText(M.Parametres.NombrePeuples).toStdString(), "Aléatoire");
+            EXPECT_EQ(p.ComboEquipe[i]->count(), 8);
+        }
+        EXPECT_GT(p.LstObjets[0]->count(), 0);
+        EXPECT_EQ(p.LstPerso->count(), 3);
+        // The delivered choices: a small map, three fiefs of five.
+        EXPECT_EQ(p.TabStripMonde->currentIndex(), 0);
+        EXPECT_EQ(p.ComboTaille->currentIndex(), 1);
+        EXPECT_EQ(p.LblLargeurCarte->text(), "48");
+        EXPECT_EQ(p.LblFiefs->text(), "3");
+        EXPECT_EQ(p.LblTotalVillageois->text(), "15");
+        EXPECT_TRUE(p.LblNumeroFief[2]->isVisible());
+        EXPECT_FALSE(p.LblNumeroFief[3]->isVisible());
+        EXPECT_TRUE(p.CmdCommencer->isEnabled());
+
+        // The player picks a medium map, then one fief less, seven
+        // villagers in the first, a hero, and presses F5.
+        p.ComboTaille->setFocus();
+        QTest::keyClick(p.ComboTaille, Qt::Key_Down);
+        EXPECT_EQ(p.LblLargeurCarte->text(), "64");
+        EXPECT_EQ(p.LblFiefs->text(), "4");
+        QTest::keyClick(p.SliderFiefs, Qt::Key_Left);
+        EXPECT_EQ(p.LblFiefs->text(), "3");
+        EXPECT_FALSE(p.LblNumeroFief[3]->isVisible());
+        QTest::keyClick(p.SliderVillageois[0], Qt::Key_Right);
+        QTest::keyClick(p.SliderVillageois[0], Qt::Key_Right);
+        EXPECT_EQ(p.LblVillageois[0]->text(), "7");
+        EXPECT_EQ(p.LblTotalVillageois->text(), "17");
+        // The first character is current and taking part: the player
+        // takes it out and takes Brunhilde instead.
+        EXPECT_EQ(Selection(p.LstPerso), std::vector<std::string>{"Aldric"});
+        ClicListe(p.LstPerso, "Aldric");
+        ClicListe(p.LstPerso, "Brunhilde");
+        EXPECT_EQ(p.LblNom->text(), "Brunhilde");
+        EXPECT_EQ(Selection(p.LstPerso), std::vector<std::string>{"Brunhilde"});
+        const std::int32_t equipe = prog.p.Jeu_Monde->SavPerso.Lire_Equipe("Brunhilde");
+
+        f.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+        const Monde m = Jouer(prog, [&] { QTest::keyClick(&f, Qt::Key_F5); });
+        EXPECT_EQ(m.largeur, 64);
+        EXPECT_EQ(m.hauteur, 64);
+        EXPECT_EQ(m.depots, 51);  // 50 deposits of a normal level, slots 0..50
+        EXPECT_EQ(m.villageois, (std::vector<int>{7, 5, 5}));
+        EXPECT_EQ(m.camps, (std::vector<int>{1, 2, 3}));
+        EXPECT_EQ(m.joueur, "Brunhilde");
+        EXPECT_TRUE(m.heros);
+        EXPECT_LT(equipe, 3);
+
+        // Back on the setup window, with the same choices.
+        FrmParam& q = prog.P();
+        EXPECT_TRUE(f.isVisible());
+        EXPECT_EQ(f.windowTitle().toStdString(), "Morvaine");
+        EXPECT_EQ(q.ComboTaille->currentIndex(), 2);
+        EXPECT_EQ(q.LblFiefs->text(), "3");
+        EXPECT_EQ(q.LblVillageois[0]->text(), "7");
+        EXPECT_EQ(q.LblNom->text(), "Brunhilde");
+        EXPECT_EQ(Selection(q.LstPerso), std::vector<std::string>{"Brunhilde"});
+        EXPECT_EQ(prog.p.Jeu_Monde->Persos.size(), 1u);
+
+        // Quitting from the menu keeps what was chosen since.
+        QTest::keyClick(q.SliderFiefs, Qt::Key_Right);
+        f.MenuPartieQuitter->trigger();
+        EXPECT_FALSE(f.isVisible());
+    }
+
+    // The next start restores it all, and the start button plays it.
+    Programme prog(dossier);
+    ASSERT_TRUE(prog.p.Main());
+    FrmParam& p = prog.P();
+    EXPECT_EQ(p.ComboTaille->currentIndex(), 2);
+    EXPECT_EQ(p.LblFiefs->text(), "4");
+    EXPECT_EQ(p.LblVillageois[0]->text(), "7");
+    EXPECT_EQ(p.LblNom->text(), "Brunhilde");
+    const Monde m = Jouer(prog, [&] { QTest::mouseClick(p.CmdCommencer, Qt::LeftButton); });
+    EXPECT_EQ(m.largeur, 64);
+    EXPECT_EQ(m.villageois, (std::vector<int>{7, 5, 5, 5}));
+    EXPECT_EQ(m.joueur, "Brunhilde");
+    prog.F().MenuPartieQuitter->trigger();
+}
