@@ -196,13 +196,18 @@ void FrmParam::Charger_Monde(ClsFicINI& ini) {
     }
     Choisir(ComboDifficulte, Selection(l.Etat("DifficulteChoisie"), ComboDifficulte->count()));
 
-    const std::int32_t minL = l.Config("MinLargeur"), minH = l.Config("MinHauteur"), minR = l.Config("MinQuantitéRessources");
+    const std::int32_t minL = l.Config("MinLargeur");
+    if (minL < 1) l.Echec();
+    const std::int32_t minH = l.Config("MinHauteur");
+    if (minH < 1) l.Echec();
+    const std::int32_t minR = l.Config("MinQuantitéRessources");
+    if (minR < 0) l.Echec();
     const std::int32_t maxL = l.Config("MaxLargeur");
-    if (maxL < minL || minL < 1) l.Echec();
+    if (maxL < minL) l.Echec();
     const std::int32_t maxH = l.Config("MaxHauteur");
-    if (maxH < minH || minH < 1) l.Echec();
+    if (maxH < minH) l.Echec();
     const std::int32_t maxR = l.Config("MaxQuantitéRessources");
-    if (maxR < minR || minR < 0) l.Echec();
+    if (maxR < minR) l.Echec();
     SliderLargeurCarte->setRange(minL, maxL);
     SliderHauteurCarte->setRange(minH, maxH);
     SliderNombreArbres->setRange(minR, maxR);
@@ -225,6 +230,7 @@ void FrmParam::Charger_Fiefs(ClsFicINI& ini) {
     ini.Section = "Fiefs";
     Lecteur l(ini);
     const std::int32_t minF = l.Config("MinFiefs");
+    if (minF < 1) l.Echec();
     const auto valF = l.Etat("ValFiefs");
     const std::int32_t maxF = l.Config("MaxFiefs");
     if (minF < 1 || maxF < minF || maxF > MaxLignesFiefs) l.Echec();
@@ -238,11 +244,12 @@ void FrmParam::Charger_Fiefs(ClsFicINI& ini) {
     ini.Section = "Fiefs";
     SliderFiefs->setRange(minF, maxF);
     Regler(SliderFiefs, valF.value_or(minF));
-    const std::int32_t minV = l.Config("MinVillageoisFief");
-    const std::int32_t maxV = l.Config("MaxVillageoisFief");
     // Every fief needs a villager: a fief without one has no one to hand
     // its castle to.
-    if (minV < 1 || maxV < minV || maxV > 10000) l.Echec();
+    const std::int32_t minV = l.Config("MinVillageoisFief");
+    if (minV < 1) l.Echec();
+    const std::int32_t maxV = l.Config("MaxVillageoisFief");
+    if (maxV < minV || maxV > 10000) l.Echec();
 
     ModMain& M = *Principale_.Programme().Jeu_Monde;
     const int peuples = M.Parametres.NombrePeuples;
