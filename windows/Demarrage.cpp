@@ -45,11 +45,19 @@ bool Demarrage::Main() {
         legende(" - chargement jeu");
         Jeu = std::make_unique<ClsJeu>(Dossier);
         legende(" - chargement messages");
+        Messages = std::make_unique<ClsJeuMessages>(*Jeu_Monde);
         legende(" - chargement affichage");
         dd = std::make_unique<Graphique>(Dossier, Decodeur, CreerGlyphesQt());
         legende(" - chargement périphériques");
         Ecran = std::make_unique<ClsPerEcran>(Dossier);
         legende(" - chargement interface");
+        // A broken bindings file costs the keys, not the game (each game
+        // says so again when it reads them).
+        try {
+            Touches = std::make_unique<ClsIntTouches>(Dossier);
+        } catch (const ErreurFichier& e) {
+            std::cerr << e.what() << "\n";
+        }
         legende(" - chargement documents");
         if (Charger_Parametres_Documents) Charger_Parametres_Documents();
         Jeu_Monde->Charger_Parametres(legende);

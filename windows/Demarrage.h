@@ -11,6 +11,8 @@
 #include "engine/ClsJeu.h"
 #include "engine/ModMain.h"
 #include "engine/ModVisionneurs.h"
+#include "interface/ClsIntTouches.h"
+#include "interface/ClsJeuMessages.h"
 #include "platform/BoitesDialogue.h"
 #include "platform/DossierJeu.h"
 #include "platform/Graphique.h"
@@ -36,9 +38,14 @@ public:
     std::unique_ptr<MDIFrmMain> FenetrePrincipale;
     std::unique_ptr<ModMain> Jeu_Monde;  // the world, the rules and the game state
     std::unique_ptr<ClsJeu> Jeu;
+    // The first player's message feed and key bindings, read at start-up so
+    // that their files are checked before any game; each game makes its
+    // own per player.
+    std::unique_ptr<ClsJeuMessages> Messages;
     DecodeurImageQt Decodeur;
     std::unique_ptr<Graphique> dd;
     std::unique_ptr<ClsPerEcran> Ecran;
+    std::unique_ptr<ClsIntTouches> Touches;
     std::unique_ptr<ModSAVMonde> SavMonde;
 
     BoitesDialogue& Dialogues() { return *dialogues_; }

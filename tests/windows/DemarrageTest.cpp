@@ -104,6 +104,23 @@ std::vector<std::string> Selection(QListWidget* liste) {
     return s;
 }
 
+// The main window's captions as they change, with the pointer shown.
+class Legendes : public QObject {
+public:
+    Legendes() { qApp->installEventFilter(this); }
+    ~Legendes() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::WindowTitleChange && o->objectName() == "MDIFrmMain") {
+            auto* w = static_cast<QWidget*>(o);
+            titres.push_back(w->windowTitle().toStdString());
+            sabliers.push_back(w->cursor().shape() == Qt::WaitCursor);
+        }
+        return false;
+    }
+    std::vector<std::string> titres;
+    std::vector<bool> sabliers;
+};
+
 void Photographier(QWidget& w, const char* nom) {
     const char* dossier = std::getenv("MORVAINE_SESSION_IMAGES");
     if (!dossier) return;
@@ -119,7 +136,21 @@ TEST(Demarrage, OuvreSurLesParametresJoueLesChoixEtLesRetrouve) {
     std::vector<std::string> choixAvant;
     {
         Programme prog(dossier);
+        Legendes legendes;
         ASSERT_TRUE(prog.p.Main()) << (prog.dialogues.erreurs.empty() ? "" : prog.dialogues.erreurs[0]);
+        // Each loading step in its caption, under the hourglass.
+        std::vector<std::string> attendus;
+        for (const char* suite : {"", " - chargement", " - chargement jeu", " - chargement messages", " - chargement affichage",
+                                  " - chargement périphériques", " - chargement interface", " - chargement documents",
+                                  " - chargement paramètres (personnages)", " - chargement paramètres (fiefs)",
+                                  " - chargement paramètres (ressources)", " - chargement paramètres (bâtiments)",
+                                  " - chargement paramètres (objets)", " - chargement paramètres (monstres)",
+                                  " - chargement paramètres (effets visuels)", " - chargement paramètres (races)",
+                                  " - chargement combats", " - chargement sauvegardes", " - chargement IAs",
+                                  " - chargement fenêtres", ""})
+            attendus.push_back(std::string("Morvaine") + suite);
+        EXPECT_EQ(legendes.titres, attendus);
+        for (std::size_t i = 1; i + 1 < legendes.sabliers.size(); ++i) EXPECT_TRUE(legendes.sabliers[i]) << legendes.titres[i];
         MDIFrmMain& f = prog.F();
         FrmParam& p = prog.P();
         ASSERT_TRUE(f.isVisible());

@@ -143,9 +143,11 @@ TEST(FrmParam, UneTableFausseArreteUnChoixPerimeRetombe) {
         {"DernierPersonnage", "2", "", [](FrmParam& p) { EXPECT_EQ(p.LblNom->text(), "Elowen"); }},
         {"MaxSoldats", "-5", "", [](FrmParam& p) { EXPECT_GE(p.SliderNombreSoldats[0]->maximum(), p.SliderNombreSoldats[0]->minimum()); }},
     };
+    Dossier dossier(false);
+    const std::string livre = dossier.d.Lire("Ini_Partie.ini");
     for (const Cas& c : cas) {
         SCOPED_TRACE(std::string(c.cle) + "=" + c.valeur.value_or("(absente)"));
-        Dossier dossier(false);
+        dossier.d.Ecrire("Ini_Partie.ini", livre);
         dossier.Partie(c.cle, c.valeur);
         const std::string avant = dossier.d.Lire("Ini_Partie.ini");
         Programme prog(dossier);
@@ -162,7 +164,6 @@ TEST(FrmParam, UneTableFausseArreteUnChoixPerimeRetombe) {
         }
     }
     // A missing file: the first table key is missing.
-    Dossier dossier(false);
     fs::remove(dossier.d.Chemin() / "Ini_Partie.ini");
     Programme prog(dossier);
     EXPECT_FALSE(prog.p.Main());
