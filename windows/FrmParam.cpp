@@ -145,6 +145,8 @@ void FrmParam::Construire() {
         g->addWidget(ComboArmee[a], 2, 1, 1, 2);
         g->addWidget(CheckEquipementArmee[a], 3, 0, 1, 3);
         g->addWidget(LstObjets[a], 4, 0, 1, 3);
+        // A hidden item list leaves its place empty below the other rows.
+        g->setRowStretch(5, 1);
         ga->addWidget(FrameArmee[a]);
         connect(SliderNombreSoldats[a], &QSlider::valueChanged, this, [this, a] { SliderNombreSoldats_Change(a); });
         connect(CheckEquipementArmee[a], &QCheckBox::clicked, this, [this, a] { CheckEquipementArmee_Click(a); });
@@ -158,6 +160,7 @@ void FrmParam::Construire() {
     LblDescriptionMonde = new QLabel(FrameChargerMonde);
     LblDescriptionMonde->setWordWrap(true);
     LblDescriptionMonde->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    LblDescriptionMonde->setMinimumHeight(5 * LblDescriptionMonde->fontMetrics().height());
     ImgApercu = new QLabel(FrameChargerMonde);
     ImgApercu->setFixedSize(240, 180);
     ImgApercu->setAlignment(Qt::AlignCenter);

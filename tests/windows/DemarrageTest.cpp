@@ -53,6 +53,8 @@ struct Monde {
     std::vector<int> villageois, camps;
     std::string joueur;
     bool heros = false;
+    // Villagers whose race names a script, and how many of them play it.
+    int scriptes = 0, scriptRace = 0;
 };
 
 // Plays the game that Demarrer starts and ends it after two frames,
@@ -77,6 +79,12 @@ Monde Jouer(Programme& prog, const std::function<void()>& Demarrer) {
         const ClsJeuPerso& j = M.Persos[static_cast<std::size_t>(M.NoPersoJoueur)];
         m.joueur = j.Nom;
         m.heros = j.PersoFichier == 1;
+        for (const ClsJeuPerso& v : M.Persos) {
+            const std::string script = M.Parametres.Race_IA_Fichier(v.Race);
+            if (v.PersoFichier != 0 || script.empty()) continue;
+            ++m.scriptes;
+            if (v.IA && v.FichierIA == script) ++m.scriptRace;
+        }
         prog.p.Jeu_Monde->FinPartie = true;
     });
     veille.start(5);
@@ -121,12 +129,6 @@ public:
     std::vector<bool> sabliers;
 };
 
-void Photographier(QWidget& w, const char* nom) {
-    const char* dossier = std::getenv("MORVAINE_SESSION_IMAGES");
-    if (!dossier) return;
-    fs::create_directories(dossier);
-    w.grab().save(QString::fromStdString((fs::path(dossier) / nom).string()));
-}
 
 }  // namespace
 
@@ -159,7 +161,7 @@ TEST(Demarrage, OuvreSurLesParametresJoueLesChoixEtLesRetrouve) {
         EXPECT_EQ(f.cursor().shape(), Qt::ArrowCursor);
         for (QMenu* m : {f.MenuPartie, f.MenuPersonnage, f.MenuOptions, f.MenuAide}) EXPECT_TRUE(m->menuAction()->isEnabled());
         EXPECT_FALSE(f.MenuMonde->menuAction()->isEnabled());
-        Photographier(f, "parametres.png");
+        essai::Photographier(f, "parametres.png");
 
         // Every list filled from the data set and the settings file.
         const ModMain& M = *prog.p.Jeu_Monde;
@@ -220,6 +222,9 @@ TEST(Demarrage, OuvreSurLesParametresJoueLesChoixEtLesRetrouve) {
         EXPECT_EQ(m.joueur, "Brunhilde");
         EXPECT_TRUE(m.heros);
         EXPECT_LT(equipe, 3);
+        // No script list chosen: each villager plays its race's own script.
+        EXPECT_GT(m.scriptes, 0);
+        EXPECT_EQ(m.scriptRace, m.scriptes);
 
         // Back on the setup window, with the same choices.
         FrmParam& q = prog.P();

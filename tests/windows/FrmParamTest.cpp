@@ -68,6 +68,7 @@ TEST(FrmParam, LeFichierLivreRevientOctetPourOctet) {
         QTest::mouseClick(p.CheckEquipementArmee[1], Qt::LeftButton, Qt::NoModifier,
                           QPoint(8, p.CheckEquipementArmee[1]->height() / 2));
         ASSERT_TRUE(p.LstObjets[1]->isVisible());
+        essai::Photographier(prog.F(), "bataille.png");
         Clic(p.LstObjets[1], 0);
         Clic(p.LstObjets[1], 2);
         QTest::keyClick(p.SliderNombreSoldats[1], Qt::Key_Right);
@@ -193,6 +194,7 @@ TEST(FrmParam, MondesListesDecritsRenommesSupprimesEtRegleDeDepart) {
     EXPECT_EQ(p.LstMonde->currentRow(), 0);
     EXPECT_EQ(p.LblDescriptionMonde->text().toStdString(), "Une vallée\nDeux fiefs");
     EXPECT_TRUE(p.CmdCommencer->isEnabled());
+    essai::Photographier(f, "mondes.png");
     Clic(p.LstMonde, 1);
     EXPECT_EQ(p.LblDescriptionMonde->text().toStdString(), "");  // first line empty
     Clic(p.LstMonde, 2);

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <QApplication>
+#include <QWidget>
+
+#include <cstdlib>
 
 #include <filesystem>
 #include <optional>
@@ -90,5 +93,15 @@ struct Programme {
     FauxLanceur lanceur;
     Demarrage p;
 };
+
+// By hand under Xvfb, MORVAINE_SESSION_IMAGES=<a scratch folder> keeps a
+// picture of the window.
+inline void Photographier(QWidget& w, const char* nom) {
+    const char* dossier = std::getenv("MORVAINE_SESSION_IMAGES");
+    if (!dossier) return;
+    std::filesystem::create_directories(dossier);
+    QApplication::processEvents();
+    w.grab().save(QString::fromStdString((std::filesystem::path(dossier) / nom).string()));
+}
 
 }  // namespace essai
