@@ -2,7 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QContextMenuEvent>
+#include <QMouseEvent>
 #include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -156,7 +156,6 @@ void FrmParam::Construire() {
     FrameChargerMonde = new QGroupBox(QString::fromUtf8("Sélectionnez un monde"), this);
     auto* gc = new QVBoxLayout(FrameChargerMonde);
     LstMonde = new QListWidget(FrameChargerMonde);
-    LstMonde->setContextMenuPolicy(Qt::CustomContextMenu);
     LblDescriptionMonde = new QLabel(FrameChargerMonde);
     LblDescriptionMonde->setWordWrap(true);
     LblDescriptionMonde->setAlignment(Qt::AlignTop | Qt::AlignLeft);
@@ -179,7 +178,6 @@ void FrmParam::Construire() {
     auto* gp = new QVBoxLayout(FramePersonnages);
     LstPerso = new QListWidget(FramePersonnages);
     LstPerso->setSelectionMode(QAbstractItemView::MultiSelection);
-    LstPerso->setContextMenuPolicy(Qt::CustomContextMenu);
     LblNom = new QLabel(FramePersonnages);
     gp->addWidget(LstPerso, 1);
     auto* nom = new QHBoxLayout;
@@ -203,13 +201,28 @@ void FrmParam::Construire() {
     connect(SliderFiefs, &QSlider::valueChanged, this, [this] { SliderFiefs_Change(); });
     connect(CheckEquilibreFiefs, &QCheckBox::clicked, this, [this] { CheckEquilibreFiefs_Click(); });
     connect(LstMonde, &QListWidget::currentRowChanged, this, [this] { LstMonde_Click(); });
-    connect(LstMonde, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& p) { Principale_.MenuMonde->popup(LstMonde->viewport()->mapToGlobal(p)); });
     connect(LstPerso, &QListWidget::currentRowChanged, this, [this] { LstPerso_Click(); });
     connect(LstPerso, &QListWidget::itemSelectionChanged, this, [this] { Actualiser_Bouton_Commencer(); });
-    connect(LstPerso, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& p) { Principale_.MenuPersonnage->popup(LstPerso->viewport()->mapToGlobal(p)); });
+    LstMonde->viewport()->installEventFilter(this);
+    LstPerso->viewport()->installEventFilter(this);
     connect(CmdCommencer, &QPushButton::clicked, this, [this] { CmdCommencer_Click(); });
+}
+
+bool FrmParam::eventFilter(QObject* objet, QEvent* evenement) {
+    // The right button opens the list's menu of the main window where it
+    // was pressed, and leaves the list's selection as it was.
+    if (evenement->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(evenement)->button() == Qt::RightButton) {
+        const QPoint ou = static_cast<QMouseEvent*>(evenement)->globalPosition().toPoint();
+        if (objet == LstMonde->viewport()) {
+            Principale_.MenuMonde->popup(ou);
+            return true;
+        }
+        if (objet == LstPerso->viewport()) {
+            Principale_.MenuPersonnage->popup(ou);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(objet, evenement);
 }
 
 void FrmParam::Ajouter_Ligne_Fief(int i) {

@@ -129,6 +129,9 @@ public:
                                                  SetupChoices::ChargerScenario, SetupChoices::ChargerMonde,
                                                  "Mode2Joueurs"};
 
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
 private:
     void Construire();
     void Ajouter_Ligne_Fief(int i);

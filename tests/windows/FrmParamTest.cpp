@@ -201,6 +201,11 @@ TEST(FrmParam, MondesListesDecritsRenommesSupprimesEtRegleDeDepart) {
     EXPECT_EQ(p.DernierMonde, 2);
     EXPECT_EQ(p.Choix().FichierMonde, "Gamma.sav");
 
+    // A right click on the list opens the World menu there.
+    QTest::mouseClick(p.LstMonde->viewport(), Qt::RightButton, Qt::NoModifier, QPoint(20, 5));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return f.MenuMonde->isVisible(); }, 2000));
+    f.MenuMonde->close();
+
     // Each list keeps its own position.
     f.MenuPartieMonde[2]->trigger();
     EXPECT_TRUE(f.MenuMondeEditer->isVisible());
