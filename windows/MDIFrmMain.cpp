@@ -196,18 +196,25 @@ void MDIFrmMain::Commencer_Partie() {
     hide();
     bool quitter = false;
     std::vector<std::string> messages;
-    {
+    try {
         FrmMoteur2D moteur(*Programme_.Jeu_Monde, *Programme_.Jeu, *Programme_.Ecran, *Programme_.dd);
         partie_ = &moteur;
         QCoreApplication::processEvents();
         moteur.MoteurJeu(choix);
         partie_ = nullptr;
-        Sablier(true);
-        Legende(" - déchargement...");
-        param_->show();
         quitter = moteur.Quitter_Programme();
         messages = Programme_.Jeu_Monde->MessagesPartie;
+    } catch (const std::exception& e) {
+        // A file that fails while the game is set up (pictures, layouts)
+        // ends that game, not the program: the player is told and comes
+        // back to the setup window.
+        partie_ = nullptr;
+        messages.assign(1, e.what());
+        Programme_.Jeu_Monde->Effacer_Monde();
     }
+    Sablier(true);
+    Legende(" - déchargement...");
+    param_->show();
     QCoreApplication::processEvents();
     for (const std::string& m : messages) Programme_.Dialogues().Erreur("Erreur", m);
     if (quitter) {

@@ -257,3 +257,19 @@ TEST(Demarrage, OuvreSurLesParametresJoueLesChoixEtLesRetrouve) {
     EXPECT_EQ(m.joueur, "Brunhilde");
     prog.F().MenuPartieQuitter->trigger();
 }
+
+TEST(Demarrage, UnePartieQuiNePeutSeChargerRameneAuxParametres) {
+    Application a;
+    Dossier dossier(true);
+    fs::remove_all(dossier.d.Chemin() / "Images" / "terrains");
+    Programme prog(dossier);
+    ASSERT_TRUE(prog.p.Main());
+    QTest::mouseClick(prog.P().CmdCommencer, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return prog.F().NombreParties() == 1; }, 10000));
+    ASSERT_EQ(prog.dialogues.erreurs.size(), 1u);
+    EXPECT_NE(prog.dialogues.erreurs[0].find("Texture du terrain"), std::string::npos) << prog.dialogues.erreurs[0];
+    EXPECT_TRUE(prog.F().isVisible());
+    EXPECT_TRUE(prog.P().isVisible());
+    EXPECT_EQ(prog.F().windowTitle().toStdString(), "Morvaine");
+    prog.F().MenuPartieQuitter->trigger();
+}
