@@ -5,7 +5,10 @@
 
 #include <iostream>
 
+#include "devices/ClsPerMusique.h"
+#include "devices/ClsPerSon.h"
 #include "display/ClsPerEcran.h"
+#include "platform/sdl/SonSDL.h"
 #include "platform/ErreurFichier.h"
 #include "windows/BoitesDialogueQt.h"
 #include "windows/FrmParam.h"
@@ -23,10 +26,22 @@ Demarrage::Demarrage(std::filesystem::path Dossier_, BoitesDialogue* Dialogues_,
 Demarrage::~Demarrage() {
     // The windows go first: they point into the objects below.
     FenetrePrincipale.reset();
+    if (Musique) Musique->StopSon();
 }
 
 bool Demarrage::Main() {
+    GenerateurMusique.SemerHorloge();
     QCoreApplication::processEvents();
+    SortieSon = std::make_unique<SonSDL>();
+    if (!SortieSon->Disponible()) std::cerr << SonSDL::MessageSansSon << "\n";
+    try {
+        Son = std::make_unique<ClsPerSon>(Dossier);
+        Musique = std::make_unique<ClsPerMusique>(Dossier, GenerateurMusique, SortieSon.get());
+    } catch (const ErreurFichier& e) {
+        std::cerr << e.what() << "\n";
+        Son.reset();
+        Musique.reset();
+    }
     FenetrePrincipale = std::make_unique<MDIFrmMain>(*this);
     MDIFrmMain& f = *FenetrePrincipale;
     // Each caption is shown while its step loads: the window is up from the

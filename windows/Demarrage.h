@@ -20,7 +20,10 @@
 #include "saves/ModSAVMonde.h"
 
 class ClsPerEcran;
+class ClsPerMusique;
+class ClsPerSon;
 class MDIFrmMain;
+class SonSDL;
 
 class Demarrage {
 public:
@@ -35,6 +38,12 @@ public:
 
     // ---- Objects of the program's life, in their order of creation ----
     DossierJeu Dossier;
+    // The sound device, the effects and the music (silent when a device or
+    // a settings file fails: the game goes on without them).
+    std::unique_ptr<SonSDL> SortieSon;
+    GenerateurLocal GenerateurMusique;
+    std::unique_ptr<ClsPerSon> Son;
+    std::unique_ptr<ClsPerMusique> Musique;
     std::unique_ptr<MDIFrmMain> FenetrePrincipale;
     std::unique_ptr<ModMain> Jeu_Monde;  // the world, the rules and the game state
     std::unique_ptr<ClsJeu> Jeu;

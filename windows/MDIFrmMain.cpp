@@ -11,6 +11,7 @@
 #include <QTabBar>
 #include <QTimer>
 
+#include "devices/ClsPerMusique.h"
 #include "display/ClsPerEcran.h"
 #include "windows/Demarrage.h"
 #include "windows/FrmMoteur2D.h"
@@ -197,7 +198,8 @@ void MDIFrmMain::Commencer_Partie() {
     bool quitter = false;
     std::vector<std::string> messages;
     try {
-        FrmMoteur2D moteur(*Programme_.Jeu_Monde, *Programme_.Jeu, *Programme_.Ecran, *Programme_.dd);
+        FrmMoteur2D moteur(*Programme_.Jeu_Monde, *Programme_.Jeu, *Programme_.Ecran, *Programme_.dd,
+                           {Programme_.SortieSon.get(), Programme_.Son.get(), Programme_.Musique.get()});
         partie_ = &moteur;
         QCoreApplication::processEvents();
         moteur.MoteurJeu(choix);
@@ -260,6 +262,7 @@ void MDIFrmMain::MenuPartieQuitter_Click() {
     // The choices made since the window was built are kept, as closing it
     // would keep them.
     if (param_) param_->Form_Unload();
+    if (Programme_.Musique) Programme_.Musique->StopSon();
     hide();
     QCoreApplication::exit(0);
 }
