@@ -226,6 +226,9 @@ void ModMain::Creer_Partie_Monde(const SetupChoices& Choix, const ProgresChargem
         NouvelleBataille(*this, Choix, Progres);
     } else if (Choix.Mode == SetupChoices::ChargerScenario || Choix.Mode == SetupChoices::ChargerMonde) {
         auto& charger = Choix.Mode == SetupChoices::ChargerScenario ? Charger_Scenario : Charger_Monde;
+        // Without a reader for the file the game cannot start: the player
+        // is told rather than shown a game that ends at once.
+        if (!charger) MessagesPartie.push_back("Le fichier " + Choix.FichierMonde + " ne peut pas être chargé.");
         if (!charger || !charger(*this, Choix.FichierMonde)) FinPartie = true;
     }
 }

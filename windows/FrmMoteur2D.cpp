@@ -18,21 +18,30 @@
 #include "platform/qt/WidgetEcran.h"
 #include "platform/sdl/SonSDL.h"
 
-FrmMoteur2D::FrmMoteur2D(ModMain& Main, ClsJeu& Jeu, ClsPerEcran& Ecran, Graphique& dd)
+FrmMoteur2D::FrmMoteur2D(ModMain& Main, ClsJeu& Jeu, ClsPerEcran& Ecran, Graphique& dd, const SonsProgramme& Sons)
     : Main_(Main),
       Ecran_(Ecran),
       dd_(dd),
       entrees_(std::make_unique<EntreesQt>(fenetre_.Ecran())),
-      sortieSon_(std::make_unique<SonSDL>()),
       peripheriques_(souris_, clavier_, horloge_, Jeu),
       moteur_(Main, Jeu, horloge_, peripheriques_) {
-    if (!sortieSon_->Disponible()) std::cerr << SonSDL::MessageSansSon << "\n";
-    // A broken sound or music settings file costs the sound, not the game.
-    try {
-        son_ = std::make_unique<ClsPerSon>(Main.Dossier);
-        musique_ = std::make_unique<ClsPerMusique>(Main.Dossier, Main.GenerateurPlateforme, sortieSon_.get());
-    } catch (const ErreurFichier& e) {
-        std::cerr << e.what() << "\n";
+    if (Sons.Sortie) {
+        sortieSon_ = Sons.Sortie;
+        son_ = Sons.Son;
+        musique_ = Sons.Musique;
+    } else {
+        possedeSortie_ = std::make_unique<SonSDL>();
+        sortieSon_ = possedeSortie_.get();
+        if (!sortieSon_->Disponible()) std::cerr << SonSDL::MessageSansSon << "\n";
+        // A broken sound or music settings file costs the sound, not the game.
+        try {
+            possedeSon_ = std::make_unique<ClsPerSon>(Main.Dossier);
+            possedeMusique_ = std::make_unique<ClsPerMusique>(Main.Dossier, Main.GenerateurPlateforme, sortieSon_);
+        } catch (const ErreurFichier& e) {
+            std::cerr << e.what() << "\n";
+        }
+        son_ = possedeSon_.get();
+        musique_ = possedeMusique_.get();
     }
     moteur_.Sortie = &fenetre_;
     moteur_.Attente = this;
@@ -120,7 +129,7 @@ void FrmMoteur2D::MoteurJeu(const SetupChoices& Choix) {
     souris_.Init(&entrees_->Souris());
     clavier_.Init(&entrees_->Clavier(), horloge_.Maintenant());
     if (son_) {
-        son_->Init(sortieSon_.get(), Main_.Parametres);
+        son_->Init(sortieSon_, Main_.Parametres);
         moteur_.SonActif = son_->Definir_Jouer();
     }
     moteur_.MoteurJeu(Choix, &dd_, Ecran_.Width(), Ecran_.Height());

@@ -28,9 +28,18 @@ class Graphique;
 class ModMain;
 class SonSDL;
 
+// The sound device, the effects and the music of the program, when they
+// live longer than one game (made at start-up); null members are made by
+// the engine window for its game alone.
+struct SonsProgramme {
+    SonSDL* Sortie = nullptr;
+    ClsPerSon* Son = nullptr;
+    ClsPerMusique* Musique = nullptr;
+};
+
 class FrmMoteur2D : public QObject, public AttenteEvenements {
 public:
-    FrmMoteur2D(ModMain& Main, ClsJeu& Jeu, ClsPerEcran& Ecran, Graphique& dd);
+    FrmMoteur2D(ModMain& Main, ClsJeu& Jeu, ClsPerEcran& Ecran, Graphique& dd, const SonsProgramme& Sons = {});
     ~FrmMoteur2D() override;
 
     // Runs one whole game and closes the window (the world's buildings,
@@ -61,9 +70,12 @@ private:
     std::unique_ptr<EntreesQt> entrees_;
     ClsPerSouris souris_;
     ClsPerClavier clavier_;
-    std::unique_ptr<SonSDL> sortieSon_;
-    std::unique_ptr<ClsPerSon> son_;
-    std::unique_ptr<ClsPerMusique> musique_;
+    std::unique_ptr<SonSDL> possedeSortie_;
+    std::unique_ptr<ClsPerSon> possedeSon_;
+    std::unique_ptr<ClsPerMusique> possedeMusique_;
+    SonSDL* sortieSon_ = nullptr;
+    ClsPerSon* son_ = nullptr;
+    ClsPerMusique* musique_ = nullptr;
     // The key bindings of each local player of the game being played.
     std::vector<std::unique_ptr<ClsIntTouches>> touches_;
     bool quitterProgramme_ = false;

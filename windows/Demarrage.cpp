@@ -1,0 +1,127 @@
+#include "windows/Demarrage.h"
+
+#include <QCoreApplication>
+#include <QMenu>
+
+#include <iostream>
+
+#include "devices/ClsPerMusique.h"
+#include "devices/ClsPerSon.h"
+#include "display/ClsPerEcran.h"
+#include "platform/sdl/SonSDL.h"
+#include "platform/ErreurFichier.h"
+#include "windows/BoitesDialogueQt.h"
+#include "windows/FrmParam.h"
+#include "windows/LanceurQt.h"
+#include "windows/MDIFrmMain.h"
+
+namespace {
+
+// The viewers' and pages' errors go to the same boxes as the windows'
+// questions: boxes handed in by a caller (a test) answer both.
+class AvertisseurBoites : public AvertisseurErreur {
+public:
+    explicit AvertisseurBoites(BoitesDialogue& Boites) : boites_(Boites) {}
+    void Erreur(const std::string& Message) override { boites_.Erreur("Erreur", Message); }
+    void Erreur_Titre(const std::string& Message, const std::string& Titre) override {
+        boites_.Erreur(Titre.empty() ? "Erreur" : Titre, Message);
+    }
+
+private:
+    BoitesDialogue& boites_;
+};
+
+}  // namespace
+
+Demarrage::Demarrage(std::filesystem::path Dossier_, BoitesDialogue* Dialogues_, LanceurExterne* Lanceur_)
+    : Dossier(std::move(Dossier_)),
+      dialoguesQt_(Dialogues_ ? nullptr : std::make_unique<BoitesDialogueQt>()),
+      lanceurQt_(Lanceur_ ? nullptr : std::make_unique<LanceurQt>()),
+      avertisseur_(Dialogues_ ? std::unique_ptr<AvertisseurErreur>(std::make_unique<AvertisseurBoites>(*Dialogues_))
+                              : std::unique_ptr<AvertisseurErreur>(std::make_unique<AvertisseurQt>())),
+      dialogues_(Dialogues_ ? Dialogues_ : dialoguesQt_.get()),
+      lanceur_(Lanceur_ ? Lanceur_ : lanceurQt_.get()) {}
+
+Demarrage::~Demarrage() {
+    // The windows go first: they point into the objects below.
+    FenetrePrincipale.reset();
+    if (Musique) Musique->StopSon();
+}
+
+bool Demarrage::Main() {
+    GenerateurMusique.SemerHorloge();
+    QCoreApplication::processEvents();
+    SortieSon = std::make_unique<SonSDL>();
+    if (!SortieSon->Disponible()) std::cerr << SonSDL::MessageSansSon << "\n";
+    try {
+        Son = std::make_unique<ClsPerSon>(Dossier);
+        Musique = std::make_unique<ClsPerMusique>(Dossier, GenerateurMusique, SortieSon.get());
+    } catch (const ErreurFichier& e) {
+        std::cerr << e.what() << "\n";
+        Son.reset();
+        Musique.reset();
+    }
+    FenetrePrincipale = std::make_unique<MDIFrmMain>(*this);
+    MDIFrmMain& f = *FenetrePrincipale;
+    // Each caption is shown while its step loads: the window is up from the
+    // first step so that the player sees them.
+    f.MDIForm_Load();
+    f.Sablier(true);
+    auto legende = [&f](const std::string& suite) {
+        f.Legende(suite);
+        QCoreApplication::processEvents();
+    };
+    try {
+        legende(" - chargement");
+        // The world, the speech lines, the message feed and the statistics
+        // live in the game state; its constructor reads their files.
+        Jeu_Monde = std::make_unique<ModMain>(Dossier);
+        legende(" - chargement jeu");
+        Jeu = std::make_unique<ClsJeu>(Dossier);
+        legende(" - chargement messages");
+        Messages = std::make_unique<ClsJeuMessages>(*Jeu_Monde);
+        legende(" - chargement affichage");
+        dd = std::make_unique<Graphique>(Dossier, Decodeur, CreerGlyphesQt());
+        legende(" - chargement périphériques");
+        Ecran = std::make_unique<ClsPerEcran>(Dossier);
+        legende(" - chargement interface");
+        // A broken bindings file costs the keys, not the game (each game
+        // says so again when it reads them).
+        try {
+            Touches = std::make_unique<ClsIntTouches>(Dossier);
+        } catch (const ErreurFichier& e) {
+            std::cerr << e.what() << "\n";
+        }
+        legende(" - chargement documents");
+        Jeu_Monde->Documents.Charger_Parametres_Documents();
+        Jeu_Monde->Charger_Parametres(legende);
+        legende(" - chargement combats");
+        Jeu_Monde->Combat.Charger_Parametres_Combat();
+        legende(" - chargement sauvegardes");
+        Jeu_Monde->SavPerso.Charger_Parametres_SavPerso();
+        SavMonde = std::make_unique<ModSAVMonde>(Dossier);
+        SavMonde->Charger_Parametres_SavMonde();
+        legende(" - chargement IAs");
+        Jeu_Monde->IA2.Charger_IAs();
+        for (const auto& erreur : Jeu_Monde->IA2.ErreursChargement) std::cerr << erreur << "\n";
+        legende(" - chargement fenêtres");
+        f.Charger_FrmParam();
+    } catch (const ErreurFichier& e) {
+        f.hide();
+        Dialogues().Erreur("Erreur", e.what());
+        return false;
+    } catch (const ErreurImage& e) {
+        f.hide();
+        Dialogues().Erreur("Erreur", e.what());
+        return false;
+    } catch (const ErreurChargementPartie& e) {
+        f.hide();
+        Dialogues().Erreur("Erreur", e.what());
+        return false;
+    }
+    for (QMenu* m : {f.MenuPartie, f.MenuPersonnage, f.MenuOptions, f.MenuAide}) m->menuAction()->setEnabled(true);
+    f.Legende("");
+    QCoreApplication::processEvents();
+    f.Sablier(false);
+    return true;
+}

@@ -1,0 +1,147 @@
+// The game setup window, shown inside the main window: the kind of game,
+// the world to generate or to load, the fiefs or the two armies, the heroes
+// taking part, and the start of a game. Its choices are kept between runs
+// in Ini_Partie (read when the window is built, written when it closes).
+// Character creation, the character sheet and the two-player and network
+// panels are not here.
+#pragma once
+
+#include <QWidget>
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "engine/SetupChoices.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QSlider;
+class QTabBar;
+class ClsFicINI;
+class MDIFrmMain;
+
+// A configuration key of Ini_Partie is missing or wrong: the program cannot
+// offer its choices. The text is the message the player sees.
+class ErreurChargementPartie : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class FrmParam : public QWidget {
+    Q_OBJECT
+public:
+    // Builds the controls; Form_Load fills them.
+    FrmParam(MDIFrmMain& Principale, QWidget* parent = nullptr);
+
+    static constexpr const char* FichierIni = "Ini_Partie";
+
+    // Reads Ini_Partie and fills every control. Throws ErreurChargementPartie
+    // on a bad configuration key; a remembered choice that no longer fits
+    // falls back to its default.
+    void Form_Load();
+    // Writes the remembered choices back into Ini_Partie.
+    void Form_Unload();
+
+    // ---- Public procedures ----
+    void Actualiser_Liste_Mondes();
+    void Actualiser_Bouton_Commencer();
+    void Actualiser_Liste_Persos();
+    // Runs one whole game through the main window (start button, F5).
+    void CmdCommencer_Click();
+    std::int32_t BonusXP() const;
+    // The choices as the game setup reads them from the controls.
+    SetupChoices Choix() const;
+    // The key of the selected game-type tab.
+    std::string TypePartie() const;
+    bool Commencer_Possible() const { return pret_; }
+
+    // ---- Event handlers ----
+    void TabStripMonde_Click();
+    void LstMonde_Click();
+    void FileMonde_Click();
+    void ComboTaille_Click();
+    void SliderLargeurCarte_Change();
+    void SliderHauteurCarte_Change();
+    void SliderNombreArbres_Change();
+    void SliderFiefs_Change();
+    void SliderVillageois_Change(int Index);
+    void CheckEquilibreFiefs_Click();
+    void SliderNombreSoldats_Change(int Index);
+    void CheckEquipementArmee_Click(int Index);
+    void LstPerso_Click();
+
+    // ---- Controls ----
+    QTabBar* TabStripMonde;
+    QGroupBox* FrameMonde;
+    QComboBox *ComboTaille, *ComboRessources, *ComboTerrain, *ComboEpoque, *ComboDifficulte;
+    QSlider *SliderLargeurCarte, *SliderHauteurCarte, *SliderNombreArbres;
+    QLabel *LblLargeurCarte, *LblHauteurCarte, *LblNombreArbres;
+    QGroupBox* FrameFiefs;
+    QSlider* SliderFiefs;
+    QLabel* LblFiefs;
+    QCheckBox* CheckEquilibreFiefs;
+    std::vector<QLabel*> LblNumeroFief;
+    std::vector<QSlider*> SliderVillageois;
+    std::vector<QLabel*> LblVillageois;
+    std::vector<QComboBox*> ComboPeuple;
+    std::vector<QComboBox*> ComboEquipe;
+    QLabel* LblTotalVillageois;
+    QGroupBox* FrameArmees;
+    QGroupBox* FrameArmee[2];
+    QSlider* SliderNombreSoldats[2];
+    QLabel* LblNombreSoldats[2];
+    QComboBox* ComboArmee[2];
+    QCheckBox* CheckEquipementArmee[2];
+    QListWidget* LstObjets[2];
+    QGroupBox* FrameChargerMonde;
+    QListWidget* LstMonde;
+    QLabel* LblDescriptionMonde;
+    QLabel* ImgApercu;
+    QGroupBox* FrameMode2Joueurs;
+    QGroupBox* FramePersonnages;
+    QListWidget* LstPerso;
+    QLabel* LblNom;
+    QPushButton* CmdCommencer;
+
+    // ---- Fields filled from Ini_Partie ----
+    std::vector<std::int32_t> TailleLargeurs, TailleHauteurs, TailleRessources, TailleFiefs;
+    std::vector<double> RessourceMultiplicateurs;
+    std::vector<std::int32_t> DifficulteBonusXP;
+    std::int16_t DernierScenario = 0;
+    std::int16_t DernierMonde = 0;
+    // The files listed in LstMonde, in its order, and their folder.
+    std::vector<std::string> FileMonde;
+    std::string DossierFileMonde;
+    // Remembered for the character panels and the two-player choice, which
+    // this window does not show: kept as read and written back unchanged.
+    std::int16_t FichiersSelection = 0;
+    std::int16_t CompetencesSelection = 0;
+    std::int16_t PersonnageJoueur1 = -1;
+    std::int16_t PersonnageJoueur2 = -1;
+
+    static constexpr const char* ClesMonde[5] = {SetupChoices::NouveauMonde, SetupChoices::NouvelleBataille,
+                                                 SetupChoices::ChargerScenario, SetupChoices::ChargerMonde,
+                                                 "Mode2Joueurs"};
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
+private:
+    void Construire();
+    void Ajouter_Ligne_Fief(int i);
+    void Charger_Monde(ClsFicINI& ini);
+    void Charger_Fiefs(ClsFicINI& ini);
+    void Charger_Armees(ClsFicINI& ini);
+    void Charger_Personnages(ClsFicINI& ini);
+    bool Sur_Onglet(const char* cle) const;
+
+    MDIFrmMain& Principale_;
+    bool pret_ = false;
+    QWidget* lignesFiefs_ = nullptr;
+};
