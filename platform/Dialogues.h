@@ -14,6 +14,8 @@ public:
 
     virtual ~Dialogues() = default;
     virtual void Message(const std::string& Texte, const std::string& Titre, Icone icone) = 0;
+    // OK and Cancel buttons, the question icon; true on OK.
+    virtual bool Confirmer(const std::string& Texte, const std::string& Titre) = 0;
     // Yes and No buttons, the question icon.
     virtual bool Question(const std::string& Texte, const std::string& Titre) = 0;
     // Yes, No and Cancel buttons, the question icon; closing the box cancels.

@@ -10,7 +10,7 @@
 #include "display/ClsPerEcran.h"
 #include "platform/sdl/SonSDL.h"
 #include "platform/ErreurFichier.h"
-#include "windows/BoitesDialogueQt.h"
+#include "platform/qt/DialoguesQt.h"
 #include "windows/FrmParam.h"
 #include "windows/LanceurQt.h"
 #include "windows/MDIFrmMain.h"
@@ -21,21 +21,21 @@ namespace {
 // questions: boxes handed in by a caller (a test) answer both.
 class AvertisseurBoites : public AvertisseurErreur {
 public:
-    explicit AvertisseurBoites(BoitesDialogue& Boites) : boites_(Boites) {}
-    void Erreur(const std::string& Message) override { boites_.Erreur("Erreur", Message); }
+    explicit AvertisseurBoites(Dialogues& Boites) : boites_(Boites) {}
+    void Erreur(const std::string& Message) override { boites_.Message(Message, "Erreur", ::Dialogues::Icone::Critique); }
     void Erreur_Titre(const std::string& Message, const std::string& Titre) override {
-        boites_.Erreur(Titre.empty() ? "Erreur" : Titre, Message);
+        boites_.Message(Message, Titre.empty() ? "Erreur" : Titre, Dialogues::Icone::Critique);
     }
 
 private:
-    BoitesDialogue& boites_;
+    Dialogues& boites_;
 };
 
 }  // namespace
 
-Demarrage::Demarrage(std::filesystem::path Dossier_, BoitesDialogue* Dialogues_, LanceurExterne* Lanceur_)
+Demarrage::Demarrage(std::filesystem::path Dossier_, ::Dialogues* Dialogues_, LanceurExterne* Lanceur_)
     : Dossier(std::move(Dossier_)),
-      dialoguesQt_(Dialogues_ ? nullptr : std::make_unique<BoitesDialogueQt>()),
+      dialoguesQt_(Dialogues_ ? nullptr : std::make_unique<DialoguesQt>()),
       lanceurQt_(Lanceur_ ? nullptr : std::make_unique<LanceurQt>()),
       avertisseur_(Dialogues_ ? std::unique_ptr<AvertisseurErreur>(std::make_unique<AvertisseurBoites>(*Dialogues_))
                               : std::unique_ptr<AvertisseurErreur>(std::make_unique<AvertisseurQt>())),
@@ -108,15 +108,15 @@ bool Demarrage::Main() {
         f.Charger_FrmParam();
     } catch (const ErreurFichier& e) {
         f.hide();
-        Dialogues().Erreur("Erreur", e.what());
+        Dialogues().Message(e.what(), "Erreur", ::Dialogues::Icone::Critique);
         return false;
     } catch (const ErreurImage& e) {
         f.hide();
-        Dialogues().Erreur("Erreur", e.what());
+        Dialogues().Message(e.what(), "Erreur", ::Dialogues::Icone::Critique);
         return false;
     } catch (const ErreurChargementPartie& e) {
         f.hide();
-        Dialogues().Erreur("Erreur", e.what());
+        Dialogues().Message(e.what(), "Erreur", ::Dialogues::Icone::Critique);
         return false;
     }
     for (QMenu* m : {f.MenuPartie, f.MenuPersonnage, f.MenuOptions, f.MenuAide}) m->menuAction()->setEnabled(true);

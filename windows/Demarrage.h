@@ -13,7 +13,7 @@
 #include "engine/ModVisionneurs.h"
 #include "interface/ClsIntTouches.h"
 #include "interface/ClsJeuMessages.h"
-#include "platform/BoitesDialogue.h"
+#include "platform/Dialogues.h"
 #include "platform/DossierJeu.h"
 #include "platform/Graphique.h"
 #include "platform/qt/ImagesQt.h"
@@ -29,7 +29,7 @@ class Demarrage {
 public:
     // Dialogues and Lanceur answer the windows' questions and open outside
     // viewers; the desktop's own when not given (tests give fakes).
-    Demarrage(std::filesystem::path Dossier, BoitesDialogue* Dialogues = nullptr, LanceurExterne* Lanceur = nullptr);
+    Demarrage(std::filesystem::path Dossier, ::Dialogues* Dialogues = nullptr, LanceurExterne* Lanceur = nullptr);
     ~Demarrage();
 
     // Runs the start-up steps in order. False after a fatal error, which has
@@ -57,14 +57,14 @@ public:
     std::unique_ptr<ClsIntTouches> Touches;
     std::unique_ptr<ModSAVMonde> SavMonde;
 
-    BoitesDialogue& Dialogues() { return *dialogues_; }
+    ::Dialogues& Dialogues() { return *dialogues_; }
     LanceurExterne& Lanceur() { return *lanceur_; }
     AvertisseurErreur& Avertisseur() { return *avertisseur_; }
 
 private:
-    std::unique_ptr<BoitesDialogue> dialoguesQt_;
+    std::unique_ptr<::Dialogues> dialoguesQt_;
     std::unique_ptr<LanceurExterne> lanceurQt_;
     std::unique_ptr<AvertisseurErreur> avertisseur_;
-    BoitesDialogue* dialogues_;
+    ::Dialogues* dialogues_;
     LanceurExterne* lanceur_;
 };

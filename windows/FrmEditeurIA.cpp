@@ -98,8 +98,9 @@ bool Existe(const fs::path& p) {
 
 }  // namespace
 
-FrmEditeurIA::FrmEditeurIA(ModMain& Main, QWidget* Parent)
-    : FrmEditeurIA(Main.IA2, Main.Parametres, Main.Dossier, Parent) {}
+FrmEditeurIA::FrmEditeurIA(ModMain& Main, QWidget* Parent, Dialogues* Questions, LanceurExterne* Lanceur,
+                           AvertisseurErreur* Avertisseur)
+    : FrmEditeurIA(Main.IA2, Main.Parametres, Main.Dossier, Parent, Questions, Lanceur, Avertisseur) {}
 
 FrmEditeurIA::FrmEditeurIA(ModIA2& IA2_, const ClsJeuParam& Parametres_, DossierJeu& Dossier_, QWidget* Parent,
                            Dialogues* Questions, LanceurExterne* Lanceur, AvertisseurErreur* Avertisseur)

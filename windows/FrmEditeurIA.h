@@ -54,7 +54,8 @@ class FrmEditeurIA : public QMainWindow {
 
 public:
     // The game state gives the library, the rules and the game folder.
-    explicit FrmEditeurIA(ModMain& Main, QWidget* Parent = nullptr);
+    FrmEditeurIA(ModMain& Main, QWidget* Parent = nullptr, Dialogues* Questions = nullptr,
+                 LanceurExterne* Lanceur = nullptr, AvertisseurErreur* Avertisseur = nullptr);
     // The questions and the outside viewer may be replaced (tests answer
     // them with a script); null ones are the desktop's. Whatever is passed
     // must outlive the window.

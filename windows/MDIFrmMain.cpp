@@ -188,7 +188,8 @@ void MDIFrmMain::Relier_Fenetres() {
             editeur_->raise();
             return;
         }
-        editeur_ = new FrmEditeurIA(*Programme_.Jeu_Monde, this);
+        editeur_ = new FrmEditeurIA(*Programme_.Jeu_Monde, this, &Programme_.Dialogues(), &Programme_.Lanceur(),
+                                    &Programme_.Avertisseur());
         editeur_->Definir_APropos([this] { Ouvrir_APropos(); });
         // The setup window steps aside while scripts are edited.
         connect(editeur_, &FrmEditeurIA::Fermee, this, [this] {
@@ -283,7 +284,7 @@ void MDIFrmMain::Commencer_Partie() {
     Legende(" - déchargement...");
     param_->show();
     QCoreApplication::processEvents();
-    for (const std::string& m : messages) Programme_.Dialogues().Erreur("Erreur", m);
+    for (const std::string& m : messages) Programme_.Dialogues().Message(m, "Erreur", Dialogues::Icone::Critique);
     if (quitter) {
         // Alt + F4 during the game ends the program; the choices are kept.
         MenuPartieQuitter_Click();
@@ -299,7 +300,7 @@ void MDIFrmMain::Fin_Partie() {
     try {
         Charger_FrmParam();
     } catch (const ErreurChargementPartie& e) {
-        Programme_.Dialogues().Erreur("Erreur", e.what());
+        Programme_.Dialogues().Message(e.what(), "Erreur", Dialogues::Icone::Critique);
         quitte_ = true;
         QCoreApplication::exit(1);
         return;
@@ -351,12 +352,12 @@ std::string MDIFrmMain::Monde_Selectionne() const {
 void MDIFrmMain::MenuMondeRenommer_Click() {
     const std::string nom = Monde_Selectionne();
     if (!nom.empty()) {
-        const auto nouveau = Programme_.Dialogues().Saisir("Changer le nom du monde",
-                                                          "Entrez le nouveau nom du monde : \n" + nom, nom);
+        const auto nouveau = Programme_.Dialogues().Saisie("Entrez le nouveau nom du monde : \n" + nom,
+                                                          "Changer le nom du monde", nom);
         if (nouveau && !nouveau->empty()) {
             std::string raison;
             if (!Programme_.SavMonde->Renommer_Monde(nom, *nouveau, Sur_Scenarios(), raison))
-                Programme_.Dialogues().Erreur("Erreur", raison);
+                Programme_.Dialogues().Message(raison, "Erreur", Dialogues::Icone::Critique);
         }
     }
     if (param_) param_->Actualiser_Liste_Mondes();
@@ -378,8 +379,8 @@ void MDIFrmMain::MenuMondeEditer_Click() {
 
 void MDIFrmMain::MenuMondeSupprimer_Click() {
     const std::string nom = Monde_Selectionne();
-    if (!nom.empty() && Programme_.Dialogues().Confirmer("Confirmation de la suppression du monde",
-                                                         "Etes-vous sûr de vouloir effacer " + nom + " ?"))
+    if (!nom.empty() && Programme_.Dialogues().Confirmer("Etes-vous sûr de vouloir effacer " + nom + " ?",
+                                                         "Confirmation de la suppression du monde"))
         Programme_.SavMonde->Supprimer_Monde(nom, Sur_Scenarios());
     if (param_) param_->Actualiser_Liste_Mondes();
 }

@@ -29,6 +29,11 @@ void DialoguesQt::Message(const std::string& Texte, const std::string& Titre, Ic
     Boite(parent_, icones[static_cast<int>(icone)], Titre, Texte, QMessageBox::Ok, QMessageBox::Ok);
 }
 
+bool DialoguesQt::Confirmer(const std::string& Texte, const std::string& Titre) {
+    return Boite(parent_, QMessageBox::Question, Titre, Texte, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) ==
+           QMessageBox::Ok;
+}
+
 bool DialoguesQt::Question(const std::string& Texte, const std::string& Titre) {
     return Boite(parent_, QMessageBox::Question, Titre, Texte, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
            QMessageBox::Yes;

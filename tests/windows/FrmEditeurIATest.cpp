@@ -54,6 +54,7 @@ public:
     void Message(const std::string& Texte, const std::string& Titre, Icone) override {
         messages.push_back({Texte, Titre});
     }
+    bool Confirmer(const std::string& Texte, const std::string& Titre) override { return Question(Texte, Titre); }
     bool Question(const std::string& Texte, const std::string& Titre) override {
         questions.push_back({Texte, Titre});
         if (oui.empty()) {

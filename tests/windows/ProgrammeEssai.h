@@ -20,20 +20,31 @@
 namespace essai {
 
 // Answers the windows' questions as the test says, and remembers them.
-class FauxDialogues : public BoitesDialogue {
+class FauxDialogues : public Dialogues {
 public:
-    bool Confirmer(const std::string&, const std::string& Texte) override {
+    bool Confirmer(const std::string& Texte, const std::string&) override {
         questions.push_back(Texte);
         return oui;
     }
-    std::optional<std::string> Saisir(const std::string&, const std::string& Invite, const std::string&) override {
+    bool Question(const std::string& Texte, const std::string&) override {
+        questions.push_back(Texte);
+        return oui;
+    }
+    Reponse QuestionAnnulable(const std::string& Texte, const std::string&) override {
+        questions.push_back(Texte);
+        return oui ? Reponse::Oui : Reponse::Non;
+    }
+    std::optional<std::string> Saisie(const std::string& Invite, const std::string&, const std::string&) override {
         questions.push_back(Invite);
         return reponse;
     }
-    void Erreur(const std::string&, const std::string& Texte) override { erreurs.push_back(Texte); }
+    // Every message is kept; the critical ones are the errors a test looks at.
+    void Message(const std::string& Texte, const std::string&, Icone icone) override {
+        (icone == Icone::Critique ? erreurs : messages).push_back(Texte);
+    }
     bool oui = true;
     std::optional<std::string> reponse;
-    std::vector<std::string> questions, erreurs;
+    std::vector<std::string> questions, erreurs, messages;
 };
 
 class FauxLanceur : public LanceurExterne {
