@@ -3,48 +3,22 @@
 // hero (game setup, statistics, the setup window's sheet) is measured too.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <memory>
-#include <random>
-
-#include "engine/ModMain.h"
-
-namespace fs = std::filesystem;
+#include "bench/JeuBench.h"
 
 namespace {
 
-// The default data and its sample heroes in a scratch folder.
-class Jeu {
+// The default data and its sample heroes.
+class Jeu : public JeuBench {
 public:
-    Jeu() {
-        std::random_device rd;
-        dossier_ = fs::temp_directory_path() / ("morvaine-bench-savperso-" + std::to_string(rd()));
-        fs::copy(MORVAINE_SOURCE_DATA, dossier_, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-        jeu_ = std::make_unique<DossierJeu>(dossier_);
-        main_ = std::make_unique<ModMain>(*jeu_);
-        main_->Charger_Parametres();
-        main_->SavPerso.Charger_Parametres_SavPerso();
-    }
-    ~Jeu() {
-        main_.reset();
-        jeu_.reset();
-        std::error_code ec;
-        fs::remove_all(dossier_, ec);
-    }
-    ModMain& Main() { return *main_; }
+    Jeu() : JeuBench("savperso") { Main().SavPerso.Charger_Parametres_SavPerso(); }
 
     ClsJeuPerso Heros() {
         ClsJeuPerso p;
-        p.Init(0, main_->Parametres);
+        p.Init(0, Main().Parametres);
         p.PersoFichier = 1;
-        main_->SavPerso.Charger_Perso("Aldric", p);
+        Main().SavPerso.Charger_Perso("Aldric", p);
         return p;
     }
-
-private:
-    fs::path dossier_;
-    std::unique_ptr<DossierJeu> jeu_;
-    std::unique_ptr<ModMain> main_;
 };
 
 void BM_SauvegardeDUnHerosQuiAProgresse(benchmark::State& state) {
