@@ -1,0 +1,640 @@
+// The network session: settings, sessions, the host's relay and the
+// checks every received message goes through.
+#include "network/ClsComReseau.h"
+
+#include <chrono>
+#include <cmath>
+
+#include "platform/DossierJeu.h"
+#include "platform/Nombres.h"
+#include "rules/ClsFicINI.h"
+
+using Protocole::Genre;
+using Protocole::Paquet;
+
+namespace {
+
+constexpr const char* Section = "Reseau";
+constexpr const char* EchecConnexion = "Impossible d'établir la connexion";
+
+// The five order codes: each names the sender's own character.
+bool EstOrdre(const std::string& t) {
+    return t == "PMV" || t == "PCR" || t == "PRC" || t == "PCM" || t == "PRM" || t == "PAU";
+}
+
+bool EntierExact32(double v) { return v >= 0 && v <= 4294967295.0 && std::floor(v) == v; }
+
+}  // namespace
+
+const char* NomPartieEtat(std::size_t i) {
+    static constexpr const char* Noms[NombrePartiesEtat] = {"personnages", "maisons", "fiefs", "trésors",
+                                                            "source aléatoire"};
+    return i < NombrePartiesEtat ? Noms[i] : "";
+}
+
+ClsComReseau::ClsComReseau(DossierJeu& Dossier, FabriqueTransport Fabrique)
+    : dossier_(Dossier), fabrique_(std::move(Fabrique)) {
+    ClsFicINI ini(dossier_);
+    ini.NomFichier = "Ini_Reseau";
+    ini.Section = Section;
+    ServiceProvider = VersEntier16(Val(ini.Parametre("ServiceProvider")));
+    NomJoueur = Protocole::Borner(ini.Parametre("NomJoueur"));
+    NomSession = Protocole::Borner(ini.Parametre("NomSession"));
+    NombreJoueurs = VersEntier32(Val(ini.Parametre("NombreJoueurs")));
+    NombreJoueursMin = VersEntier32(Val(ini.Parametre("NombreJoueursMin")));
+    NombreJoueursMax = VersEntier32(Val(ini.Parametre("NombreJoueursMax")));
+    // The slider's bounds: at least two players, at most what a session holds.
+    if (NombreJoueursMin < 2) NombreJoueursMin = 2;
+    if (NombreJoueursMax > Protocole::JoueursMax || NombreJoueursMax < NombreJoueursMin)
+        NombreJoueursMax = Protocole::JoueursMax;
+    if (NombreJoueurs < NombreJoueursMin) NombreJoueurs = NombreJoueursMin;
+    if (NombreJoueurs > NombreJoueursMax) NombreJoueurs = NombreJoueursMax;
+    const std::string adresse = ini.Parametre("Adresse");
+    if (!adresse.empty()) Adresse = adresse;
+    const double port = Val(ini.Parametre("Port"));
+    if (port >= 1 && port <= 65535) Port = static_cast<std::uint16_t>(port);
+    // One provider: a number that names none leaves network play off
+    // until a valid one is chosen and the program restarted.
+    disponible_ = ServiceProvider >= 1 && ServiceProvider <= NombreServiceProviders && static_cast<bool>(fabrique_);
+}
+
+ClsComReseau::~ClsComReseau() { Fermer_Transport(); }
+
+// ---- Settings ----
+
+std::string ClsComReseau::ServiceProvider_Nom(std::int32_t Index) const {
+    return Index >= 1 && Index <= NombreServiceProviders ? NomServiceTCP : "";
+}
+
+void ClsComReseau::Changer_Parametre_Ini(const std::string& Parametre, const std::string& Valeur) {
+    ClsFicINI ini(dossier_);
+    ini.NomFichier = "Ini_Reseau";
+    ini.Section = Section;
+    ini.Parametre(Parametre, Valeur);
+}
+
+void ClsComReseau::Definir_ServiceProvider(std::int16_t Valeur) {
+    ServiceProvider = Valeur;
+    Changer_Parametre_Ini("ServiceProvider", std::to_string(Valeur));
+}
+void ClsComReseau::Definir_NomJoueur(const std::string& Valeur) {
+    NomJoueur = Protocole::Borner(Valeur);
+    Changer_Parametre_Ini("NomJoueur", NomJoueur);
+}
+void ClsComReseau::Definir_NomSession(const std::string& Valeur) {
+    NomSession = Protocole::Borner(Valeur);
+    Changer_Parametre_Ini("NomSession", NomSession);
+}
+void ClsComReseau::Definir_NombreJoueurs(std::int32_t Valeur) {
+    NombreJoueurs = Valeur;
+    Changer_Parametre_Ini("NombreJoueurs", std::to_string(Valeur));
+}
+
+// ---- Waiting ----
+
+bool ClsComReseau::Attendre(const std::function<bool()>& fait, std::uint32_t ms) {
+    const auto fin = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (!fait()) {
+        if (std::chrono::steady_clock::now() >= fin) return false;
+        Pomper(1);
+        if (PendantAttente) PendantAttente();
+    }
+    return true;
+}
+
+void ClsComReseau::Pomper(std::uint32_t AttenteMs) {
+    if (!transport_) return;
+    EvenementTransport e;
+    // A bounded number per call, so that a flood never holds the game.
+    for (int n = 0; n < 4096 && transport_ && transport_->Recevoir(e, n == 0 ? AttenteMs : 0); ++n) Evenement(e);
+}
+
+// ---- Sessions ----
+
+void ClsComReseau::Rafraichir_Parties() {
+    parties_.clear();
+    NombreParties = 0;
+    if (!disponible_) {
+        DerniereErreur = "Le jeu en réseau n'est pas disponible : choisissez un service valide puis relancez le jeu.";
+        return;
+    }
+    // A connection of its own to the one address given: ask for the
+    // session's description and hang up.
+    std::unique_ptr<TransportReseau> t = fabrique_();
+    std::uint32_t pair = 0;
+    if (!t->Connecter(Adresse, Port, pair)) {
+        DerniereErreur = t->Erreur();
+        return;
+    }
+    bool fini = false;
+    const auto fin = std::chrono::steady_clock::now() + std::chrono::milliseconds(AttenteHoteMs);
+    EvenementTransport e;
+    while (!fini && std::chrono::steady_clock::now() < fin) {
+        while (!fini && t->Recevoir(e, 1)) {
+            if (e.Pair != pair) continue;
+            if (e.Type == EvenementTransport::Genre::Connexion) {
+                Paquet q;
+                q.Type = Genre::DemandeInfo;
+                t->Envoyer(pair, Protocole::Encoder(q));
+            } else if (e.Type == EvenementTransport::Genre::Deconnexion) {
+                fini = true;
+            } else if (auto p = Protocole::Decoder(e.Donnees); p && p->Type == Genre::Info) {
+                parties_.push_back({p->Texte, p->NombreJoueurs, p->NombreJoueursMax, p->EnJeu});
+                fini = true;
+            }
+        }
+        if (PendantAttente) PendantAttente();
+    }
+    t->Fermer();
+    NombreParties = static_cast<std::int16_t>(parties_.size());
+}
+
+std::string ClsComReseau::Partie_Nom(std::int32_t Index) const {
+    return Index >= 1 && static_cast<std::size_t>(Index) <= parties_.size()
+               ? parties_[static_cast<std::size_t>(Index - 1)].Nom
+               : "";
+}
+
+bool ClsComReseau::Session_Creer() {
+    if (Reseau_Actif) return false;
+    if (!disponible_) {
+        DerniereErreur = "Le jeu en réseau n'est pas disponible : choisissez un service valide puis relancez le jeu.";
+        return false;
+    }
+    transport_ = fabrique_();
+    // Room for every player and a few listings at once.
+    if (!transport_->Ecouter(Adresse, Port, static_cast<std::size_t>(Protocole::JoueursMax) + 4)) {
+        DerniereErreur = "Impossible de créer le serveur : " + transport_->Erreur() + ".";
+        transport_.reset();
+        return false;
+    }
+    IDJoueur = 1;
+    prochainID_ = 2;
+    liste_ = {{1, NomJoueur.empty() ? "Joueur 1" : NomJoueur, false}};
+    Reseau_Actif = Reseau_Serveur = true;
+    HotePerdu = false;
+    tour_ = 0;
+    MessagesRefuses = 0;
+    Rafraichir_Joueurs();
+    return true;
+}
+
+bool ClsComReseau::Session_Rejoindre(std::int32_t Index) {
+    if (Reseau_Actif || Index < 0 || static_cast<std::size_t>(Index) >= parties_.size() || !disponible_) {
+        DerniereErreur = EchecConnexion;
+        return false;
+    }
+    transport_ = fabrique_();
+    hoteDeconnecte_ = false;
+    reponseHote_.reset();
+    liste_.clear();
+    bool connecte = false;
+    if (!transport_->Connecter(Adresse, Port, pairHote_)) {
+        DerniereErreur = std::string(EchecConnexion) + " : " + transport_->Erreur();
+        transport_.reset();
+        return false;
+    }
+    // Connected, then the handshake, then the list naming this player.
+    EvenementTransport e;
+    const auto fin = std::chrono::steady_clock::now() + std::chrono::milliseconds(AttenteHoteMs);
+    while (!connecte && !hoteDeconnecte_ && std::chrono::steady_clock::now() < fin) {
+        if (transport_->Recevoir(e, 1)) {
+            if (e.Pair == pairHote_ && e.Type == EvenementTransport::Genre::Connexion) connecte = true;
+            else if (e.Pair == pairHote_ && e.Type == EvenementTransport::Genre::Deconnexion) hoteDeconnecte_ = true;
+        }
+        if (PendantAttente) PendantAttente();
+    }
+    if (connecte) {
+        Paquet b;
+        b.Type = Genre::Bonjour;
+        b.Texte = NomJoueur;
+        transport_->Envoyer(pairHote_, Protocole::Encoder(b));
+        Reseau_Client = true;  // the host's packets are read as a client's from here
+        Attendre([&] { return reponseHote_.has_value() || hoteDeconnecte_; }, AttenteHoteMs);
+        Reseau_Client = false;
+    }
+    if (!reponseHote_ || reponseHote_->Type != Genre::Accueil) {
+        DerniereErreur = EchecConnexion;
+        if (reponseHote_ && reponseHote_->Type == Genre::Refus) DerniereErreur += " : " + reponseHote_->Texte;
+        Fermer_Transport();
+        return false;
+    }
+    IDJoueur = reponseHote_->ID;
+    NomSession = reponseHote_->Texte;
+    Reseau_Actif = Reseau_Client = true;
+    HotePerdu = false;
+    tour_ = 0;
+    MessagesRefuses = 0;
+    // The list that names this player follows the welcome.
+    auto nomme = [&] {
+        for (const auto& j : liste_)
+            if (j.ID == IDJoueur) return true;
+        return false;
+    };
+    Attendre([&] { return nomme() || hoteDeconnecte_; }, AttenteHoteMs);
+    Rafraichir_Joueurs();
+    if (!Indice(IDJoueur)) {
+        Session_Fermer();
+        DerniereErreur = EchecConnexion;
+        return false;
+    }
+    return true;
+}
+
+void ClsComReseau::Fermer_Transport() {
+    if (transport_) transport_->Fermer();
+    transport_.reset();
+    pairJoueur_.clear();
+    pairsEnAttente_.clear();
+}
+
+void ClsComReseau::Session_Fermer() {
+    Fermer_Transport();
+    Reseau_Actif = Reseau_Serveur = Reseau_Client = false;
+    liste_.clear();
+    recus_.clear();
+    parJoueur_.clear();
+    Joueurs.clear();
+    NombreJoueursConnectes = 0;
+    CommencementDemande = false;
+}
+
+// ---- Players ----
+
+std::optional<std::size_t> ClsComReseau::Indice(std::int32_t ID) const {
+    // Joueurs follows liste_ at each refresh; a lookup before the first
+    // refresh reads the host's list.
+    for (std::size_t i = 0; i < Joueurs.size(); ++i)
+        if (Joueurs[i].ID == ID) return i;
+    return std::nullopt;
+}
+
+void ClsComReseau::Rafraichir_Joueurs() {
+    if (!Reseau_Actif) {
+        Joueurs.clear();
+        NombreJoueursConnectes = 0;
+        return;
+    }
+    // Players are named by their id, so that a name typed twice never
+    // confuses whose entry is whose; queues follow their player.
+    Joueurs.clear();
+    for (const auto& j : liste_) {
+        JoueurReseau r;
+        r.ID = j.ID;
+        r.Nom = j.Nom;
+        r.Parti = j.Parti;
+        auto it = parJoueur_.find(j.ID);
+        r.Fini = it != parJoueur_.end() && it->second.Prets.count(tour_);
+        Joueurs.push_back(r);
+        if (j.ID == IDJoueur) Joueur_Local = static_cast<std::int16_t>(Joueurs.size() - 1);
+    }
+    for (auto it = parJoueur_.begin(); it != parJoueur_.end();)
+        it = Indice(it->first) ? std::next(it) : parJoueur_.erase(it);
+    NombreJoueursConnectes = static_cast<std::int16_t>(Joueurs.size());
+}
+
+std::string ClsComReseau::Joueur_Nom(std::int32_t Index) const {
+    return Index >= 1 && static_cast<std::size_t>(Index) <= Joueurs.size() ? Joueurs[static_cast<std::size_t>(Index - 1)].Nom
+                                                                           : "";
+}
+std::int32_t ClsComReseau::Joueur_ID(std::int32_t Index) const {
+    return Index >= 1 && static_cast<std::size_t>(Index) <= Joueurs.size() ? Joueurs[static_cast<std::size_t>(Index - 1)].ID
+                                                                           : 0;
+}
+
+// ---- Transport events ----
+
+void ClsComReseau::Evenement(const EvenementTransport& e) {
+    if (Reseau_Serveur) Evenement_Hote(e);
+    else if (Reseau_Client || transport_) Evenement_Client(e);
+}
+
+void ClsComReseau::Diffuser(const std::vector<std::uint8_t>& octets, std::uint32_t Sauf) {
+    for (const auto& [pair, id] : pairJoueur_)
+        if (pair != Sauf) transport_->Envoyer(pair, octets);
+}
+
+void ClsComReseau::Liste_Diffuser() {
+    Paquet l;
+    l.Type = Genre::ListeJoueurs;
+    l.Joueurs = liste_;
+    Diffuser(Protocole::Encoder(l));
+    recus_.push_back({true, {}});
+}
+
+void ClsComReseau::Evenement_Hote(const EvenementTransport& e) {
+    using G = EvenementTransport::Genre;
+    if (e.Type == G::Connexion) {
+        pairsEnAttente_.insert(e.Pair);
+        return;
+    }
+    if (e.Type == G::Deconnexion) {
+        pairsEnAttente_.erase(e.Pair);
+        auto it = pairJoueur_.find(e.Pair);
+        if (it == pairJoueur_.end()) return;
+        const std::int32_t id = it->second;
+        pairJoueur_.erase(it);
+        // During a game its place is kept (characters are players'
+        // indices); before, it simply leaves the list.
+        for (auto j = liste_.begin(); j != liste_.end(); ++j)
+            if (j->ID == id) {
+                if (Reseau_EnJeu) j->Parti = true;
+                else liste_.erase(j);
+                break;
+            }
+        Liste_Diffuser();
+        return;
+    }
+    std::string erreur;
+    auto p = Protocole::Decoder(e.Donnees, &erreur);
+    if (!p) {
+        ++MessagesRefuses;
+        return;
+    }
+    auto joueur = pairJoueur_.find(e.Pair);
+    if (joueur != pairJoueur_.end()) {
+        if (p->Type != Genre::Message) {
+            ++MessagesRefuses;
+            return;
+        }
+        // The sender is who the connection says, never what it wrote.
+        p->ID = joueur->second;
+        Diffuser(Protocole::Encoder(*p), e.Pair);
+        recus_.push_back({false, std::move(*p)});
+        return;
+    }
+    if (!pairsEnAttente_.count(e.Pair)) return;
+    Paquet r;
+    const bool bonneVersion = p->Magie == Protocole::Magie && p->Version == Protocole::Version;
+    if (p->Type == Genre::DemandeInfo && bonneVersion) {
+        r.Type = Genre::Info;
+        r.Texte = NomSession;
+        r.NombreJoueurs = static_cast<std::int32_t>(liste_.size());
+        r.NombreJoueursMax = NombreJoueurs;
+        r.EnJeu = Reseau_EnJeu;
+        transport_->Envoyer(e.Pair, Protocole::Encoder(r));
+        pairsEnAttente_.erase(e.Pair);
+        transport_->Deconnecter(e.Pair);
+        return;
+    }
+    if (p->Type != Genre::Bonjour || !bonneVersion) {
+        if (p->Type == Genre::Bonjour) {
+            r.Type = Genre::Refus;
+            r.Texte = "version du jeu différente";
+            transport_->Envoyer(e.Pair, Protocole::Encoder(r));
+        } else {
+            ++MessagesRefuses;
+        }
+        pairsEnAttente_.erase(e.Pair);
+        transport_->Deconnecter(e.Pair);
+        return;
+    }
+    std::int32_t presents = 0;
+    for (const auto& j : liste_) presents += j.Parti ? 0 : 1;
+    if (Reseau_EnJeu || presents >= NombreJoueurs) {
+        r.Type = Genre::Refus;
+        r.Texte = Reseau_EnJeu ? "la partie a déjà commencé" : "la session est complète";
+        transport_->Envoyer(e.Pair, Protocole::Encoder(r));
+        pairsEnAttente_.erase(e.Pair);
+        transport_->Deconnecter(e.Pair);
+        return;
+    }
+    const std::int32_t id = prochainID_++;
+    pairsEnAttente_.erase(e.Pair);
+    pairJoueur_[e.Pair] = id;
+    liste_.push_back({id, p->Texte.empty() ? "Joueur " + std::to_string(id) : p->Texte, false});
+    r.Type = Genre::Accueil;
+    r.ID = id;
+    r.Texte = NomSession;
+    transport_->Envoyer(e.Pair, Protocole::Encoder(r));
+    Liste_Diffuser();
+}
+
+void ClsComReseau::Evenement_Client(const EvenementTransport& e) {
+    using G = EvenementTransport::Genre;
+    if (e.Pair != pairHote_) return;
+    if (e.Type == G::Deconnexion) {
+        hoteDeconnecte_ = true;
+        if (Reseau_Actif) {
+            // Nobody relays any more: every other player is gone for us.
+            HotePerdu = true;
+            for (auto& j : liste_)
+                if (j.ID != IDJoueur) j.Parti = true;
+            recus_.push_back({true, {}});
+            DerniereErreur = "L'hôte a quitté la session.";
+        }
+        return;
+    }
+    if (e.Type != G::Reception) return;
+    auto p = Protocole::Decoder(e.Donnees);
+    if (!p) {
+        ++MessagesRefuses;
+        return;
+    }
+    switch (p->Type) {
+    case Genre::Accueil:
+    case Genre::Refus:
+        if (!reponseHote_ && !Reseau_Actif) reponseHote_ = std::move(*p);
+        break;
+    case Genre::ListeJoueurs: {
+        // Ids unique and positive, the host first.
+        std::set<std::int32_t> ids;
+        for (const auto& j : p->Joueurs)
+            if (j.ID <= 0 || !ids.insert(j.ID).second) {
+                ++MessagesRefuses;
+                return;
+            }
+        if (p->Joueurs.front().ID != 1) {
+            ++MessagesRefuses;
+            return;
+        }
+        liste_ = std::move(p->Joueurs);
+        recus_.push_back({true, {}});
+        break;
+    }
+    case Genre::Message:
+        // This machine's own messages are handled when sent, never again.
+        if (p->ID == IDJoueur) {
+            ++MessagesRefuses;
+            return;
+        }
+        recus_.push_back({false, std::move(*p)});
+        break;
+    default: ++MessagesRefuses; break;
+    }
+}
+
+// ---- Messages ----
+
+void ClsComReseau::Message_Envoyer(std::int32_t Noperso, const std::string& Texte, double X, double Y, double Z) {
+    if (!Reseau_Actif || !transport_) return;
+    Paquet p;
+    p.Type = Genre::Message;
+    p.ID = IDJoueur;
+    p.Tour = tour_;
+    p.Noperso = Noperso;
+    p.Texte = Protocole::Borner(Texte);
+    if (!Protocole::Utf8Valide(p.Texte)) p.Texte.clear();
+    p.X = std::isfinite(X) ? X : 0;
+    p.Y = std::isfinite(Y) ? Y : 0;
+    p.Z = std::isfinite(Z) ? Z : 0;
+    const auto octets = Protocole::Encoder(p);
+    if (Reseau_Serveur) Diffuser(octets);
+    else transport_->Envoyer(pairHote_, octets);
+    // The sender handles its own message as the others do.
+    Traiter_Message(IDJoueur, p.Tour, p.Noperso, p.Texte, p.X, p.Y, p.Z);
+}
+
+std::string ClsComReseau::Message_Lire() {
+    Pomper(0);
+    std::string dernier;
+    while (!recus_.empty()) {
+        Recu r = std::move(recus_.front());
+        recus_.pop_front();
+        if (r.Systeme) {
+            Rafraichir_Joueurs();
+            if (SurChangementJoueurs) SurChangementJoueurs();
+            continue;
+        }
+        dernierTexte_.clear();
+        Traiter_Message(r.P.ID, r.P.Tour, r.P.Noperso, r.P.Texte, r.P.X, r.P.Y, r.P.Z);
+        if (!dernierTexte_.empty()) dernier = dernierTexte_;
+    }
+    return dernier;
+}
+
+void ClsComReseau::Traiter_Message(std::int32_t SenderID, std::int32_t Tour, std::int32_t Noperso,
+                                   const std::string& Texte, double X, double Y, double Z) {
+    if (Texte.empty() || Texte == "\x01") return;
+    const auto i = Indice(SenderID);
+    if (!i) {
+        ++MessagesRefuses;
+        return;
+    }
+    const std::int32_t p = static_cast<std::int32_t>(*i);
+    if (Texte == "Com") {
+        if (SenderID == 1 && Reseau_Client && !Reseau_EnJeu) CommencementDemande = true;
+        return;
+    }
+    // A turn this machine cannot be in: the past, or beyond what a machine
+    // one turn ahead can send.
+    if (Tour < tour_ || Tour > tour_ + 2) {
+        ++MessagesRefuses;
+        return;
+    }
+    ParJoueur& q = parJoueur_[SenderID];
+    if (Texte == "Prt") {
+        if (Noperso != p || q.Prets.count(Tour)) {
+            ++MessagesRefuses;
+            return;
+        }
+        q.Prets[Tour] = {X, Y, Z};
+        if (Tour == tour_) Joueurs[*i].Fini = true;
+        return;
+    }
+    if (Texte == "Hsh") {
+        if (Noperso < 0 || Noperso >= static_cast<std::int32_t>(NombrePartiesEtat) || !EntierExact32(X) ||
+            !EntierExact32(Y)) {
+            ++MessagesRefuses;
+            return;
+        }
+        q.Empreintes[Tour][Noperso] = (static_cast<std::uint64_t>(X) << 32) | static_cast<std::uint64_t>(Y);
+        return;
+    }
+    if (EstOrdre(Texte)) {
+        // A player orders only its own character (character i is player i's).
+        if (Noperso != p) {
+            ++MessagesRefuses;
+            return;
+        }
+    } else {
+        dernierTexte_ = Texte;
+    }
+    q.Ordres[Tour].Ajouter(Noperso, Texte, X, Y, Z);
+}
+
+// ---- The turn ----
+
+void ClsComReseau::Partie_Debut() {
+    tour_ = 0;
+    for (auto& [id, q] : parJoueur_) {
+        // Chat lines of the setup are dropped; what a faster machine
+        // already sent for the game's first turns stays.
+        q.Ordres.erase(q.Ordres.begin(), q.Ordres.lower_bound(0));
+        for (auto& [t, o] : q.Ordres)
+            if (t == 0) {
+                ClsComMessages gardes;
+                for (std::int32_t k = 0; k < o.NombreMessages; ++k)
+                    if (EstOrdre(o.Categorie(k)) || o.Categorie(k) == "Hsh") gardes.Ajouter(o.Noperso(k), o.Categorie(k), o.X(k), o.Y(k), o.Z(k));
+                o = gardes;
+            }
+    }
+}
+
+void ClsComReseau::Tour_Debut() {
+    for (auto& [id, q] : parJoueur_) {
+        q.Ordres.erase(q.Ordres.begin(), q.Ordres.upper_bound(tour_));
+        q.Prets.erase(q.Prets.begin(), q.Prets.upper_bound(tour_));
+        q.Empreintes.erase(q.Empreintes.begin(), q.Empreintes.upper_bound(tour_));
+    }
+    ++tour_;
+    for (auto& j : Joueurs) {
+        auto it = parJoueur_.find(j.ID);
+        j.Fini = it != parJoueur_.end() && it->second.Prets.count(tour_);
+    }
+}
+
+void ClsComReseau::Tour_Fin() {
+    Message_Envoyer(Joueur_Local, "Prt", Reseau_Serveur ? TicksParTour : 0);
+}
+
+bool ClsComReseau::Tour_Fini() const {
+    if (HotePerdu) return true;
+    for (const auto& j : Joueurs)
+        if (!j.Parti && !j.Fini) return false;
+    return true;
+}
+
+std::int32_t ClsComReseau::Ticks_Tour() const {
+    auto it = parJoueur_.find(1);
+    if (it == parJoueur_.end()) return 0;
+    auto f = it->second.Prets.find(tour_);
+    if (f == it->second.Prets.end()) return 0;
+    // The host's number, bounded: a turn never runs away with the game.
+    const double x = f->second.X;
+    return x >= 0 && x <= 100 ? static_cast<std::int32_t>(x) : 0;
+}
+
+const ClsComMessages& ClsComReseau::Messages_Joueur(std::size_t p) const {
+    static const ClsComMessages vide;
+    if (p >= Joueurs.size()) return vide;
+    auto it = parJoueur_.find(Joueurs[p].ID);
+    if (it == parJoueur_.end()) return vide;
+    auto o = it->second.Ordres.find(tour_);
+    return o == it->second.Ordres.end() ? vide : o->second;
+}
+
+void ClsComReseau::Empreintes_Envoyer(const EmpreintesEtat& e) {
+    for (std::size_t k = 0; k < NombrePartiesEtat; ++k)
+        Message_Envoyer(static_cast<std::int32_t>(k), "Hsh", static_cast<double>(e[k] >> 32),
+                        static_cast<double>(e[k] & 0xFFFFFFFFULL));
+}
+
+std::string ClsComReseau::Empreintes_Verifier(const EmpreintesEtat& locales) const {
+    for (const auto& j : Joueurs) {
+        if (j.Parti || j.ID == IDJoueur) continue;
+        auto it = parJoueur_.find(j.ID);
+        const std::map<std::int32_t, std::uint64_t>* e = nullptr;
+        if (it != parJoueur_.end()) {
+            auto t = it->second.Empreintes.find(tour_);
+            if (t != it->second.Empreintes.end()) e = &t->second;
+        }
+        for (std::size_t k = 0; k < NombrePartiesEtat; ++k) {
+            auto v = e ? e->find(static_cast<std::int32_t>(k)) : decltype(e->begin()){};
+            if (!e || v == e->end() || v->second != locales[k])
+                return std::string("Les parties ne sont plus identiques (") + NomPartieEtat(k) + " différents chez « " +
+                       j.Nom + " », tour " + std::to_string(tour_) + ") : la partie s'arrête.";
+        }
+    }
+    return "";
+}
