@@ -67,10 +67,11 @@ void Liste(HacheurEtat& h, const std::vector<T>& v, F f) {
 
 }  // namespace
 
-std::uint64_t Hacher_Etat(const ModMain& Main) {
-    const ClsJeuParam& P = Main.Parametres;
-    HacheurEtat h;
+namespace {
 
+// The parts, each fed in the same order as the whole: the whole is the
+// parts one after the other on a single hasher.
+void H_Aleatoire(HacheurEtat& h, const ModMain& Main) {
     // The game's random source: the table, its position, and where the
     // generator stands (read from a copy, which the real one never sees).
     for (float v : Main.Aleatoire.TableAleatoire) h.Ajouter(v);
@@ -78,7 +79,11 @@ std::uint64_t Hacher_Etat(const ModMain& Main) {
     h.Ajouter(Main.Aleatoire.TableActive);
     ModRandom copie = Main.Aleatoire;
     for (int i = 0; i < 4; ++i) h.Ajouter(copie.Generateur().Suivant());
+}
 
+// The map, the fiefs and their castles.
+void H_Fiefs(HacheurEtat& h, const ModMain& Main) {
+    const ClsJeuParam& P = Main.Parametres;
     // The map.
     const ClsJeuMonde& M = Main.Monde;
     h.Ajouter(M.LargeurCase);
@@ -103,7 +108,14 @@ std::uint64_t Hacher_Etat(const ModMain& Main) {
         for (std::int32_t r = 0; r < P.NombreRessources; ++r) h.Ajouter(f.Definir_Ressources(r));
     });
     Liste(h, Main.Chateaux, [&](const ClsJeuBatiment& b) { Hacher(h, b, P); });
+}
+
+void H_Maisons(HacheurEtat& h, const ModMain& Main) {
+    const ClsJeuParam& P = Main.Parametres;
     Liste(h, Main.Maisons, [&](const ClsJeuBatiment& b) { Hacher(h, b, P); });
+}
+
+void H_Ressources(HacheurEtat& h, const ModMain& Main) {
     Liste(h, Main.Ressources, [&](const ClsJeuRessources& r) {
         h.Ajouter(r.X);
         h.Ajouter(r.Y);
@@ -113,9 +125,17 @@ std::uint64_t Hacher_Etat(const ModMain& Main) {
         h.Ajouter(r.Quantite);
         h.Ajouter(r.QuantiteInitiale);
     });
+}
+
+void H_Effets(HacheurEtat& h, const ModMain& Main) {
     Liste(h, Main.EffetsPersos, [&](const ClsJeuEffet& e) { Hacher(h, e); });
     Liste(h, Main.EffetsMaisons, [&](const ClsJeuEffet& e) { Hacher(h, e); });
 
+}
+
+// Treasures and scenery.
+void H_Tresors(HacheurEtat& h, const ModMain& Main) {
+    const ClsJeuParam& P = Main.Parametres;
     h.Ajouter(Main.Tresors.Count());
     for (const ClsJeuTresors& t : Main.Tresors) {
         h.Ajouter(t.X);
@@ -138,6 +158,10 @@ std::uint64_t Hacher_Etat(const ModMain& Main) {
         h.Ajouter(d.NombreEtapeAnimation);
     }
 
+}
+
+// The characters, the AI's tables and the combat coefficients.
+void H_Persos(HacheurEtat& h, const ModMain& Main) {
     Liste(h, Main.Persos, [&](const ClsJeuPerso& p) { p.Hacher(h); });
 
     // The AI's tables and the combat coefficients.
@@ -164,6 +188,31 @@ std::uint64_t Hacher_Etat(const ModMain& Main) {
                     C.CoefPillageArgentMaison, C.CoefPillageRessourcesMaison, C.CoefPillageObjetsMaison})
         h.Ajouter(v);
     h.Ajouter(C.DureeImmobilisation);
+}
+
+}  // namespace
+
+std::uint64_t Hacher_Etat(const ModMain& Main) {
+    HacheurEtat h;
+    H_Aleatoire(h, Main);
+    H_Fiefs(h, Main);
+    H_Maisons(h, Main);
+    H_Ressources(h, Main);
+    H_Effets(h, Main);
+    H_Tresors(h, Main);
+    H_Persos(h, Main);
     h.Ajouter(Main.NoPersoJoueur);
     return h.Valeur();
+}
+
+std::array<std::uint64_t, 5> Hacher_Parties(const ModMain& Main) {
+    HacheurEtat persos, maisons, fiefs, tresors, aleatoire;
+    H_Persos(persos, Main);
+    H_Maisons(maisons, Main);
+    H_Effets(maisons, Main);
+    H_Fiefs(fiefs, Main);
+    H_Ressources(fiefs, Main);
+    H_Tresors(tresors, Main);
+    H_Aleatoire(aleatoire, Main);
+    return {persos.Valeur(), maisons.Valeur(), fiefs.Valeur(), tresors.Valeur(), aleatoire.Valeur()};
 }

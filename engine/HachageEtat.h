@@ -10,6 +10,7 @@
 // heads (drawn from that machine's own generator) and the clock.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -49,3 +50,9 @@ private:
 
 // The state of the game being played, as one number.
 std::uint64_t Hacher_Etat(const ModMain& Main);
+// The same state in five parts, to tell which differs between two
+// machines: characters (with the AI's tables), houses (with the effects),
+// fiefs (with the map, castles and deposits), treasures (with the
+// scenery), the random source. The local player's character, which each
+// machine has its own, is in none of them.
+std::array<std::uint64_t, 5> Hacher_Parties(const ModMain& Main);

@@ -35,6 +35,7 @@
 #include "world/ModTresors.h"
 
 class ClsAffPerso;
+class ClsComReseau;
 
 class ModMain {
 public:
@@ -85,6 +86,9 @@ public:
     // The local players' characters: player 1's, and one per local player.
     std::int32_t NoPersoJoueur = 0;
     std::vector<std::int32_t> NoPersoParJoueur{0};
+    // The network session, when the program has one: with a session open,
+    // orders travel through it and act when every machine replays them.
+    ClsComReseau* Reseau = nullptr;
     // Set to end the game being played (quit key, quit button, or a game
     // setup that cannot go on).
     bool FinPartie = false;

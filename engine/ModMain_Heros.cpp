@@ -140,7 +140,9 @@ void Niveaux_PNJ(ModMain& Main, const SetupChoices& Choix, const ProgresChargeme
 void Placer_Heros(ModMain& Main, const SetupChoices& Choix, const ProgresChargement& Progres) {
     const std::int32_t joueurs = std::clamp(Choix.NombreJoueursLocaux, 1, 2);
     // Until a hero is found for it, each player keeps its own slot.
-    if (Main.NoPersoParJoueur.size() != static_cast<std::size_t>(joueurs)) {
+    // A network game starts from the same slots on every machine, whatever
+    // the last game on each left there.
+    if (Main.NoPersoParJoueur.size() != static_cast<std::size_t>(joueurs) || Choix.Reseau) {
         Main.NoPersoParJoueur.resize(static_cast<std::size_t>(joueurs));
         for (std::int32_t j = 0; j < joueurs; ++j) Main.NoPersoParJoueur[static_cast<std::size_t>(j)] = j;
     }
@@ -165,6 +167,12 @@ void Placer_Heros(ModMain& Main, const SetupChoices& Choix, const ProgresChargem
         Main.NoPersoJoueur = Choix.NumeroJoueurReseau;
         Main.NoPersoParJoueur[0] = Choix.NumeroJoueurReseau;
     }
+    // Every machine hands the session's characters to their players, so
+    // that no machine's AI drives a character another machine's player
+    // orders.
+    if (Choix.Reseau)
+        for (std::int32_t k = 0; k < Choix.NombreJoueursReseau; ++k)
+            if (Valide(Main, k)) Main.Persos[static_cast<std::size_t>(k)].IA_Active = false;
 }
 
 void Resoudre_Scripts_IA(ModMain& Main) {

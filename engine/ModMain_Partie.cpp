@@ -207,6 +207,9 @@ void ModMain::Creer_Partie_Monde(const SetupChoices& Choix, const ProgresChargem
     // machine; any other game draws fresh numbers again.
     if (Choix.Reseau) {
         Aleatoire.Initialiser_Aleatoire();
+        // The generator behind the table starts alike too: whatever draws
+        // from it draws the same on every machine.
+        Aleatoire.Generateur().Semer(0);
         // Looks drawn at character creation must match on every machine
         // too: the platform generator starts from the same seed everywhere.
         GenerateurPlateforme.Semer(0);

@@ -53,6 +53,8 @@ struct SetupChoices {
     // A network session is active: every machine draws the fixed table.
     bool Reseau = false;
     std::int32_t NumeroJoueurReseau = 0;
+    // Players of the session: characters 0 .. this - 1 are theirs.
+    std::int32_t NombreJoueursReseau = 0;
 
     std::int32_t TotalVillageois() const {
         std::int32_t total = 0;

@@ -1,8 +1,8 @@
 // The order layer: every order a player gives its own character from the
 // map or the interface (walk, harvest, go into the castle, build the
 // house, go into the house) goes through here. Without a network session
-// an order acts at once; a session's broadcast of the same orders plugs in
-// here, so that every machine applies them at the same point of the game.
+// an order acts at once; with one it is broadcast, and every machine
+// applies it when the turn is replayed, at the same point of the game.
 //
 // Characters, deposits, castles and houses are named by their index in the
 // world's arrays; an order naming an index outside them does nothing, as
@@ -12,6 +12,7 @@
 #include <cstdint>
 
 class ModMain;
+struct MessageCom;
 
 namespace ModCommandes {
 
@@ -28,5 +29,11 @@ void Commande_Construire_Maison(ModMain& Main, std::int32_t NoPerso, std::int32_
                                 std::int16_t Type);
 // Go into house NoMaison (its owner's index).
 void Commande_Rentrer_Maison(ModMain& Main, std::int32_t NoPerso, std::int32_t NoMaison);
+
+// The replay of one received order of player Joueur (its character is
+// Joueur's): the order's procedure without the session. An order for
+// another character, with a number that is no integer, or of an unknown
+// kind does nothing; returns whether it was an order.
+bool Rejouer_Ordre(ModMain& Main, std::int32_t Joueur, const MessageCom& m);
 
 }  // namespace ModCommandes

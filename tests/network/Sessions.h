@@ -36,16 +36,19 @@ class Machines {
 public:
     // n machines, all pointed at the same loopback port; the first hosts
     // when Ouvrir is called.
-    explicit Machines(int n, const std::string& fournisseur = "1") {
+    // With Donnees, each folder holds the default data set (for a world).
+    explicit Machines(int n, const std::string& fournisseur = "1", bool Donnees = false,
+                      FabriqueTransport fabrique = FabriqueTransportENet()) {
         const std::uint16_t port = PortLibre();
         for (int i = 0; i < n; ++i) {
             dossiers.push_back(std::make_unique<DossierTemporaire>());
+            if (Donnees) dossiers.back()->CopierDonnees();
             dossiers.back()->Ecrire("Ini_Reseau.ini", "[Reseau]\nServiceProvider=" + fournisseur + "\nNomJoueur=J" +
                                                           std::to_string(i) + "\nNomSession=Essai\nNombreJoueurs=" +
                                                           std::to_string(n) + "\nAdresse=127.0.0.1\nPort=" +
                                                           std::to_string(port) + "\n");
             jeux.push_back(std::make_unique<DossierJeu>(dossiers.back()->Chemin()));
-            reseaux.push_back(std::make_unique<ClsComReseau>(*jeux.back(), FabriqueTransportENet()));
+            reseaux.push_back(std::make_unique<ClsComReseau>(*jeux.back(), fabrique));
         }
         for (std::size_t i = 0; i < reseaux.size(); ++i)
             reseaux[i]->PendantAttente = [this, i] { PomperSauf(i); };
