@@ -70,8 +70,11 @@ public:
                       std::to_string(epoques_.size()) + ").");
             } else {
                 age_ = static_cast<std::size_t>(*n - 1);
-                // An age named again starts its list over.
+                // An age named again starts its list over, and with it
+                // the mark that the list names a building: a file must
+                // load as it saves.
                 epoques_[age_].Etapes.clear();
+                epoques_[age_].BatimentDefini = false;
             }
         } else if (Commence(ligne, "#")) {
             if (age_ < epoques_.size()) epoques_[age_].Commentaire = ligne.substr(1);
@@ -204,7 +207,7 @@ void ClsJeuIA2::Charger_IA(const fs::path& CheminFichier, const std::string& Nom
                            const ClsJeuParam& Parametres, bool EstJoueur, std::string_view NomAffiche) {
     const fs::path chemin = CheminFichier / NomFichier;
     const std::string nom = NomAffiche.empty() ? chemin.string() : std::string(NomAffiche);
-    const auto texte = LireFichier(chemin);
+    const auto texte = LireFichierBorne(chemin, TailleFichierMax::ScriptIA, nom);
     if (!texte) throw ErreurFichier(nom, "Le fichier ne peut pas être lu.");
     const std::vector<std::string> lignes = DecouperLignes(*texte);
 

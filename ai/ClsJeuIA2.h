@@ -26,7 +26,7 @@ struct EpoqueIA {
     std::string Commentaire;
     std::vector<EtapeIA> Etapes;
     // Set by the reader when the age has a building line; the work step
-    // reads it. Nothing clears it.
+    // reads it. An age named again in the file starts over without it.
     bool BatimentDefini = false;
     bool operator==(const EpoqueIA&) const = default;
 };

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "characters/ClsJeuPerso.h"
+#include "platform/DossierJeu.h"
 #include "platform/ErreurFichier.h"
 #include "platform/Nombres.h"
 #include "rules/ClsFicINI.h"
@@ -18,6 +19,10 @@ const char* const NomFichierComplet = "Ini_Commentaires.ini";
 // the file, reported with the others.
 std::int32_t LireEntier(ClsFicINI& ini, const char* cle, double minimum, double maximum, ErreursFichier& erreurs) {
     double v = Arrondi(Val(ini.Parametre(cle)));
+    if (ini.Tronquee()) {
+        erreurs.Ajouter("Section [" + ini.Section + "], clé " + cle + " : valeur trop longue, ce n'est pas un nombre.");
+        return 0;
+    }
     if (v < minimum || v > maximum) {
         erreurs.Ajouter("Section [" + ini.Section + "], clé " + cle + " : valeur hors limites.");
         return 0;
@@ -54,6 +59,8 @@ ClsJeuCommentaires::ClsJeuCommentaires(DossierJeu& Dossier, GenerateurLocal& Gen
     NombreMaxMessagesParType =
         static_cast<std::int16_t>(LireEntier(ini, "NombreMaxMessagesParType", 0.0, 32767.0, erreurs));
 
+    // A type without its section has no lines; a count of lines is held
+    // to the keys Message(k) of the section.
     NombreMessages.assign(static_cast<std::size_t>(NombreTypeMessages), 0.0);
     Messages.assign(static_cast<std::size_t>(NombreTypeMessages), {});
     for (std::int16_t t = 0; t < NombreTypeMessages; ++t) {
@@ -66,8 +73,19 @@ ClsJeuCommentaires::ClsJeuCommentaires(DossierJeu& Dossier, GenerateurLocal& Gen
                             std::to_string(NombreMaxMessagesParType) + " lignes par type.");
             continue;
         }
-        NombreMessages[static_cast<std::size_t>(t)] = nombre;
         const double dernier = Arrondi(nombre - 1.0);
+        if (dernier >= 0.0) {
+            const auto voulus = static_cast<std::int32_t>(dernier) + 1;
+            const std::int32_t presents = NumerosPresents(Dossier.Cles(NomFichierComplet, ini.Section), voulus,
+                                                          "message(", ")");
+            if (presents < voulus) {
+                erreurs.Ajouter("Section [" + ini.Section + "], clé NombreMessages : " + std::to_string(voulus) +
+                                " annoncés, mais la clé Message(" + std::to_string(presents + 1) +
+                                ") manque à la section.");
+                continue;
+            }
+        }
+        NombreMessages[static_cast<std::size_t>(t)] = nombre;
         auto& lignes = Messages[static_cast<std::size_t>(t)];
         for (std::int32_t i = 0; i <= dernier; ++i)
             lignes.push_back(ini.Parametre("Message(" + std::to_string(i + 1) + ")"));

@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 
 #include "platform/Chemins.h"
+#include "platform/ErreurFichier.h"
 #include "platform/Texte.h"
 
 namespace fs = std::filesystem;
@@ -119,9 +120,14 @@ struct DossierJeu::FichierINI {
     void Actualiser() {
         Empreinte e = Mesurer(chemin);
         if (connu && e == empreinte && !EmpreinteIncertaine()) return;
+        if (e.existe && e.taille > TailleFichierMax::Ini)
+            throw ErreurFichier(chemin.filename().string(), "Le fichier est trop volumineux (" +
+                                                                std::to_string(e.taille) + " octets ; au plus " +
+                                                                std::to_string(TailleFichierMax::Ini) + ").");
         std::int64_t instant = Maintenant();
         std::optional<std::string> lu;
         if (e.existe) lu = LireFichier(chemin);
+        if (lu && lu->size() > TailleFichierMax::Ini) lu.reset();  // grew past the bound since stat
         std::string nouveau = lu ? std::move(*lu) : std::string();
         bool memeTexte = connu && e.existe == empreinte.existe && nouveau == texte;
         empreinte = e;
@@ -227,4 +233,45 @@ bool DossierJeu::EcrireCle(std::string_view fichier, std::string_view section, s
 
 std::vector<std::string> DossierJeu::Sections(std::string_view fichier) {
     return Charger(fichier).ordreSections;
+}
+
+std::vector<std::string> DossierJeu::Cles(std::string_view fichier, std::string_view section) {
+    FichierINI& f = Charger(fichier);
+    std::vector<std::string> cles;
+    auto s = f.sections.find(MinusculesAscii(Rogner(section)));
+    if (s == f.sections.end()) return cles;
+    cles.reserve(s->second.cles.size());
+    for (const auto& [cle, ligne] : s->second.cles) cles.push_back(cle);
+    return cles;
+}
+
+// The number k of a name written prefixe + k + suffixe (letter case
+// ignored), or 0 when the name is not of that form.
+static std::int64_t Numero(std::string_view nom, std::string_view prefixe, std::string_view suffixe) {
+    if (nom.size() <= prefixe.size() + suffixe.size()) return 0;
+    if (!EgalSansCasse(nom.substr(0, prefixe.size()), prefixe)) return 0;
+    if (!EgalSansCasse(nom.substr(nom.size() - suffixe.size()), suffixe)) return 0;
+    // Written as the loaders write it: no blank, no leading zero.
+    std::string_view chiffres = nom.substr(prefixe.size(), nom.size() - prefixe.size() - suffixe.size());
+    if (chiffres.empty() || chiffres.size() > 6 || chiffres.front() == '0') return 0;
+    std::int64_t k = 0;
+    for (char c : chiffres) {
+        if (c < '0' || c > '9') return 0;
+        k = k * 10 + (c - '0');
+    }
+    return k;
+}
+
+// How many of 1..nombre are numbers of the names, counted from 1 without a
+// gap: the first missing one minus 1.
+std::int32_t NumerosPresents(const std::vector<std::string>& noms, std::int32_t nombre, std::string_view prefixe,
+                             std::string_view suffixe) {
+    std::vector<bool> vu(static_cast<std::size_t>(std::max(nombre, 0)) + 1, false);
+    for (const std::string& nom : noms) {
+        std::int64_t k = Numero(nom, prefixe, suffixe);
+        if (k >= 1 && k <= nombre) vu[static_cast<std::size_t>(k)] = true;
+    }
+    std::int32_t n = 0;
+    while (n < nombre && vu[static_cast<std::size_t>(n) + 1]) ++n;
+    return n;
 }

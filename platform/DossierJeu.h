@@ -31,6 +31,12 @@ public:
                    std::string_view valeur);
     // Every section name of a file, in file order.
     std::vector<std::string> Sections(std::string_view fichier);
+    // The keys of a section (the section read, the first of its name),
+    // folded to lower case, in no particular order.
+    std::vector<std::string> Cles(std::string_view fichier, std::string_view section);
+
+    // A file larger than TailleFichierMax::Ini is never read: any access to it
+    // throws ErreurFichier naming it.
 
 private:
     struct FichierINI;
@@ -39,3 +45,9 @@ private:
     std::filesystem::path racine_;
     std::map<std::string, std::unique_ptr<FichierINI>> fichiers_;
 };
+
+// How many of the numbers 1, 2, ... nombre appear, from 1 without a gap, in
+// names written prefixe + number + suffixe (letter case ignored): what a
+// count can trust of the sections or keys a file really holds.
+std::int32_t NumerosPresents(const std::vector<std::string>& noms, std::int32_t nombre, std::string_view prefixe,
+                             std::string_view suffixe);

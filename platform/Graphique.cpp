@@ -1,5 +1,6 @@
 #include "platform/Graphique.h"
 
+#include <cctype>
 #include <system_error>
 
 #include "platform/DossierJeu.h"
@@ -13,14 +14,24 @@ bool Graphique::Existe(std::string_view relatif) const {
 }
 
 std::optional<Surface> Graphique::Essayer(std::string_view relatif) const {
+    decodeur_->Raison.clear();
     if (!Existe(relatif)) return std::nullopt;
     auto image = decodeur_->Decoder(Chemin(relatif));
-    if (image && image->Vide()) return std::nullopt;
+    if (image && image->Vide()) {
+        if (decodeur_->Raison.empty()) decodeur_->Raison = "l'image est vide.";
+        return std::nullopt;
+    }
     return image;
 }
 
 Surface Graphique::Charger(std::string_view relatif) const {
     if (auto image = Essayer(relatif)) return std::move(*image);
     auto chemin = Chemin(relatif);
-    throw ErreurImage("Le fichier image :\n" + chemin.string() + "\nne peux être chargé.", chemin);
+    std::error_code ec;
+    std::string raison = decodeur_->Raison;
+    if (!std::filesystem::is_regular_file(chemin, ec)) raison = "le fichier est introuvable.";
+    else if (std::filesystem::file_size(chemin, ec) == 0) raison = "le fichier est vide.";
+    else if (raison.empty()) raison = "ce n'est pas une image BMP lisible.";
+    raison.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(raison.front())));
+    throw ErreurImage("Le fichier image :\n" + chemin.string() + "\nne peux être chargé.\n" + raison, chemin);
 }

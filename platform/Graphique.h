@@ -24,6 +24,9 @@ public:
     // high bits (so that a pixel dark enough is exactly 0, the transparent
     // colour). Nothing when the file cannot be read as a picture.
     virtual std::optional<Surface> Decoder(const std::filesystem::path& chemin) = 0;
+    // Why the last Decoder call gave nothing, in French ("" when it gave a
+    // picture, or when the decoder cannot tell).
+    std::string Raison;
 };
 
 // A picture that could not be loaded. The message is the one the player
@@ -54,7 +57,7 @@ public:
     std::optional<Surface> Essayer(std::string_view relatif) const;
     // Throws ErreurImage with the sprite loader's message:
     // "Le fichier image :", the full path and "ne peux être chargé." on
-    // three lines.
+    // three lines, then the reason on a fourth.
     Surface Charger(std::string_view relatif) const;
 
 private:

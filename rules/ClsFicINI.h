@@ -21,6 +21,10 @@ public:
     // Value of key Nom in Section: at most 254 characters, "" when the
     // file, the section or the key is missing.
     std::string Parametre(std::string_view Nom);
+    // Whether the last value read was longer than the limit and cut: a cut
+    // value is text at best, never a number to read.
+    bool Tronquee() const { return tronquee_; }
+    static constexpr std::size_t LongueurMax = 254;
     // Writes key Nom = Valeur into Section, creating file, section or key
     // as needed. Returns false when the file could not be written (the
     // game carries on; callers that care can say so).
@@ -28,4 +32,5 @@ public:
 
 private:
     DossierJeu* dossier_;
+    bool tronquee_ = false;
 };

@@ -118,7 +118,7 @@ bool Conversion::AuMoins(double valeur, std::int32_t minimum) const {
 // Key-by-key reader
 
 ClsJeuParam::LecteurINI::LecteurINI(DossierJeu& dossier, std::string nomFichier)
-    : ini_(dossier), erreurs_(nomFichier + ".ini") {
+    : ini_(dossier), erreurs_(nomFichier + ".ini"), dossier_(&dossier) {
     ini_.NomFichier = nomFichier;
     std::error_code ec;
     if (!std::filesystem::is_regular_file(dossier.Chemin(nomFichier + ini_.Extension), ec))
@@ -131,11 +131,52 @@ std::string ClsJeuParam::LecteurINI::Lieu(std::string_view cle) const {
 
 regles::Conversion ClsJeuParam::LecteurINI::A(std::string_view cle) { return {erreurs_, Lieu(cle)}; }
 
+std::string ClsJeuParam::LecteurINI::TexteNombre(std::string_view cle) {
+    std::string texte = ini_.Parametre(cle);
+    if (!ini_.Tronquee()) return texte;
+    A(cle).Erreur("valeur trop longue (plus de " + std::to_string(ClsFicINI::LongueurMax) +
+                  " caractères) : ce n'est pas un nombre.");
+    return "0";
+}
+
 std::int16_t ClsJeuParam::LecteurINI::Compte(std::string_view cle, std::int16_t minimum) {
-    auto n = A(cle).Strict16(Texte(cle));
+    auto n = A(cle).Strict16(TexteNombre(cle));
     if (!n) return minimum;
     if (!A(cle).AuMoins(*n, minimum)) return minimum;
     return *n;
+}
+
+
+std::int16_t ClsJeuParam::LecteurINI::CompteSections(std::string_view cle, std::int16_t minimum,
+                                                     std::string_view prefixe) {
+    std::int16_t n = Compte(cle, minimum);
+    return static_cast<std::int16_t>(std::max<std::int32_t>(BornerSections(cle, n, prefixe), minimum));
+}
+
+std::int32_t ClsJeuParam::LecteurINI::BornerSections(std::string_view cle, std::int32_t nombre,
+                                                     std::string_view prefixe) {
+    if (nombre <= 0) return nombre;
+    std::int32_t presentes = NumerosPresents(dossier_->Sections(Fichier()), nombre, prefixe, "");
+    if (presentes >= nombre) return nombre;
+    A(cle).Erreur(std::to_string(nombre) + " annoncés, mais la section [" + std::string(prefixe) +
+                  std::to_string(presentes + 1) + "] manque au fichier.");
+    return presentes;
+}
+
+std::int32_t ClsJeuParam::LecteurINI::BornerEntrees(std::string_view cleNombre, std::int32_t nombre,
+                                                    std::string_view prefixe, std::string_view suffixe) {
+    // Held to the size of the section: each entry missing below that is
+    // reported by its own key as the list is read, and the loop costs no
+    // more than the section.
+    if (nombre <= 0) return nombre;
+    const std::vector<std::string> cles = dossier_->Cles(Fichier(), Section());
+    if (nombre <= static_cast<std::int32_t>(cles.size())) return nombre;
+    std::string ouvre = std::string(prefixe) + "(";
+    std::string ferme = ")" + std::string(suffixe);
+    std::int32_t presentes = NumerosPresents(cles, nombre, ouvre, ferme);
+    A(cleNombre).Erreur(std::to_string(nombre) + " annoncés, mais la clé " + ouvre + std::to_string(presentes + 1) +
+                        ferme + " manque à la section.");
+    return presentes;
 }
 
 std::string ClsJeuParam::EtatAnalyse::Lieu(std::string_view cleEcrite) const {
@@ -239,7 +280,7 @@ void ClsJeuParam::Charger_Fiefs() {
     LecteurINI f(*dossier_, "Ini_Parametres_Fiefs");
     f.Section("Epoques");
     // A fief starts in era 0.
-    NombreEpoques = f.Compte("NombreEpoques", 1);
+    NombreEpoques = f.CompteSections("NombreEpoques", 1, "Epoque_");
     ListeEpoques.assign(static_cast<std::size_t>(NombreEpoques), ParamEpoque{});
     for (std::int32_t i = 0; i < NombreEpoques; ++i) {
         ParamEpoque& e = ListeEpoques[static_cast<std::size_t>(i)];
@@ -257,7 +298,7 @@ void ClsJeuParam::Charger_Ressources() {
     LecteurINI f(*dossier_, "Ini_Parametres_Ressources");
     f.Section("Ressources");
     // Resource 0 feeds life and resource 1 energy: the rules name them.
-    NombreRessources = f.Compte("NombreRessources", 2);
+    NombreRessources = f.CompteSections("NombreRessources", 2, "Ressource_");
     ListeRessources.assign(static_cast<std::size_t>(NombreRessources), ParamRessource{});
     for (std::int32_t i = 0; i < NombreRessources; ++i) {
         ParamRessource& r = ListeRessources[static_cast<std::size_t>(i)];
@@ -281,7 +322,7 @@ void ClsJeuParam::Charger_Ressources() {
     }
 
     f.Section("Terrain_Ressources");
-    NombreTerrainRessource = f.Compte("NombreTerrainRessource", 0);
+    NombreTerrainRessource = f.CompteSections("NombreTerrainRessource", 0, "TerrainRessource_");
     ListeTerrainRessources.assign(static_cast<std::size_t>(NombreTerrainRessource), ParamTerrainRessource{});
     for (std::int32_t t = 0; t < NombreTerrainRessource; ++t) {
         ParamTerrainRessource& d = ListeTerrainRessources[static_cast<std::size_t>(t)];
@@ -308,7 +349,7 @@ void ClsJeuParam::Charger_Batiments() {
     LecteurINI f(*dossier_, "Ini_Parametres_Batiments");
     f.Section("Batiments");
     // Every character owns a house of some type.
-    NombreTypeBatiments = f.Compte("NombreTypeBatiments", 1);
+    NombreTypeBatiments = f.CompteSections("NombreTypeBatiments", 1, "Batiment_");
     ListeBatiments.assign(static_cast<std::size_t>(NombreTypeBatiments), ParamBatiment{});
     // Made items and services are checked once their tables are loaded.
     std::erase_if(ReferencesDifferees, [](const ReferenceDifferee& r) { return r.Fichier == "Ini_Parametres_Batiments.ini"; });
@@ -333,6 +374,8 @@ void ClsJeuParam::Charger_Batiments() {
                                   : -1;
         b.NombreObjetsfabriques = f.Souple16("NombreObjetsfabriques");
         if (!f.A("NombreObjetsfabriques").AuMoins(b.NombreObjetsfabriques, 0)) b.NombreObjetsfabriques = 0;
+        b.NombreObjetsfabriques = static_cast<std::int16_t>(
+            f.BornerEntrees("NombreObjetsfabriques", b.NombreObjetsfabriques, "ObjetsFabriques"));
         if (b.NombreObjetsfabriques > 0) {
             b.ObjetsFabriques.assign(static_cast<std::size_t>(b.NombreObjetsfabriques), 0);
             for (std::int32_t k = 0; k < b.NombreObjetsfabriques; ++k) {
@@ -374,7 +417,7 @@ void ClsJeuParam::Charger_Peuples() {
     LecteurINI f(*dossier_, "Ini_Parametres_Peuples");
     f.Section("Peuples");
     // People 0 names the common character sheet.
-    NombrePeuples = f.Compte("NombrePeuples", 1);
+    NombrePeuples = f.CompteSections("NombrePeuples", 1, "Peuple_");
     ListePeuples.assign(static_cast<std::size_t>(NombrePeuples), ParamPeuple{});
     std::erase_if(ReferencesDifferees, [](const ReferenceDifferee& r) { return r.Fichier == "Ini_Parametres_Peuples.ini"; });
     for (std::int32_t i = 0; i < NombrePeuples; ++i) {
@@ -383,6 +426,7 @@ void ClsJeuParam::Charger_Peuples() {
         p.Nom = f.Texte("Nom");
         p.NombreMonstres = f.Souple16("NombreMonstres");
         if (!f.A("NombreMonstres").AuMoins(p.NombreMonstres, 0)) p.NombreMonstres = 0;
+        p.NombreMonstres = static_cast<std::int16_t>(f.BornerEntrees("NombreMonstres", p.NombreMonstres, "Monstre", "Indice"));
         if (p.NombreMonstres > 0) {
             auto n = static_cast<std::size_t>(p.NombreMonstres);
             p.MonstreIndice.assign(n, 0);

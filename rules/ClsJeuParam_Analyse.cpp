@@ -88,12 +88,18 @@ std::string ClsJeuParam::Retirer_Indice(std::string_view Cle) {
 // Reading a file
 
 void ClsJeuParam::Lire_Fichier_Parametres(const std::filesystem::path& Chemin, EtatAnalyse& Etat) {
-    std::optional<std::string> texte = LireFichier(Chemin);
+    std::optional<std::string> texte = LireFichierBorne(Chemin, TailleFichierMax::Ini, Etat.Erreurs.Fichier());
     if (!texte) throw ErreurFichier(Etat.Erreurs.Fichier(), "Le fichier est introuvable dans le dossier du jeu.");
     std::string section;
     std::int32_t rang = 0;
     Etat.EtatRang = EtatAnalyse::Rangee::AvantEntete;
     std::vector<std::string> lignes = DecouperLignes(*texte);
+    Etat.EntetesObjets = Etat.EntetesRaces = 0;
+    for (const std::string& l : lignes) {
+        std::string propre = Nettoyer_Ligne(l);
+        if (propre.starts_with("[Objet_")) ++Etat.EntetesObjets;
+        else if (propre.starts_with("[Race_")) ++Etat.EntetesRaces;
+    }
     for (std::size_t i = 0; i < lignes.size(); ++i) {
         Etat.NumeroLigne = i + 1;
         Analyser_Ligne(lignes[i], section, rang, Etat);
@@ -107,6 +113,14 @@ void ClsJeuParam::Analyser_Ligne(std::string_view Ligne, std::string& Section, s
     if (ligne.find('=') != std::string::npos) {
         std::string valeur = Lire_Valeur(ligne);
         std::string cleEcrite = Lire_Cle(ligne);
+        // Every other file reads its values through the 254-character
+        // limit: here too a longer value is refused, never cut and read.
+        if (LongueurCaracteres(valeur) > ClsFicINI::LongueurMax &&
+            Etat.EtatRang != EtatAnalyse::Rangee::Invalide && (Section == "Objets" || Section == "Races")) {
+            Etat.Erreur(cleEcrite, "valeur trop longue (plus de " + std::to_string(ClsFicINI::LongueurMax) +
+                                       " caractères).");
+            return;
+        }
         std::string cle = Retirer_Indice(cleEcrite);
         if (Section == "Objets")
             Affecter_Cle_Objet(cle, cleEcrite, valeur, Rang, Etat);
@@ -116,7 +130,8 @@ void ClsJeuParam::Analyser_Ligne(std::string_view Ligne, std::string& Section, s
     }
 
     // A numbered row header: "[Objet_" n "]" or "[Race_" n "]".
-    auto entete = [&](std::string_view prefixe, std::string_view partie) -> std::optional<std::int32_t> {
+    auto entete = [&](std::string_view prefixe, std::string_view partie,
+                      std::int32_t entetes) -> std::optional<std::int32_t> {
         auto erreur = [&](std::string_view message) {
             Etat.Erreurs.Ajouter("Ligne " + std::to_string(Etat.NumeroLigne) + ", section " + ligne + " : " +
                                  std::string(message));
@@ -133,17 +148,22 @@ void ClsJeuParam::Analyser_Ligne(std::string_view Ligne, std::string& Section, s
             erreur("le numéro doit être un entier de 1 à 32767.");
             return std::nullopt;
         }
+        if (rang >= entetes + EtatAnalyse::TrouMax) {
+            erreur("le numéro laisse trop de sections absentes : le fichier n'en contient que " +
+                   std::to_string(entetes) + ".");
+            return std::nullopt;
+        }
         Etat.EtatRang = EtatAnalyse::Rangee::Valide;
         return static_cast<std::int32_t>(rang);
     };
 
     if (ligne.starts_with("[Objet_")) {
-        if (auto r = entete("[Objet_", "Objets")) {
+        if (auto r = entete("[Objet_", "Objets", Etat.EntetesObjets)) {
             Rang = *r;
             Ouvrir_Rang_Objet(Rang);
         }
     } else if (ligne.starts_with("[Race_")) {
-        if (auto r = entete("[Race_", "Races")) {
+        if (auto r = entete("[Race_", "Races", Etat.EntetesRaces)) {
             Rang = *r;
             Ouvrir_Rang_Race(Rang);
         }

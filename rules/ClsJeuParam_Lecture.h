@@ -87,17 +87,33 @@ public:
     regles::Conversion A(std::string_view cle);
     std::string Lieu(std::string_view cle) const;
 
-    double Souple(std::string_view cle) { return A(cle).Souple(Texte(cle)); }
+    // The text of a key read as a number: a value cut by the length limit
+    // is a fault (reported here) and reads "0".
+    std::string TexteNombre(std::string_view cle);
+
+    double Souple(std::string_view cle) { return A(cle).Souple(TexteNombre(cle)); }
     float SoupleSimple(std::string_view cle) { return static_cast<float>(Souple(cle)); }
-    std::int16_t Souple16(std::string_view cle, double decalage = 0.0) { return A(cle).Souple16(Texte(cle), decalage); }
-    std::int32_t Souple32(std::string_view cle, double decalage = 0.0) { return A(cle).Souple32(Texte(cle), decalage); }
+    std::int16_t Souple16(std::string_view cle, double decalage = 0.0) { return A(cle).Souple16(TexteNombre(cle), decalage); }
+    std::int32_t Souple32(std::string_view cle, double decalage = 0.0) { return A(cle).Souple32(TexteNombre(cle), decalage); }
     bool Booleen(std::string_view cle) { return Souple(cle) != 0.0; }
-    double Strict(std::string_view cle) { return A(cle).Strict(Texte(cle)).value_or(0.0); }
-    std::int16_t Strict16(std::string_view cle) { return A(cle).Strict16(Texte(cle)).value_or(0); }
-    std::int32_t Strict32(std::string_view cle) { return A(cle).Strict32(Texte(cle)).value_or(0); }
+    double Strict(std::string_view cle) { return A(cle).Strict(TexteNombre(cle)).value_or(0.0); }
+    std::int16_t Strict16(std::string_view cle) { return A(cle).Strict16(TexteNombre(cle)).value_or(0); }
+    std::int32_t Strict32(std::string_view cle) { return A(cle).Strict32(TexteNombre(cle)).value_or(0); }
     // A count read strictly that sizes a table: at least `minimum`; a bad
     // count reads `minimum` after its fault is reported.
     std::int16_t Compte(std::string_view cle, std::int16_t minimum);
+    // A count of numbered sections (prefixe "Ressource_" for [Ressource_1]
+    // ... [Ressource_n]): besides Compte's checks, every one of them must be
+    // in the file. A count beyond them is a fault and reads as the sections
+    // present from 1 on, so nothing is sized by what the file does not hold.
+    std::int16_t CompteSections(std::string_view cle, std::int16_t minimum, std::string_view prefixe);
+    std::int32_t BornerSections(std::string_view cle, std::int32_t nombre, std::string_view prefixe);
+    // A count of numbered keys of the current section (prefixe
+    // "ObjetsFabriques" for ObjetsFabriques(1) ... (n), suffixe "Indice" for
+    // Monstre(1)Indice): a count beyond all the keys of the section is a
+    // fault and reads as the entries present from 1 on.
+    std::int32_t BornerEntrees(std::string_view cleNombre, std::int32_t nombre, std::string_view prefixe,
+                               std::string_view suffixe = {});
 
     // Throws ErreurFichier when any fault was found.
     void Verifier() const { erreurs_.Verifier(); }
@@ -105,6 +121,7 @@ public:
 private:
     ClsFicINI ini_;
     ErreursFichier erreurs_;
+    DossierJeu* dossier_;
 };
 
 // State of the line parser, kept from one line to the next for one file.
@@ -116,6 +133,12 @@ struct ClsJeuParam::EtatAnalyse {
     // Whether keys may be stored: not before the first row header, and not
     // under a header already reported as bad.
     Rangee EtatRang = Rangee::AvantEntete;
+    // Numbered row headers ("[Objet_" or "[Race_") in the whole file. A few
+    // numbers may be skipped (their rows stay empty), not thousands: a row
+    // number beyond the headers by more than TrouMax would size the table
+    // by what the file does not hold.
+    static constexpr std::int32_t TrouMax = 100;
+    std::int32_t EntetesObjets = 0, EntetesRaces = 0;
 
     std::string Lieu(std::string_view cleEcrite) const;
     regles::Conversion A(std::string_view cleEcrite) const { return {Erreurs, Lieu(cleEcrite)}; }

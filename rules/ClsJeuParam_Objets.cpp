@@ -47,6 +47,7 @@ void ClsJeuParam::Charger_Objets() {
     f.Section("Tresors");
     NombreTresors = f.Souple16("NombreTresors");
     if (!f.A("NombreTresors").AuMoins(NombreTresors, 0)) NombreTresors = 0;
+    NombreTresors = static_cast<std::int16_t>(f.BornerSections("NombreTresors", NombreTresors, "Tresor_"));
     ListeTresors.assign(static_cast<std::size_t>(NombreTresors), ParamTresor{});
     for (std::int32_t i = 0; i < NombreTresors; ++i) {
         ParamTresor& t = ListeTresors[static_cast<std::size_t>(i)];
@@ -58,7 +59,7 @@ void ClsJeuParam::Charger_Objets() {
     f.Section("Services");
     // Row 0 is the "no service" row: service competences are numbered from
     // row 1, so there is at least that row.
-    NombreServices = f.Compte("NombreServices", 1);
+    NombreServices = f.CompteSections("NombreServices", 1, "Service_");
     ListeServices.assign(static_cast<std::size_t>(NombreServices), ParamService{});
     for (std::int32_t i = 0; i < NombreServices; ++i) {
         ParamService& s = ListeServices[static_cast<std::size_t>(i)];
@@ -81,7 +82,7 @@ void ClsJeuParam::Charger_Objets() {
     }
 
     f.Section("CompetencesObjets");
-    NombreCompetencesObjets = f.Compte("NombreCompetencesObjets", 0);
+    NombreCompetencesObjets = f.CompteSections("NombreCompetencesObjets", 0, "CompetenceObjet_");
     ListeCompetencesObjets.assign(static_cast<std::size_t>(NombreCompetencesObjets), ParamCompetenceObjet{});
     for (std::int32_t i = 0; i < NombreCompetencesObjets; ++i) {
         ParamCompetenceObjet& c = ListeCompetencesObjets[static_cast<std::size_t>(i)];
@@ -147,7 +148,7 @@ void ClsJeuParam::Calculer_Epoques_Objets() {
 void ClsJeuParam::Charger_Decors() {
     LecteurINI f(*dossier_, "Ini_Parametres_Decors");
     f.Section("Decors");
-    NombreDecors = f.Compte("NombreDecors", 0);
+    NombreDecors = f.CompteSections("NombreDecors", 0, "Decor_");
     ListeDecors.assign(static_cast<std::size_t>(NombreDecors), ParamDecor{});
     for (std::int32_t i = 0; i < NombreDecors; ++i) {
         ParamDecor& d = ListeDecors[static_cast<std::size_t>(i)];
@@ -167,7 +168,7 @@ void ClsJeuParam::Charger_Decors() {
 void ClsJeuParam::Charger_Effets() {
     LecteurINI f(*dossier_, "Ini_Parametres_Effets");
     f.Section("Effets");
-    NombreEffets = f.Compte("NombreEffets", 0);
+    NombreEffets = f.CompteSections("NombreEffets", 0, "Effet_");
     // The file numbers effects from 1; 0 means none.
     auto effet = [&](const char* cle) -> std::int16_t {
         double ecrit = f.Souple(cle);

@@ -18,6 +18,11 @@ std::string Place(const ClsFicINI& Ini, std::string_view Cle) {
 // Empty reads 0; otherwise the whole value must be a number.
 std::optional<double> Nombre(ClsFicINI& Ini, std::string_view Cle, ErreursFichier& Erreurs) {
     const std::string texte(Rogner(Ini.Parametre(Cle)));
+    if (Ini.Tronquee()) {
+        Erreurs.Ajouter(Place(Ini, Cle) + " : valeur trop longue (plus de " + std::to_string(ClsFicINI::LongueurMax) +
+                        " caractères) : ce n'est pas un nombre.");
+        return std::nullopt;
+    }
     if (texte.empty()) return 0.0;
     const auto v = ValeurStricte(texte);
     if (!v || !std::isfinite(*v)) {

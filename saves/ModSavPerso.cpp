@@ -41,6 +41,17 @@ std::string Decimal(std::int64_t n) { return std::to_string(n); }
 struct Structure {
     std::map<std::string, std::set<std::string>> cles;
     std::vector<std::string> fautes;
+    // Faults of lines beyond the first ErreurFichier::MaxDetails: counted
+    // only, so that a file of junk lines costs no more than its size.
+    std::size_t autres = 0;
+    void Faute(std::string quoi) {
+        if (fautes.size() < ErreurFichier::MaxDetails) fautes.push_back(std::move(quoi));
+        else ++autres;
+    }
+    std::vector<std::string> Liste(std::vector<std::string> f) const {
+        if (autres > 0) f.push_back(ErreurFichier::Suite(autres));
+        return f;
+    }
 };
 
 Structure Analyser(std::string_view texte) {
@@ -54,7 +65,7 @@ Structure Analyser(std::string_view texte) {
         if (t.front() == '[') {
             const std::size_t fin = t.find(']');
             if (fin == std::string_view::npos) {
-                s.fautes.push_back("Ligne " + Decimal(static_cast<std::int64_t>(i) + 1) +
+                s.Faute("Ligne " + Decimal(static_cast<std::int64_t>(i) + 1) +
                                    " : en-tête de section incomplet (fichier tronqué ?).");
                 courante = nullptr;
                 continue;
@@ -65,7 +76,7 @@ Structure Analyser(std::string_view texte) {
         }
         const std::size_t egal = t.find('=');
         if (egal == std::string_view::npos) {
-            s.fautes.push_back("Ligne " + Decimal(static_cast<std::int64_t>(i) + 1) + " : « " + std::string(t) +
+            s.Faute("Ligne " + Decimal(static_cast<std::int64_t>(i) + 1) + " : « " + std::string(PremiersCaracteres(t, 60)) +
                                " » n'est pas une ligne clé=valeur (fichier tronqué ?).");
             continue;
         }
@@ -96,6 +107,11 @@ public:
     // hand or by a French system.
     std::optional<double> Nombre(const std::string& cle) {
         const std::string texte = Texte(cle);
+        if (ini_.Tronquee()) {
+            Faute(cle, "valeur trop longue (plus de " + std::to_string(ClsFicINI::LongueurMax) +
+                           " caractères) : ce n'est pas un nombre.");
+            return std::nullopt;
+        }
         if (Rogner(texte).empty()) return 0.0;
         auto v = ValeurStricte(texte);
         if (!v) Faute(cle, "« " + texte + " » n'est pas un nombre.");
@@ -268,7 +284,12 @@ void ModSavPerso::Charger_Perso(const std::string& Nom, ClsJeuPerso& Perso) cons
     const std::string fichier = Nom + ExtensionFichiersPerso;
     if (!NomPersoValide(Nom))
         throw ErreurPerso(Nom, fichier, {"Ce nom ne peut pas être celui d'un fichier de personnage."});
-    const auto texte = LireFichier(Chemin_Perso(Nom));
+    std::optional<std::string> texte;
+    try {
+        texte = LireFichierBorne(Chemin_Perso(Nom), TailleFichierMax::Perso, fichier);
+    } catch (const ErreurFichier& e) {
+        throw ErreurPerso(Nom, fichier, e.Details());
+    }
     if (!texte) throw ErreurPerso(Nom, fichier, {"Le fichier est introuvable ou illisible."});
 
     Structure structure = Analyser(*texte);
@@ -339,7 +360,7 @@ void ModSavPerso::Charger_Perso(const std::string& Nom, ClsJeuPerso& Perso) cons
                                                         0.0))
                 p.Definir_Bestiaire(i, *v);
         }
-        if (!fautes.empty()) throw ErreurPerso(Nom, fichier, fautes);
+        if (!fautes.empty()) throw ErreurPerso(Nom, fichier, structure.Liste(fautes));
 
         // Levels from the experience just read.
         p.Gestion_Tous_Niveaux();
@@ -356,7 +377,7 @@ void ModSavPerso::Charger_Perso(const std::string& Nom, ClsJeuPerso& Perso) cons
         throw;
     } catch (const std::exception& e) {
         fautes.emplace_back(e.what());
-        throw ErreurPerso(Nom, fichier, fautes);
+        throw ErreurPerso(Nom, fichier, structure.Liste(fautes));
     }
     Perso = std::move(p);
 }

@@ -9,6 +9,9 @@
 
 #include <cstring>
 
+#include "platform/ErreurFichier.h"
+#include "platform/ImageBMP.h"
+
 namespace {
 
 // Where Debian's fonts-dejavu-core puts the font.
@@ -36,8 +39,30 @@ Surface DepuisQImage(const QImage& image) {
 }
 
 std::optional<Surface> DecodeurImageQt::Decoder(const std::filesystem::path& chemin) {
+    Raison.clear();
+    // The file's own checks come first: a header that promises more than
+    // the file holds, or a picture too large, is refused with its reason
+    // (Qt would show a truncated picture as a whole one).
+    QFile fichier(QString::fromStdString(chemin.string()));
+    if (!fichier.open(QIODevice::ReadOnly)) {
+        Raison = "le fichier ne peut pas être lu.";
+        return std::nullopt;
+    }
+    if (static_cast<std::uintmax_t>(fichier.size()) > TailleFichierMax::Image) {
+        Raison = "le fichier est trop volumineux (" + std::to_string(fichier.size()) + " octets ; au plus " +
+                 std::to_string(TailleFichierMax::Image) + ").";
+        return std::nullopt;
+    }
+    const QByteArray octets = fichier.readAll();
+    if (auto defaut = DefautBMP(std::string_view(octets.constData(), static_cast<std::size_t>(octets.size())))) {
+        Raison = *defaut;
+        return std::nullopt;
+    }
     QImage image;
-    if (!image.load(QString::fromStdString(chemin.string()), "BMP")) return std::nullopt;
+    if (!image.loadFromData(octets, "BMP")) {
+        Raison = "ce n'est pas une image BMP lisible.";
+        return std::nullopt;
+    }
     // Transparency is the colour key alone: an alpha channel is dropped.
     if (image.hasAlphaChannel()) image = image.convertToFormat(QImage::Format_RGB32);
     return DepuisQImage(image);

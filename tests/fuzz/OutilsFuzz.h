@@ -1,0 +1,55 @@
+// Shared by the fuzz harnesses: a scratch game folder of their own (a copy
+// of the default data, made once per process and reused), writing the
+// input into it, and the check every refusal must pass.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <unistd.h>
+
+#include "platform/ErreurFichier.h"
+
+namespace fuzz {
+
+// <temp>/morvaine_fuzz_<nom>_<pid>, holding a copy of data/.
+inline const std::filesystem::path& Dossier(const char* nom) {
+    static const std::filesystem::path d = [nom] {
+        auto p = std::filesystem::temp_directory_path() /
+                 ("morvaine_fuzz_" + std::string(nom) + "_" + std::to_string(::getpid()));
+        std::filesystem::remove_all(p);
+        std::filesystem::copy(MORVAINE_SOURCE_DATA, p, std::filesystem::copy_options::recursive);
+        return p;
+    }();
+    return d;
+}
+
+inline void Ecrire(const std::filesystem::path& chemin, std::string_view octets) {
+    std::filesystem::create_directories(chemin.parent_path());
+    std::ofstream out(chemin, std::ios::binary | std::ios::trunc);
+    out.write(octets.data(), static_cast<std::streamsize>(octets.size()));
+}
+
+inline std::string_view Texte(const std::uint8_t* donnees, std::size_t taille) {
+    return {reinterpret_cast<const char*>(donnees), taille};
+}
+
+// A refusal is the game's own error, in French, naming a file, with a
+// readable list of faults.
+inline void VerifierRefus(const ErreurFichier& e, std::string_view nomAttendu = {}) {
+    const std::string message = e.what();
+    if (e.Fichier().empty() || e.Details().empty()) std::abort();
+    if (e.Details().size() > ErreurFichier::MaxDetails + 1) std::abort();
+    // Named by its file name, or (a character file) by its character.
+    const std::string nom = std::filesystem::path(e.Fichier()).stem().string();
+    if (message.find(nom) == std::string::npos) std::abort();
+    if (!nomAttendu.empty() && e.Fichier() != nomAttendu) std::abort();
+    for (const std::string& d : e.Details())
+        if (d.empty()) std::abort();
+}
+
+}  // namespace fuzz
