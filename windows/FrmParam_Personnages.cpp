@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QBitmap>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -272,7 +273,7 @@ void FrmParam::Construire_Duo(QGroupBox* cadre) {
     CheckMaintenirEcransSepares = new QCheckBox(QString::fromUtf8("Toujours maintenir les 2 écrans séparés."), cadre);
     g->addWidget(CheckJouera2);
     g->addWidget(CheckMaintenirEcransSepares);
-    auto* joueurs = new QHBoxLayout;
+    auto* joueurs = new QVBoxLayout;
     const char* indications[2][4] = {{"Situé sur la partie gauche de l'écran.", "Utilise uniquement le clavier.",
                                       "Le pavé numérique sert à diriger le curseur.",
                                       "Les touches \"0 inser\" et \"Entr\" servent de clics."},
@@ -284,18 +285,20 @@ void FrmParam::Construire_Duo(QGroupBox* cadre) {
         ComboNomJoueur[j]->setObjectName(j == 0 ? "ComboNomJoueur(0)" : "ComboNomJoueur(1)");
         auto* liste = new QListWidget(frame);
         liste->setSelectionMode(QAbstractItemView::NoSelection);
+        liste->setMaximumHeight(5 * liste->fontMetrics().height() + 8);
         for (const char* t : indications[j])
             if (t) liste->addItem(QString::fromUtf8(t));
         (j == 0 ? List1 : List2) = liste;
         gj->addWidget(ComboNomJoueur[j]);
-        gj->addWidget(liste, 1);
+        gj->addWidget(liste);
         joueurs->addWidget(frame);
         connect(ComboNomJoueur[j], &QComboBox::activated, this, [this, j] { ComboNomJoueur_Click(j); });
     }
-    g->addLayout(joueurs, 1);
+    g->addLayout(joueurs);
     LblSelectionner2Personnages = new QLabel(cadre);
     LblSelectionner2Personnages->setStyleSheet("color: #b00000");
     g->addWidget(LblSelectionner2Personnages);
+    g->addStretch(1);
     connect(CheckJouera2, &QCheckBox::clicked, this, [this] { CheckJouera2_Click(); });
     connect(CheckMaintenirEcransSepares, &QCheckBox::clicked, this, [this] { CheckMaintenirEcransSepares_Click(); });
 }
@@ -707,6 +710,7 @@ void FrmParam::Afficher_Fiche_Perso() {
         if (k < 0 && liste->count() > 0) k = 0;
         if (k >= 0) liste->setCurrentRow(k, QItemSelectionModel::ClearAndSelect);
     }
+    FileApparence_Click();
     TabStripFichiers_Click();
     remplissage_ = false;
 }
@@ -825,6 +829,8 @@ void FrmParam::FileApparence_Click() {
     const QListWidgetItem* item = FileApparence->currentItem();
     if (item && item->isSelected()) {
         planche_ = QPixmap(Q((fs::path(DossierFileApparence) / item->text().toStdString()).string()));
+        // Black is the sheets' transparent colour.
+        if (!planche_.isNull()) planche_.setMask(planche_.createMaskFromColor(Qt::black));
         Apercu_Apparence();
         if (!Fichier_Affiche().empty() && Perso_Affiche().FichierApparence != item->text().toStdString()) {
             Perso_Affiche().FichierApparence = item->text().toStdString();

@@ -170,6 +170,8 @@ TEST(FrmParamPerso, NomVerifieCreationRaceEtSexe) {
     EXPECT_FALSE(p.LblRestictionSexe->isVisible());
     QTest::mouseClick(p.OptionSexe[0], Qt::LeftButton, Qt::NoModifier, QPoint(6, p.OptionSexe[0]->height() / 2));
     EXPECT_TRUE(p.OptionSexe[0]->isChecked());
+    Taper(p, "Jean-Luc");
+    essai::Photographier(prog.F(), "nouveau.png");
 
     // Created with its name trimmed, as a dwarf, male, with the default
     // script; it joins the roster selected and shown, on its treasures.
@@ -526,3 +528,155 @@ TEST(FrmParamPerso, FichierInvalideSignaleEtEcarte) {
     prog.F().MenuPartieQuitter->trigger();
 }
 
+TEST(FrmParamPerso, DeuxJoueursDeuxHerosEcranPartage) {
+    Application a;
+    Dossier dossier(true);
+    Programme prog(dossier);
+    ASSERT_TRUE(prog.p.Main());
+    FrmParam& p = prog.P();
+    Choisir(p, {"Aldric", "Brunhilde"});
+    Onglet(p.TabStripMonde, 4);
+    ASSERT_TRUE(p.FrameMode2Joueurs->isVisible());
+    auto cocher = [](QCheckBox* c) { QTest::mouseClick(c, Qt::LeftButton, Qt::NoModifier, QPoint(6, c->height() / 2)); };
+
+    // No two-player layout for this screen: told, and the box goes back.
+    const fs::path disposition = dossier.d.Chemin() / "Ini_Interface800_J1.ini";
+    fs::rename(disposition, dossier.d.Chemin() / "mis_de_cote.ini");
+    cocher(p.CheckJouera2);
+    EXPECT_EQ(prog.dialogues.messages,
+              std::vector<std::string>{"Le mode duo est impossible avec\nla résolution d'affichage actuelle."});
+    EXPECT_FALSE(p.CheckJouera2->isChecked());
+    EXPECT_FALSE(prog.p.Jeu->Definir_Mode2Joueurs());
+    EXPECT_EQ(p.Choix().NombreJoueursLocaux, 1);
+    fs::rename(dossier.d.Chemin() / "mis_de_cote.ini", disposition);
+
+    cocher(p.CheckJouera2);
+    ASSERT_TRUE(p.CheckJouera2->isChecked());
+    EXPECT_TRUE(prog.p.Jeu->Definir_Mode2Joueurs());
+    cocher(p.CheckMaintenirEcransSepares);
+    EXPECT_TRUE(prog.p.Jeu->Definir_Mode2JoueursEcranSepares());
+    EXPECT_EQ(p.ComboNomJoueur[0]->currentText(), "Aldric");
+    EXPECT_EQ(p.ComboNomJoueur[1]->currentText(), "Brunhilde");
+    // One hero for both: the box is held, the game would have one player.
+    p.ComboNomJoueur[1]->setFocus();
+    QTest::keyClick(p.ComboNomJoueur[1], Qt::Key_Up);
+    EXPECT_EQ(p.LblSelectionner2Personnages->text().toStdString(), "Sélectionnez 2 personnages différents.");
+    EXPECT_FALSE(p.CheckJouera2->isEnabled());
+    EXPECT_TRUE(p.CheckJouera2->isChecked());
+    EXPECT_EQ(p.Choix().NombreJoueursLocaux, 1);
+    QTest::keyClick(p.ComboNomJoueur[1], Qt::Key_Down);
+    EXPECT_EQ(p.LblSelectionner2Personnages->text(), "");
+    EXPECT_TRUE(p.CheckJouera2->isEnabled());
+    essai::Photographier(prog.F(), "deux_joueurs.png");
+    // Only one hero chosen: both would be the same, the box is held.
+    Choisir(p, {"Aldric"});
+    EXPECT_FALSE(p.CheckJouera2->isEnabled());
+    Choisir(p, {"Aldric", "Brunhilde"});
+    EXPECT_TRUE(p.CheckJouera2->isEnabled());
+
+    // The game: two players, each on their hero, with their own device.
+    Onglet(p.TabStripMonde, 0);
+    ASSERT_TRUE(p.CmdCommencer->isEnabled());
+    std::string echec;
+    std::vector<std::pair<std::string, std::function<bool()>>> etapes;
+    auto moteur = [&]() -> ClsMoteur& { return prog.F().Partie()->Moteur(); };
+    auto M = [&]() -> ModMain& { return *prog.p.Jeu_Monde; };
+    auto perso = [&](int j) -> ClsJeuPerso& { return M().Persos[static_cast<std::size_t>(M().NoPersoParJoueur[static_cast<std::size_t>(j)])]; };
+    auto zone = [&]() -> QWidget* { return prog.F().Partie()->Fenetre().Ecran(); };
+    auto bouger = [&](int x, int y) {
+        const QPointF q(x, y);
+        QMouseEvent e(QEvent::MouseMove, q, zone()->mapToGlobal(q), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(zone(), &e);
+    };
+    std::int32_t x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    etapes.push_back({"deux joueurs", [&] {
+        prog.F().Partie()->Entrees().Definir_Recentrer(false);
+        if (moteur().Joueurs.size() != 2 || !moteur().EcranSepare) return false;
+        EXPECT_EQ(perso(0).Nom, "Aldric");
+        EXPECT_EQ(perso(1).Nom, "Brunhilde");
+        for (int j : {0, 1}) {
+            ClsJeuPerso& h = perso(j);
+            h.DansChateau = h.DansChateauCible = h.DansMaison = h.DansMaisonCible = false;
+            const std::int32_t largeur = M().Monde.LargeurCarte * M().Monde.LargeurCase;
+            h.PositionX = h.PositionX + 160 < largeur - h.Largeur ? h.PositionX + 160 : h.PositionX - 160;
+            h.Arreter();
+        }
+        return true;
+    }});
+    etapes.push_back({"le clavier : le joueur 1 rentre", [&] {
+        QTest::keyClick(zone(), Qt::Key_Y);
+        return true;
+    }});
+    etapes.push_back({"le premier seulement", [&] {
+        return (perso(0).Action == 202 || perso(0).DansChateau) && perso(1).Action != 202 && !perso(1).DansChateau;
+    }});
+    // The mouse moves by differences: a first move gives the reference.
+    QPoint clic;
+    double curseur0[2] = {0, 0};
+    etapes.push_back({"la souris", [&] {
+        curseur0[0] = moteur().Joueurs[0].SourisX;
+        curseur0[1] = moteur().Joueurs[0].SourisY;
+        bouger(400, 300);
+        return true;
+    }});
+    etapes.push_back({"la souris dans la moitié droite", [&] {
+        const JoueurLocal& j1 = moteur().Joueurs[1];
+        clic = QPoint(400 + static_cast<int>(620 - j1.SourisX), 300 + static_cast<int>(250 - j1.SourisY));
+        bouger(clic.x(), clic.y());
+        x0 = perso(0).DestinationX;
+        y0 = perso(0).DestinationY;
+        x1 = perso(1).DestinationX;
+        y1 = perso(1).DestinationY;
+        return true;
+    }});
+    etapes.push_back({"un clic : le joueur 2 marche", [&] {
+        const JoueurLocal& j1 = moteur().Joueurs[1];
+        EXPECT_EQ(j1.SourisX, 620);
+        EXPECT_EQ(j1.SourisY, 250);
+        // The first player's cursor is the keypad's, not the mouse's.
+        EXPECT_EQ(moteur().Joueurs[0].SourisX, curseur0[0]);
+        EXPECT_EQ(moteur().Joueurs[0].SourisY, curseur0[1]);
+        QTest::mouseClick(zone(), Qt::LeftButton, Qt::NoModifier, clic);
+        return true;
+    }});
+    etapes.push_back({"le second seulement", [&] {
+        return (perso(1).DestinationX != x1 || perso(1).DestinationY != y1) && perso(0).DestinationX == x0 &&
+               perso(0).DestinationY == y0;
+    }});
+    std::size_t n = 0;
+    std::int32_t trame = 0;
+    double debut = -1;
+    QTimer script;
+    QObject::connect(&script, &QTimer::timeout, [&] {
+        if (!prog.F().Partie() || M().FinPartie) return;
+        ClsMoteur& m = moteur();
+        if (m.CompteurTours < 2 || m.CompteurTrames < trame + 2) return;
+        if (n >= etapes.size()) {
+            M().FinPartie = true;
+            return;
+        }
+        if (debut < 0) debut = m.TempsActuel;
+        if (etapes[n].second()) {
+            ++n;
+            debut = -1;
+        } else if (m.TempsActuel - debut > 10.0) {
+            echec = etapes[n].first;
+            M().FinPartie = true;
+        }
+        trame = m.CompteurTrames;
+    });
+    script.start(10);
+    QTimer::singleShot(60000, [&] {
+        if (echec.empty()) echec = "la partie n'a pas fini";
+        if (prog.F().Partie()) M().FinPartie = true;
+    });
+    QTest::mouseClick(p.CmdCommencer, Qt::LeftButton);
+    script.stop();
+    EXPECT_EQ(echec, "");
+    EXPECT_EQ(n, etapes.size());
+    EXPECT_EQ(prog.F().Partie(), nullptr);
+    // Back in the setup window, rebuilt: the two-player switch is still on.
+    QTest::qWait(50);
+    EXPECT_TRUE(prog.P().CheckJouera2->isChecked());
+    prog.F().MenuPartieQuitter->trigger();
+}
