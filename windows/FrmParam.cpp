@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QTimer>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -169,22 +170,14 @@ void FrmParam::Construire() {
     milieu->addWidget(FrameChargerMonde, 1);
 
     FrameMode2Joueurs = new QGroupBox("Mode 2 joueurs", this);
+    Construire_Duo(FrameMode2Joueurs);
     milieu->addWidget(FrameMode2Joueurs, 1);
 
     // ---- Right column: the heroes and the start ----
     auto* droite = new QVBoxLayout;
     colonnes->addLayout(droite);
     FramePersonnages = new QGroupBox("Personnages", this);
-    auto* gp = new QVBoxLayout(FramePersonnages);
-    LstPerso = new QListWidget(FramePersonnages);
-    LstPerso->setSelectionMode(QAbstractItemView::MultiSelection);
-    LblNom = new QLabel(FramePersonnages);
-    gp->addWidget(LstPerso, 1);
-    auto* nom = new QHBoxLayout;
-    nom->addWidget(new QLabel("Votre personnage :", FramePersonnages));
-    nom->addWidget(LblNom, 1);
-    gp->addLayout(nom);
-    FramePersonnages->setMinimumWidth(230);
+    Construire_Personnages(FramePersonnages);
     droite->addWidget(FramePersonnages, 1);
     CmdCommencer = new QPushButton("Commencer", this);
     CmdCommencer->setMinimumHeight(36);
@@ -201,10 +194,9 @@ void FrmParam::Construire() {
     connect(SliderFiefs, &QSlider::valueChanged, this, [this] { SliderFiefs_Change(); });
     connect(CheckEquilibreFiefs, &QCheckBox::clicked, this, [this] { CheckEquilibreFiefs_Click(); });
     connect(LstMonde, &QListWidget::currentRowChanged, this, [this] { LstMonde_Click(); });
-    connect(LstPerso, &QListWidget::currentRowChanged, this, [this] { LstPerso_Click(); });
-    connect(LstPerso, &QListWidget::itemSelectionChanged, this, [this] { Actualiser_Bouton_Commencer(); });
     LstMonde->viewport()->installEventFilter(this);
     LstPerso->viewport()->installEventFilter(this);
+    LstCompetences->viewport()->installEventFilter(this);
     connect(CmdCommencer, &QPushButton::clicked, this, [this] { CmdCommencer_Click(); });
 }
 
@@ -219,6 +211,10 @@ bool FrmParam::eventFilter(QObject* objet, QEvent* evenement) {
         }
         if (objet == LstPerso->viewport()) {
             Principale_.MenuPersonnage->popup(ou);
+            return true;
+        }
+        if (objet == LstCompetences->viewport()) {
+            Principale_.MenuPersonnageCompetences->popup(ou);
             return true;
         }
     }
@@ -411,22 +407,6 @@ void FrmParam::CheckEquipementArmee_Click(int Index) {
     LstObjets[Index]->setVisible(CheckEquipementArmee[Index]->checkState() == Qt::Checked);
 }
 
-// ---- Heroes ----
-
-void FrmParam::Actualiser_Liste_Persos() {
-    const QSignalBlocker bloque(LstPerso);
-    LstPerso->clear();
-    for (const std::string& nom : Principale_.Programme().Jeu_Monde->SavPerso.Liste_Persos())
-        LstPerso->addItem(QString::fromStdString(nom));
-    LblNom->clear();
-}
-
-void FrmParam::LstPerso_Click() {
-    const QListWidgetItem* courant = LstPerso->currentItem();
-    LblNom->setText(courant ? courant->text() : QString());
-    Actualiser_Bouton_Commencer();
-}
-
 // ---- Start ----
 
 std::int32_t FrmParam::BonusXP() const {
@@ -464,7 +444,10 @@ SetupChoices FrmParam::Choix() const {
     for (int k = 0; k < LstPerso->count(); ++k)
         if (LstPerso->item(k)->isSelected()) c.Heros.push_back(LstPerso->item(k)->text().toStdString());
     c.NomJoueur = LblNom->text().toStdString();
-    c.NombreJoueursLocaux = 1;
+    // Two local players only while the box is both ticked and enabled (it
+    // is disabled while both players name one hero).
+    c.NombreJoueursLocaux = CheckJouera2->isChecked() && CheckJouera2->isEnabled() ? 2 : 1;
+    for (int j = 0; j < 2; ++j) c.NomsJoueurs[j] = ComboNomJoueur[j]->currentText().toStdString();
     c.BonusXP = BonusXP();
     return c;
 }
@@ -472,5 +455,6 @@ SetupChoices FrmParam::Choix() const {
 void FrmParam::CmdCommencer_Click() {
     // The start rule holds for every way in: button, menu item, F5.
     if (!pret_) return;
+    TimerApparence->stop();
     Principale_.Commencer_Partie();
 }

@@ -2,20 +2,28 @@
 // the world to generate or to load, the fiefs or the two armies, the heroes
 // taking part, and the start of a game. Its choices are kept between runs
 // in Ini_Partie (read when the window is built, written when it closes).
-// Character creation, the character sheet and the two-player and network
-// panels are not here.
+// Character creation, the roster and sheet and the two-player panel are in
+// FrmParam_Personnages.cpp; the network panel is not here.
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "engine/Horloge.h"
 #include "engine/SetupChoices.h"
 
 class QCheckBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QRadioButton;
+class QTimer;
+class ClsJeuPerso;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -76,6 +84,45 @@ public:
     void CheckEquipementArmee_Click(int Index);
     void LstPerso_Click();
 
+    // ---- Heroes: creation, roster and sheet, two players ----
+    // (FrmParam_Personnages.cpp)
+    void Actualiser_Joueurs_Duo();
+    void Afficher_Fiche_Perso();
+    void Afficher_Competences();
+    void Afficher_Bestiaire();
+    void Actualiser_Fortune();
+    void TxtNomPerso_Change();
+    void CmdCreerPerso_Click();
+    void CmdGenererPersos_Click(int Index);
+    void CmdSupprimerPerso_Click();
+    void LstRaces_Click();
+    void LstRaces_DblClick();
+    void CmdInfoRace_Click();
+    void TabStripPersonnage_Click();
+    void ComboEquipePerso_Validate();
+    void TabStripFichiers_Click();
+    void CheckApparence_Click();
+    void FileApparence_Click();
+    void FileIA_Click();
+    void TabStripCompBest_Click();
+    void LstTalents_Click();
+    void TimerApparence_Timer();
+    void CheckJouera2_Click();
+    void CheckMaintenirEcransSepares_Click();
+    void ComboNomJoueur_Click(int Index);
+    // The longest name a hero may take (characters).
+    static constexpr int LongueurMaxNom = 30;
+    // The name check's verdict on a typed name: "" when it may be created.
+    std::string Verifier_Nom(const std::string& Nom) const;
+    // The name of the hero whose sheet is shown, when its entry is the
+    // current and selected one of the roster: the only file an edit of the
+    // sheet may be written to. "" otherwise (nothing is then saved).
+    std::string Fichier_Affiche() const;
+    // Called by the 250 ms tick while a network session may be open: the
+    // network panel sets it to read the session's messages (a start
+    // message received there runs the whole game inside the tick).
+    std::function<void()> Sondage_Reseau;
+
     // ---- Controls ----
     QTabBar* TabStripMonde;
     QGroupBox* FrameMonde;
@@ -107,6 +154,40 @@ public:
     QGroupBox* FramePersonnages;
     QListWidget* LstPerso;
     QLabel* LblNom;
+    // Creation page and loaded-characters page.
+    QTabBar* TabStripPersonnage;
+    QGroupBox* FrameNouveauPersonnage;
+    QWidget* FrameChargerPersonnage;
+    QLineEdit* TxtNomPerso;
+    QLabel* LblErreurNom;
+    QPushButton* CmdCreerPerso;
+    QListWidget* LstRaces;
+    QPlainTextEdit* TxtRaceDecription;
+    QPushButton* CmdInfoRace;
+    QRadioButton* OptionSexe[2];
+    QLabel* LblRestictionSexe;
+    QPushButton* CmdGenererPersos[3];
+    QLabel* LblNombrePersos;
+    QPushButton* CmdSupprimerPerso;
+    QLabel *LblMetier, *LblNiveau, *LblNivPlus, *LblSexe, *LblRace;
+    QLabel *LblVie, *LblEnergie, *LblMagie, *LblMoral, *LblAttaque, *LblDefense;
+    QComboBox* ComboEquipePerso;
+    QTabBar* TabStripFichiers;
+    QListWidget* FileApparence;
+    QCheckBox* CheckApparence;
+    QLabel* ImgApparence;
+    QListWidget* FileIA;
+    QTabBar* TabStripCompBest;
+    QListWidget *LstCompetences, *LstBestiaire, *LstTalents, *LstPointsTalents;
+    QTimer* TimerApparence;
+    std::int16_t EtapeApparence = 0;
+    // Folders of the two file lists.
+    std::string DossierFileApparence, DossierFileIA;
+    // Two players on one machine.
+    QCheckBox *CheckJouera2, *CheckMaintenirEcransSepares;
+    QComboBox* ComboNomJoueur[2];
+    QListWidget *List1, *List2;
+    QLabel* LblSelectionner2Personnages;
     QPushButton* CmdCommencer;
 
     // ---- Fields filled from Ini_Partie ----
@@ -139,9 +220,29 @@ private:
     void Charger_Fiefs(ClsFicINI& ini);
     void Charger_Armees(ClsFicINI& ini);
     void Charger_Personnages(ClsFicINI& ini);
+    void Construire_Personnages(QGroupBox* cadre);
+    void Construire_Duo(QGroupBox* cadre);
+    void Form_Load_Personnages();
+    void Afficher_Talents();
+    void Actualiser_Talents();
+    ClsJeuPerso& Perso_Affiche() const;
+    // Saves the shown hero into its own file, and nowhere else.
+    void Sauvegarder_Affiche();
+    void Apercu_Apparence();
+    // A hero file that fails to load: told once, its entry left out.
+    void Perso_Invalide(int ligne, const std::string& message);
+    // Both players on one hero: the two-player box is disabled.
+    void Verifier_Duo();
     bool Sur_Onglet(const char* cle) const;
 
     MDIFrmMain& Principale_;
     bool pret_ = false;
     QWidget* lignesFiefs_ = nullptr;
+    // Menu music and the preview: the time since the window was built.
+    HorlogeMonotone horloge_;
+    QPixmap planche_;
+    // The name files' refusals and the roster's refreshes run handlers the
+    // player did not ask for: they are told apart by this.
+    bool remplissage_ = false;
+    bool talentsEnCours_ = false;
 };

@@ -133,6 +133,7 @@ void FrmParam::Form_Load() {
     M.NoPersoJoueur = 0;
     perso.Init(0, M.Parametres, M.GenerateurPlateforme);
 
+    Form_Load_Personnages();
     Actualiser_Liste_Persos();
     Charger_Personnages(ini);
     Actualiser_Bouton_Commencer();
@@ -307,6 +308,19 @@ void FrmParam::Charger_Personnages(ClsFicINI& ini) {
     const auto mode = l.Etat("CompetencesAffichage");
     Principale_.MenuPersonnageCompetencesAffichage_Click(mode && *mode >= 0 && *mode <= 2 ? *mode : 0);
 
+    const auto fichiers = l.Etat("FichiersSelection");
+    FichiersSelection = static_cast<std::int16_t>(fichiers && *fichiers >= 0 && *fichiers <= 1 ? *fichiers : 0);
+    const auto competences = l.Etat("CompetencesSelection");
+    CompetencesSelection = static_cast<std::int16_t>(competences && *competences >= 0 && *competences <= 2 ? *competences : 0);
+    PersonnageJoueur1 = Sature16(l.Leger("PersonnageJoueur1"));
+    PersonnageJoueur2 = Sature16(l.Leger("PersonnageJoueur2"));
+    {
+        const QSignalBlocker b1(TabStripFichiers), b2(TabStripCompBest);
+        TabStripFichiers->setCurrentIndex(FichiersSelection);
+        TabStripCompBest->setCurrentIndex(CompetencesSelection);
+    }
+    TabStripFichiers_Click();
+
     if (LstPerso->count() > 0) {
         const auto n = static_cast<std::int32_t>(std::min(l.Leger("NombrePersonnages"), 1e6));
         {
@@ -319,14 +333,16 @@ void FrmParam::Charger_Personnages(ClsFicINI& ini) {
             LstPerso->setCurrentRow(courant, QItemSelectionModel::NoUpdate);
             LstPerso->item(courant)->setSelected(true);
         }
+        // The two players' heroes as they were, when they still fit.
+        Actualiser_Joueurs_Duo();
+        for (int j = 0; j < 2; ++j) {
+            const int v = j == 0 ? PersonnageJoueur1 : PersonnageJoueur2;
+            const QSignalBlocker b(ComboNomJoueur[j]);
+            if (v >= 0 && v < ComboNomJoueur[j]->count()) ComboNomJoueur[j]->setCurrentIndex(v);
+        }
         LstPerso_Click();
     }
-    const auto fichiers = l.Etat("FichiersSelection");
-    FichiersSelection = static_cast<std::int16_t>(fichiers && *fichiers >= 0 && *fichiers <= 1 ? *fichiers : 0);
-    const auto competences = l.Etat("CompetencesSelection");
-    CompetencesSelection = static_cast<std::int16_t>(competences && *competences >= 0 && *competences <= 2 ? *competences : 0);
-    PersonnageJoueur1 = Sature16(l.Leger("PersonnageJoueur1"));
-    PersonnageJoueur2 = Sature16(l.Leger("PersonnageJoueur2"));
+    TabStripCompBest_Click();
 }
 
 void FrmParam::Form_Unload() {
@@ -336,6 +352,9 @@ void FrmParam::Form_Unload() {
     auto ecrire = [&](const std::string& cle, std::int64_t v) { ini.Parametre(cle, std::to_string(v)); };
 
     ini.Section = "Personnages";
+    // The remembered choices follow the controls that show them now.
+    FichiersSelection = static_cast<std::int16_t>(std::max(0, TabStripFichiers->currentIndex()));
+    CompetencesSelection = static_cast<std::int16_t>(std::max(0, TabStripCompBest->currentIndex()));
     ecrire("FichiersSelection", FichiersSelection);
     ecrire("CompetencesSelection", CompetencesSelection);
     ecrire("CompetencesAfficherToutes", Principale_.MenuPersonnageCompetencesAfficherToutes->isChecked() ? 1 : 0);

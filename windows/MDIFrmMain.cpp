@@ -136,16 +136,11 @@ void MDIFrmMain::Creer_Menus() {
     for (QMenu* m : {MenuPartie, MenuPersonnage, MenuOptions, MenuAide}) m->menuAction()->setEnabled(false);
     Activer_Menus_Externes();
     Relier_Fenetres();
+    Relier_Personnages();
 }
 
 void MDIFrmMain::Activer_Menus_Externes() {
-    // The character roster and sheet are not written yet: their items stay
-    // greyed until they are.
-    for (QAction* a : {MenuPersonnageNouveau, MenuPersonnageCharger, MenuPersonnageSelectionnerTous, MenuPersonnageSupprimer,
-                       MenuPersonnageCompetencesAfficherToutes})
-        a->setEnabled(false);
-    for (QAction* a : MenuPersonnageSelectionMeilleur) a->setEnabled(false);
-    for (QAction* a : MenuPersonnageCompetencesAffichage) a->setEnabled(false);
+    // Every window and page the menus name exists now: nothing is greyed.
 }
 
 void MDIFrmMain::Relier_Fenetres() {

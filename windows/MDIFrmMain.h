@@ -60,6 +60,10 @@ public:
     void MenuMondeEditer_Click();
     void MenuMondeSupprimer_Click();
     void MenuPersonnageCompetencesAffichage_Click(int Index);
+    // The character menu (MDIFrmMain_Personnages.cpp).
+    void MenuPersonnageSelectionnerTous_Click();
+    void MenuPersonnageSelectionMeilleur_Click(int Index);
+    void MenuPersonnageCompetencesAfficherToutes_Click();
 
     // The competence display mode (0 score, 1 level, 2 experience).
     std::int16_t CompetencesAffichage = 0;
@@ -70,6 +74,7 @@ public:
     // The menu items that open the other windows and the reference pages.
     void Relier_Fenetres();
     void Ouvrir_APropos();
+    void Relier_Personnages();
 
     // ---- Menus and items, by their control names ----
     QMenu *MenuPartie, *MenuMonde, *MenuPersonnage, *MenuOptions, *MenuAide;
