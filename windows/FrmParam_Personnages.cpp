@@ -950,8 +950,9 @@ void FrmParam::TimerApparence_Timer() {
     if (EtapeApparence == 0) {
         // Once a second the hints blink: shown, then hidden, while they say
         // something.
-        LblErreurNom->setVisible(!LblErreurNom->isVisible());
-        LblSelectionner2Personnages->setVisible(!LblSelectionner2Personnages->isVisible());
+        // (Their own state: a label on a hidden page blinks all the same.)
+        LblErreurNom->setHidden(!LblErreurNom->isHidden());
+        LblSelectionner2Personnages->setHidden(!LblSelectionner2Personnages->isHidden());
         const bool vert = CmdCreerPerso->property("vert").toBool();
         const bool allume = CmdCreerPerso->isEnabled() && !vert;
         CmdCreerPerso->setProperty("vert", allume);

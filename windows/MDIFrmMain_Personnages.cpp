@@ -63,7 +63,7 @@ void MDIFrmMain::MenuPersonnageSelectionMeilleur_Click(int Index) {
         try {
             M.SavPerso.Charger_Perso(liste->item(i)->text().toStdString(), perso);
         } catch (const ErreurPerso& e) {
-            // A bad file takes no part; it is told once at the end.
+            // A bad file is left out; it is told once at the end.
             invalides.emplace_back(e.what());
             continue;
         }

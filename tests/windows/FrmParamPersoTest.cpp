@@ -36,6 +36,7 @@
 #include "windows/FenetreMoteur.h"
 #include "windows/FrmMoteur2D.h"
 #include "platform/Nombres.h"
+#include "rules/ClsFicINI.h"
 #include "tests/windows/ProgrammeEssai.h"
 
 namespace fs = std::filesystem;
@@ -405,6 +406,34 @@ TEST(FrmParamPerso, EquipeApparenceIATresorsEnregistres) {
     EXPECT_EQ(p.FileApparence->currentItem()->text().toStdString(), image);
     // Nothing of this went into another hero's file.
     EXPECT_EQ(dossier.d.Lire("Sauvegardes/Personnages/Aldric.per"), aldric);
+
+    // Choices beyond the fortune found in the file (a fortune of 2 here):
+    // in one pass the first that does not fit is told, the later ones
+    // taken back silently, and the file corrected.
+    ASSERT_EQ(fortune, 2);
+    {
+        ClsFicINI ini(prog.p.Dossier);
+        ini.NomFichier = "\\Sauvegardes\\Personnages\\Brunhilde";
+        ini.Extension = ".per";
+        ini.Section = "Talents";
+        for (const char* cle : {"Tresor1", "Tresor2", "Tresor3", "Tresor4"}) ini.Parametre(cle, "1");
+        ini.Parametre("Tresor5", "0");
+    }
+    Choisir(p, {"Elowen"});
+    prog.dialogues.messages.clear();
+    Choisir(p, {"Brunhilde"});
+    ASSERT_EQ(p.LstTalents->item(1)->text().toStdString(), "Casque de fer (2)");
+    EXPECT_EQ(prog.dialogues.messages, std::vector<std::string>{"Vous ne disposez pas d'assez de fortune pour : Ceinture de portefaix"});
+    EXPECT_TRUE(p.LstTalents->item(0)->isSelected());
+    EXPECT_TRUE(p.LstTalents->item(1)->isSelected());
+    EXPECT_FALSE(p.LstTalents->item(2)->isSelected());
+    EXPECT_FALSE(p.LstTalents->item(3)->isSelected());
+    EXPECT_EQ(p.LstPointsTalents->item(0)->text().toStdString(), "Fortune totale : 2");
+    EXPECT_EQ(p.LstPointsTalents->item(1)->text().toStdString(), "Points restants : 0");
+    const std::string brunhilde = dossier.d.Lire("Sauvegardes/Personnages/Brunhilde.per");
+    EXPECT_NE(brunhilde.find("Tresor2=1"), std::string::npos);
+    EXPECT_NE(brunhilde.find("Tresor3=0"), std::string::npos);
+    EXPECT_NE(brunhilde.find("Tresor4=0"), std::string::npos);
     prog.F().MenuPartieQuitter->trigger();
 }
 
@@ -678,5 +707,38 @@ TEST(FrmParamPerso, DeuxJoueursDeuxHerosEcranPartage) {
     // Back in the setup window, rebuilt: the two-player switch is still on.
     QTest::qWait(50);
     EXPECT_TRUE(prog.P().CheckJouera2->isChecked());
+    EXPECT_EQ(prog.P().ComboNomJoueur[0]->currentText(), "Aldric");
+    EXPECT_EQ(prog.P().ComboNomJoueur[1]->currentText(), "Brunhilde");
+    prog.F().MenuPartieQuitter->trigger();
+}
+
+TEST(FrmParamPerso, LeTicAnimeClignoteEtInterrogeLeReseau) {
+    Application a;
+    Dossier dossier(false);
+    Programme prog(dossier);
+    ASSERT_TRUE(prog.p.Main());
+    FrmParam& p = prog.P();
+    int sondages = 0;
+    p.Sondage_Reseau = [&] { ++sondages; };
+    Onglet(p.TabStripPersonnage, 0);
+    Taper(p, "Jean");
+    ASSERT_TRUE(p.CmdCreerPerso->isEnabled());
+    // Once a cycle of four ticks the hints blink and the create button
+    // lights up green, then goes back.
+    // (The two-player hint blinks on its own hidden tab.)
+    const bool cache = p.LblErreurNom->isHidden();
+    const bool cache2 = p.LblSelectionner2Personnages->isHidden();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return p.LblErreurNom->isHidden() != cache; }, 3000));
+    EXPECT_NE(p.LblSelectionner2Personnages->isHidden(), cache2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return p.CmdCreerPerso->styleSheet().contains("#00ff00"); }, 3000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return p.CmdCreerPerso->styleSheet().isEmpty(); }, 3000));
+    // A refused name: the button stays plain.
+    Taper(p, "Aldric");
+    ASSERT_FALSE(p.CmdCreerPerso->isEnabled());
+    QTest::qWait(1100);
+    EXPECT_TRUE(p.CmdCreerPerso->styleSheet().isEmpty());
+    EXPECT_GE(sondages, 8);
+    EXPECT_GE(p.EtapeApparence, 0);
+    EXPECT_LE(p.EtapeApparence, 3);
     prog.F().MenuPartieQuitter->trigger();
 }
