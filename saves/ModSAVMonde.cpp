@@ -1,7 +1,14 @@
 #include "saves/ModSAVMonde.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <system_error>
+
+#include "engine/ModMain.h"
+#include "platform/ErreurFichier.h"
+#include "platform/ImageBMP.h"
+#include "platform/Surface.h"
+#include "saves/FichierMonde.h"
 
 #include "platform/Chemins.h"
 #include "platform/DossierJeu.h"
@@ -105,4 +112,84 @@ void ModSAVMonde::Supprimer_Monde(const std::string& Nom, bool EstScenario) cons
     std::error_code ec;
     for (const std::string& ext : {std::string(".snr"), ExtensionFichiersMonde, ExtensionFichiersTexte, ExtensionFichiersApercu})
         fs::remove(CheminJeu(dossier, Nom + ext), ec);
+}
+
+namespace {
+
+std::string Deux(int v) {
+    char t[8];
+    std::snprintf(t, sizeof t, "%02d", v);
+    return t;
+}
+
+}  // namespace
+
+std::string ModSAVMonde::Nom_Date(const std::tm& m) {
+    return Deux(m.tm_mday) + "_" + Deux(m.tm_mon + 1) + "_" + std::to_string(m.tm_year + 1900) + "__" +
+           Deux(m.tm_hour) + "_" + Deux(m.tm_min);
+}
+
+std::string ModSAVMonde::Texte_Resume(const ModMain& Main, const std::tm& m) {
+    const ClsJeuPerso* joueur = Main.NoPersoJoueur >= 0 && static_cast<std::size_t>(Main.NoPersoJoueur) < Main.Persos.size()
+                                    ? &Main.Persos[static_cast<std::size_t>(Main.NoPersoJoueur)]
+                                    : nullptr;
+    const ClsJeuFief* fief = joueur && joueur->Equipe >= 0 && static_cast<std::size_t>(joueur->Equipe) < Main.Fiefs.size()
+                                 ? &Main.Fiefs[static_cast<std::size_t>(joueur->Equipe)]
+                                 : nullptr;
+    std::string t;
+    auto ligne = [&](const std::string& s) { t += s + "\r\n"; };
+    ligne("Sauvegarde personnelle - Date : " + Deux(m.tm_mday) + "/" + Deux(m.tm_mon + 1) + "/" +
+          std::to_string(m.tm_year + 1900) + "   Heure : " + Deux(m.tm_hour) + ":" + Deux(m.tm_min));
+    ligne("");
+    ligne("Dimensions de la carte : " + std::to_string(Main.Monde.LargeurCarte) + " * " +
+          std::to_string(Main.Monde.HauteurCarte));
+    ligne("");
+    ligne("Personnage utilisé : " + (joueur ? joueur->Nom : std::string()));
+    ligne("Nombres de joueurs max : " + (fief ? std::to_string(fief->NombrePersos) : std::string("0")));
+    ligne("");
+    ligne("Epoque : " + (fief ? Main.Parametres.Epoque_Nom(fief->Epoque) : std::string()));
+    ligne("Nombre de fiefs : " + std::to_string(Main.Fiefs.size()));
+    ligne("Nombre de personnages : " + std::to_string(Main.Persos.size()));
+    return t;
+}
+
+std::string ModSAVMonde::Sauvegarder_Monde(const ModMain& Main, std::string Nom, const Surface* Apercu) const {
+    const std::time_t maintenant = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&maintenant, &local);
+    return Sauvegarder_Monde(Main, std::move(Nom), Apercu, local);
+}
+
+std::string ModSAVMonde::Sauvegarder_Monde(const ModMain& Main, std::string Nom, const Surface* Apercu,
+                                           const std::tm& Maintenant) const {
+    if (Nom.empty()) Nom = Nom_Date(Maintenant);
+    if (!NomFichierSur(Nom) || Nom.find('.') != std::string::npos)
+        throw ErreurFichier(Nom, "Le nom « " + Nom + " » ne peut pas être un nom de monde.");
+    const fs::path dossier = Dossier_Mondes(false);
+    std::error_code ec;
+    fs::create_directories(dossier, ec);
+    // The preview is a convenience: a save never fails for it.
+    if (Apercu && !Apercu->Vide()) EcrireBMP(*Apercu, dossier / (Nom + ExtensionFichiersApercu));
+    const fs::path resume = dossier / (Nom + ExtensionFichiersTexte);
+    if (!EcrireFichierAtomique(resume, Texte_Resume(Main, Maintenant)))
+        throw ErreurFichier(resume.filename().string(), "Le résumé du monde n'a pas pu être écrit dans " +
+                                                            dossier.string() + ".");
+    Ecrire_Fichier_Monde(Main, dossier / (Nom + ExtensionFichiersMonde));
+    return Nom;
+}
+
+bool ModSAVMonde::Charger_Monde(ModMain& Main, const std::string& NomFichier) const {
+    try {
+        if (!NomFichierSur(NomFichier))
+            throw ErreurFichier(NomFichier, "Ce nom ne désigne pas un monde du dossier des sauvegardes.");
+        Lire_Fichier_Monde(Main, CheminJeu(Dossier_Mondes(false), NomFichier));
+        return true;
+    } catch (const ErreurFichier& e) {
+        Main.MessagesPartie.push_back(e.what());
+        return false;
+    }
+}
+
+void ModSAVMonde::Brancher(ModMain& Main) const {
+    Main.Charger_Monde = [this](ModMain& m, const std::string& fichier) { return Charger_Monde(m, fichier); };
 }

@@ -1,15 +1,19 @@
 // Saved worlds and scenarios as files: the settings of Ini_SavMonde (the
 // folder, the extensions), the listing of a folder for the setup window,
-// and the World menu's file work (rename, delete, the summary's path).
-// Writing and reading a world's contents is not here.
+// the World menu's file work (rename, delete, the summary's path), and
+// saving and loading a world with its summary and preview. The world file's
+// own format is in FichierMonde.
 #pragma once
 
+#include <ctime>
 #include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
 class DossierJeu;
+class ModMain;
+class Surface;
 
 class ModSAVMonde {
 public:
@@ -46,6 +50,27 @@ public:
     void Supprimer_Monde(const std::string& Nom, bool EstScenario) const;
     // The summary text file of a world or scenario.
     std::filesystem::path Chemin_Resume(const std::string& Nom, bool EstScenario) const;
+
+    // ---- Saving and loading a world ----
+    // Saves the world of Main under Nom ("" gives a name from the date and
+    // time, "09_12_2026__10_21"): the preview (a copy of Apercu, the game's
+    // back buffer; skipped without a message when there is none or it
+    // cannot be written), the summary, then the world file, each through a
+    // temporary file, so a failed save leaves the previous one whole.
+    // Returns the name used; throws ErreurFichier when the world or its
+    // summary cannot be written or Nom cannot be a file name.
+    std::string Sauvegarder_Monde(const ModMain& Main, std::string Nom, const Surface* Apercu) const;
+    std::string Sauvegarder_Monde(const ModMain& Main, std::string Nom, const Surface* Apercu,
+                                  const std::tm& Maintenant) const;
+    static std::string Nom_Date(const std::tm& Maintenant);
+    // The ten lines of a world's summary.
+    static std::string Texte_Resume(const ModMain& Main, const std::tm& Maintenant);
+    // Loads the world file NomFichier (with its extension, as the setup
+    // window lists it) into Main. A bad file leaves Main's world as it was,
+    // puts the French reason into Main.MessagesPartie and returns false.
+    bool Charger_Monde(ModMain& Main, const std::string& NomFichier) const;
+    // Gives Main's game setup its "ChargerMonde" reader.
+    void Brancher(ModMain& Main) const;
 
 private:
     std::vector<std::string> Extensions() const;

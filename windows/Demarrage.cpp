@@ -101,6 +101,7 @@ bool Demarrage::Main() {
         Jeu_Monde->SavPerso.Charger_Parametres_SavPerso();
         SavMonde = std::make_unique<ModSAVMonde>(Dossier);
         SavMonde->Charger_Parametres_SavMonde();
+        SavMonde->Brancher(*Jeu_Monde);
         legende(" - chargement IAs");
         Jeu_Monde->IA2.Charger_IAs();
         for (const auto& erreur : Jeu_Monde->IA2.ErreursChargement) std::cerr << erreur << "\n";

@@ -89,6 +89,10 @@ void FrmMoteur2D::Brancher_Interface(ClsJeu& Jeu) {
             };
             i->Interface.Moteur.Zoom = &moteur_.Zoom;
             i->Interface.Moteur.Capture_Ecran = [this] { moteur_.Capture_Ecran(); };
+            // The save button and key save under a name from the date.
+            i->Interface.Moteur.Sauvegarder_Monde = [this] {
+                if (moteur_.Sauvegarder_Monde) moteur_.Sauvegarder_Monde("");
+            };
             return i;
         } catch (const ErreurFichier& e) {
             std::cerr << e.what() << "\n";

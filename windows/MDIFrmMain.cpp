@@ -18,6 +18,8 @@
 #include "windows/FrmEditeurIA.h"
 #include "windows/FrmInfoRaces.h"
 #include "windows/FrmMoteur2D.h"
+#include "engine/InterfaceJoueur.h"
+#include "platform/ErreurFichier.h"
 #include "windows/frmOptions.h"
 #include "saves/ModDocuments.h"
 #include "engine/ModMain.h"
@@ -261,6 +263,7 @@ void MDIFrmMain::Commencer_Partie() {
         FrmMoteur2D moteur(*Programme_.Jeu_Monde, *Programme_.Jeu, *Programme_.Ecran, *Programme_.dd,
                            {Programme_.SortieSon.get(), Programme_.Son.get(), Programme_.Musique.get()});
         partie_ = &moteur;
+        Brancher_Sauvegarde(moteur);
         QCoreApplication::processEvents();
         moteur.MoteurJeu(choix);
         partie_ = nullptr;
@@ -288,6 +291,28 @@ void MDIFrmMain::Commencer_Partie() {
     // The setup window is rebuilt once this start event has returned: the
     // window whose button started the game must not go away under it.
     QTimer::singleShot(0, this, [this] { Fin_Partie(); });
+}
+
+void MDIFrmMain::Brancher_Sauvegarde(FrmMoteur2D& Partie) {
+    ModSAVMonde* sav = Programme_.SavMonde.get();
+    if (!sav) return;
+    // The options window may have changed the automatic save since.
+    sav->Charger_Parametres_SavMonde();
+    ClsMoteur& m = Partie.Moteur();
+    m.SavMondeEnQuittant = sav->SavMondeEnQuittant;
+    m.SavMondeEnQuittantNom = sav->SavMondeEnQuittantNom;
+    ModMain& monde = *Programme_.Jeu_Monde;
+    m.Sauvegarder_Monde = [sav, &m, &monde](const std::string& Nom) {
+        try {
+            sav->Sauvegarder_Monde(monde, Nom, &m.SurfBack);
+            if (!m.Joueurs.empty())
+                if (auto* j = dynamic_cast<InterfaceJoueur*>(m.Joueurs[0].Interface.get()))
+                    j->Messages.Ajouter_Message_SauvegardeMonde();
+        } catch (const ErreurFichier& e) {
+            // Told once the game is over; the game goes on meanwhile.
+            monde.MessagesPartie.push_back(e.what());
+        }
+    };
 }
 
 void MDIFrmMain::Fin_Partie() {

@@ -96,6 +96,9 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    // Gives the game its world saves: the save key and button, and the
+    // automatic save when it ends.
+    void Brancher_Sauvegarde(FrmMoteur2D& Partie);
     void Creer_Menus();
     void Fin_Partie();
     // The name selected in the world list, or "" when none (the World

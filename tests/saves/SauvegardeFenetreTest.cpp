@@ -1,0 +1,116 @@
+// A world saved from the real engine window: the save key (Insert) pressed
+// during a game writes the world, its summary and its preview; back in the
+// setup window, the "Charger monde" tab lists it with its description and
+// picture, and starting it plays the saved world.
+//
+// Runs offscreen in the suite and by hand under Xvfb (QT_QPA_PLATFORM=xcb).
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+
+#include "engine/ModMain.h"
+#include "platform/Texte.h"
+#include "saves/FichierMonde.h"
+#include "tests/windows/ProgrammeEssai.h"
+#include "platform/qt/WidgetEcran.h"
+#include "windows/FenetreMoteur.h"
+#include "windows/FrmMoteur2D.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Runs the game that Demarrer starts; Pendant runs once frames are shown,
+// and the game ends once Fini says so (or after 30 s).
+void Jouer(essai::Programme& prog, const std::function<void()>& Demarrer, const std::function<void(FrmMoteur2D&)>& Pendant,
+           const std::function<bool()>& Fini) {
+    QTimer veille;
+    bool fait = false;
+    QObject::connect(&veille, &QTimer::timeout, [&] {
+        FrmMoteur2D* partie = prog.F().Partie();
+        if (!partie || partie->Moteur().CompteurTrames < 3) return;
+        if (!fait) {
+            fait = true;
+            Pendant(*partie);
+        } else if (Fini()) {
+            prog.p.Jeu_Monde->FinPartie = true;
+        }
+    });
+    veille.start(10);
+    QTimer::singleShot(30000, [&] { prog.p.Jeu_Monde->FinPartie = true; });
+    const int avant = prog.F().NombreParties();
+    Demarrer();
+    veille.stop();
+    EXPECT_TRUE(fait) << "la partie n'a pas tourné";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return prog.F().NombreParties() == avant + 1; }, 5000));
+}
+
+}  // namespace
+
+TEST(SauvegardeFenetre, ToucheSauvegarderPuisChargerLeMonde) {
+    essai::Application a;
+    essai::Dossier dossier(true);
+    essai::Programme prog(dossier);
+    ASSERT_TRUE(prog.p.Main());
+    const fs::path mondes = prog.p.SavMonde->Dossier_Mondes(false);
+    fs::remove_all(mondes);
+
+    // A new game; the save key pressed in the engine window.
+    std::string sauve;
+    int largeur = 0;
+    std::size_t persos = 0;
+    Jouer(
+        prog, [&] { QTest::mouseClick(prog.P().CmdCommencer, Qt::LeftButton); },
+        [&](FrmMoteur2D& partie) {
+            QWidget* zone = partie.Fenetre().Ecran();
+            zone->setFocus();
+            QTest::keyClick(zone, Qt::Key_Insert);
+        },
+        [&] {
+            const auto liste = prog.p.SavMonde->Liste_Fichiers(false);
+            if (liste.empty()) return false;
+            const ModMain& M = *prog.p.Jeu_Monde;
+            largeur = M.Monde.LargeurCarte;
+            persos = M.Persos.size();
+            sauve = liste[0];
+            return true;
+        });
+    ASSERT_TRUE(prog.dialogues.erreurs.empty()) << prog.dialogues.erreurs[0];
+    ASSERT_FALSE(sauve.empty()) << "la touche n'a rien sauvegardé";
+    const std::string nom = sauve.substr(0, sauve.find('.'));
+    EXPECT_TRUE(fs::is_regular_file(mondes / (nom + ".txt")));
+    EXPECT_TRUE(fs::is_regular_file(mondes / (nom + ".gif")));
+
+    // The setup window lists it, with its summary and its preview.
+    FrmParam& p = prog.P();
+    QTest::mouseClick(p.TabStripMonde, Qt::LeftButton, Qt::NoModifier, p.TabStripMonde->tabRect(3).center());
+    ASSERT_EQ(p.TabStripMonde->currentIndex(), 3);
+    ASSERT_EQ(p.LstMonde->count(), 1);
+    EXPECT_EQ(p.LstMonde->item(0)->text().toStdString(), nom);
+    EXPECT_TRUE(p.LblDescriptionMonde->text().startsWith("Sauvegarde personnelle - Date : "))
+        << p.LblDescriptionMonde->text().toStdString();
+    EXPECT_FALSE(p.ImgApercu->pixmap().isNull());
+    essai::Photographier(prog.F(), "sauvegarde-liste.png");
+    ASSERT_TRUE(p.CmdCommencer->isEnabled());
+
+    // Starting it plays the saved world.
+    int largeurChargee = 0;
+    std::size_t persosCharges = 0;
+    Jouer(
+        prog, [&] { QTest::mouseClick(p.CmdCommencer, Qt::LeftButton); }, [&](FrmMoteur2D&) {},
+        [&] {
+            largeurChargee = prog.p.Jeu_Monde->Monde.LargeurCarte;
+            persosCharges = prog.p.Jeu_Monde->Persos.size();
+            return true;
+        });
+    EXPECT_TRUE(prog.dialogues.erreurs.empty()) << prog.dialogues.erreurs[0];
+    EXPECT_EQ(largeurChargee, largeur);
+    EXPECT_EQ(persosCharges, persos);
+    prog.F().MenuPartieQuitter->trigger();
+}
