@@ -8,6 +8,7 @@
 #include "engine/Horloge.h"
 #include "engine/ModMain.h"
 #include "engine/ModMain_Heros.h"
+#include "network/PartieReseau.h"
 #include "platform/Graphique.h"
 #include "platform/Nombres.h"
 #include "platform/SortieEcran.h"
@@ -166,6 +167,7 @@ bool ClsMoteur::Demarrer(const SetupChoices& Choix, Graphique* dd, std::int32_t 
     Jouer(MusiqueDebut, false);
     for (auto& joueur : Joueurs) joueur.Victoire = joueur.Defaite = false;
     if (!Main.FinPartie) Main.Statistiques.Init(P);
+    Debut_Reseau(Choix);
     PartieLancee = true;
     return !Main.FinPartie;
 }
@@ -176,6 +178,7 @@ void ClsMoteur::MoteurJeu(const SetupChoices& Choix, Graphique* dd, std::int32_t
 }
 
 void ClsMoteur::Terminer() {
+    Fin_Reseau();
     // The loading pictures are no longer needed.
     Chargement.Liberer();
     // A game its setup stopped never loaded the heroes' interface options

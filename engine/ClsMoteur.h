@@ -33,6 +33,7 @@
 
 class ClsJeu;
 class Graphique;
+class PartieReseau;
 class Horloge;
 class ModMain;
 class SortieEcran;
@@ -194,6 +195,14 @@ public:
     // The text of the map tooltip for player p; "" when none is drawn.
     std::string Texte_Infos_Survol(std::int16_t p) const;
 
+    // ---- Network game (Main.Reseau with a session open at the start) ----
+    // The lock-step turn: it takes the place of the timed tick, and the
+    // loop keeps drawing while it waits for the other machines.
+    std::unique_ptr<PartieReseau> Reseau;
+    void Debut_Reseau(const SetupChoices& Choix);
+    void Tour_Reseau();
+    void Fin_Reseau();
+
     // ---- State of the game being played ----
     std::int16_t NombreJoueursLocaux = 1;
     std::vector<JoueurLocal> Joueurs;
@@ -247,4 +256,6 @@ private:
     Horloge& Horloge_;
     PeripheriquesMoteur& Peripheriques_;
     Graphique* dd_ = nullptr;
+    // A pause asked by this machine, waiting for its turn's replay.
+    bool pauseDemandee_ = false;
 };

@@ -11,6 +11,7 @@
 #include "engine/ModMain.h"
 #include "engine/ModMonde.h"
 #include "devices/ModCapture.h"
+#include "network/PartieReseau.h"
 #include "platform/Nombres.h"
 #include "platform/SortieEcran.h"
 
@@ -52,6 +53,8 @@ bool ClsMoteur::Entrees_Attendent_Passe() const {
 }
 
 double ClsMoteur::Delai_Prochaine_Echeance() const {
+    // Waiting for the other machines: look again in a millisecond.
+    if (Reseau && Reseau->EnCours()) return 0.001;
     if (Jeu.Definir_AffichageRapide() || Entrees_Attendent_Passe()) return 0.0;
     const double maintenant = Horloge_.Maintenant();
     const double depuisTour = maintenant - TempsDernierTour;
@@ -110,8 +113,11 @@ bool ClsMoteur::Passe() {
             Presser_Touche(i, ToucheEnfoncee, CtrlEnfonce, ShiftEnfonce, AltEnfonce, Main.FinPartie);
     } else if (ToucheEnfoncee == ToucheEchap)
         Main.FinPartie = true;
-    // A tick when due, then a frame when due.
-    if (Tour_Du(TempsEcoule)) Tour();
+    // A tick when due (in a network game, the turn), then a frame when due.
+    if (Reseau)
+        Tour_Reseau();
+    else if (Tour_Du(TempsEcoule))
+        Tour();
     // Frames keep their own time stamp: measured from the last tick, a
     // frame rate below the game speed would never draw a frame at all.
     // A click or a key waiting for the hit test draws a frame at once.
@@ -182,6 +188,9 @@ void ClsMoteur::Tour() {
     // Each local player's verdict and automatic actions.
     for (std::int16_t i = 0; i < NombreJoueursLocaux; ++i) {
         Verifier_Fin_Partie(i);
+        // The automatic actions act for one machine's player only: in a
+        // network game they would change one machine's world alone.
+        if (Reseau) continue;
         Main.NoPersoJoueur = Main.NoPersoParJoueur[static_cast<std::size_t>(i)];
         if (PersoValide(Main.NoPersoJoueur) && static_cast<std::size_t>(Main.NoPersoJoueur) < Main.Maisons.size())
             J(i).Interface->Actions_Automatiques(Main.Persos[static_cast<std::size_t>(Main.NoPersoJoueur)],
@@ -208,7 +217,9 @@ void ClsMoteur::Verifier_Fin_Partie(std::int16_t i) {
             break;
         }
     // Scripted attacks stop once the first player has won.
-    if (i == 0) Main.IA.VictoirePremierJoueur = j.Victoire;
+    // (Each machine of a network game has its own first player: there the
+    // world never hears of one machine's verdict.)
+    if (i == 0 && !Reseau) Main.IA.VictoirePremierJoueur = j.Victoire;
     if (j.Victoire) {
         j.SpritesFin.Selection(0, 199, 0, 319);
         return;

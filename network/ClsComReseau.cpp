@@ -174,6 +174,7 @@ bool ClsComReseau::Session_Creer() {
     Reseau_Actif = Reseau_Serveur = true;
     HotePerdu = false;
     tour_ = 0;
+    finEnvoyee_ = false;
     MessagesRefuses = 0;
     Rafraichir_Joueurs();
     return true;
@@ -224,6 +225,7 @@ bool ClsComReseau::Session_Rejoindre(std::int32_t Index) {
     Reseau_Actif = Reseau_Client = true;
     HotePerdu = false;
     tour_ = 0;
+    finEnvoyee_ = false;
     MessagesRefuses = 0;
     // The list that names this player follows the welcome.
     auto nomme = [&] {
@@ -452,6 +454,9 @@ void ClsComReseau::Evenement_Client(const EvenementTransport& e) {
         recus_.push_back({true, {}});
         break;
     }
+    case Genre::Choix:
+        ChoixHote = std::move(p->Texte);
+        break;
     case Genre::Message:
         // This machine's own messages are handled when sent, never again.
         if (p->ID == IDJoueur) {
@@ -471,7 +476,9 @@ void ClsComReseau::Message_Envoyer(std::int32_t Noperso, const std::string& Text
     Paquet p;
     p.Type = Genre::Message;
     p.ID = IDJoueur;
-    p.Tour = tour_;
+    // Once this machine has ended its turn, what it sends belongs to the
+    // next one: the others may have played this turn already.
+    p.Tour = finEnvoyee_ ? tour_ + 1 : tour_;
     p.Noperso = Noperso;
     p.Texte = Protocole::Borner(Texte);
     if (!Protocole::Utf8Valide(p.Texte)) p.Texte.clear();
@@ -553,10 +560,20 @@ void ClsComReseau::Traiter_Message(std::int32_t SenderID, std::int32_t Tour, std
     q.Ordres[Tour].Ajouter(Noperso, Texte, X, Y, Z);
 }
 
+void ClsComReseau::Choix_Envoyer(const std::string& Texte) {
+    if (!Reseau_Serveur || !transport_ || Texte.size() > Protocole::LongueurChoixMax) return;
+    Paquet p;
+    p.Type = Genre::Choix;
+    p.Texte = Texte;
+    Diffuser(Protocole::Encoder(p));
+}
+
 // ---- The turn ----
 
 void ClsComReseau::Partie_Debut() {
     tour_ = 0;
+    finEnvoyee_ = false;
+    finEnvoyee_ = false;
     for (auto& [id, q] : parJoueur_) {
         // Chat lines of the setup are dropped; what a faster machine
         // already sent for the game's first turns stays.
@@ -578,6 +595,7 @@ void ClsComReseau::Tour_Debut() {
         q.Empreintes.erase(q.Empreintes.begin(), q.Empreintes.upper_bound(tour_));
     }
     ++tour_;
+    finEnvoyee_ = false;
     for (auto& j : Joueurs) {
         auto it = parJoueur_.find(j.ID);
         j.Fini = it != parJoueur_.end() && it->second.Prets.count(tour_);
@@ -585,7 +603,9 @@ void ClsComReseau::Tour_Debut() {
 }
 
 void ClsComReseau::Tour_Fin() {
+    if (finEnvoyee_) return;
     Message_Envoyer(Joueur_Local, "Prt", Reseau_Serveur ? TicksParTour : 0);
+    finEnvoyee_ = true;
 }
 
 bool ClsComReseau::Tour_Fini() const {

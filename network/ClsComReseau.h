@@ -135,8 +135,12 @@ public:
     std::string Empreintes_Verifier(const EmpreintesEtat& locales) const;
 
     // "Com" arrived for a client not yet in a game: the caller starts the
-    // game from its event loop and clears it.
+    // game from its event loop, with the host's choices, and clears it.
     bool CommencementDemande = false;
+    // The host: sends its setup choices' text (before its "Com").
+    void Choix_Envoyer(const std::string& Texte);
+    // A client: the last choices the host sent ("" before any).
+    std::string ChoixHote;
     // The host left: the session is over for this client.
     bool HotePerdu = false;
 
@@ -191,6 +195,7 @@ private:
     bool disponible_ = false;
     std::int32_t IDJoueur = 0;
     std::int32_t tour_ = 0;
+    bool finEnvoyee_ = false;  // "Prt" of tour_ sent
     std::vector<PartieTrouvee> parties_;
 
     // The host's list (what every machine shows), and on the host which

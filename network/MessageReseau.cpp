@@ -65,12 +65,12 @@ public:
         if (!std::isfinite(v)) return Faute(std::string("nombre ") + quoi + " infini ou indéfini");
         return true;
     }
-    bool Texte(std::string& s, const char* quoi) {
+    bool Texte(std::string& s, const char* quoi, std::size_t borne = LongueurTexteMax) {
         std::uint32_t n;
         if (!Entier(n, quoi)) return false;
-        if (n > LongueurTexteMax)
+        if (n > borne)
             return Faute(std::string("texte ") + quoi + " de " + std::to_string(n) + " octets (au plus " +
-                         std::to_string(LongueurTexteMax) + ")");
+                         std::to_string(borne) + ")");
         if (!Reste(n, quoi)) return false;
         s.assign(reinterpret_cast<const char*>(d_ + pos_), n);
         pos_ += n;
@@ -101,7 +101,7 @@ private:
 bool Lire(Lecteur& l, Paquet& p) {
     std::uint8_t g;
     if (!l.Octet(g, "genre")) return false;
-    if (g < 1 || g > 7) return l.Faute("genre de message inconnu (" + std::to_string(g) + ")");
+    if (g < 1 || g > 8) return l.Faute("genre de message inconnu (" + std::to_string(g) + ")");
     p.Type = static_cast<Genre>(g);
     switch (p.Type) {
     case Genre::Bonjour:
@@ -132,6 +132,9 @@ bool Lire(Lecteur& l, Paquet& p) {
         if (!l.Entier(p.ID, "expéditeur") || !l.Entier(p.Tour, "tour") || !l.Entier(p.Noperso, "numéro") ||
             !l.Texte(p.Texte, "texte") || !l.Reel(p.X, "X") || !l.Reel(p.Y, "Y") || !l.Reel(p.Z, "Z"))
             return false;
+        break;
+    case Genre::Choix:
+        if (!l.Texte(p.Texte, "choix de la partie", LongueurChoixMax)) return false;
         break;
     case Genre::Info:
         if (!l.Texte(p.Texte, "nom de la session") || !l.Entier(p.NombreJoueurs, "nombre de joueurs") ||
@@ -185,7 +188,8 @@ std::vector<std::uint8_t> Encoder(const Paquet& p) {
         e.Entier(p.ID);
         e.Texte(p.Texte);
         break;
-    case Genre::Refus: e.Texte(p.Texte); break;
+    case Genre::Refus:
+    case Genre::Choix: e.Texte(p.Texte); break;
     case Genre::ListeJoueurs:
         e.Entier(static_cast<std::int32_t>(p.Joueurs.size()));
         for (const auto& j : p.Joueurs) {

@@ -26,7 +26,9 @@ constexpr std::int32_t Version = 1;
 // player list longer than the largest session.
 constexpr std::size_t LongueurTexteMax = 256;
 constexpr std::int32_t JoueursMax = 16;
-constexpr std::size_t TaillePaquetMax = 64 + JoueursMax * (12 + LongueurTexteMax);
+// The host's setup choices travel as one longer text.
+constexpr std::size_t LongueurChoixMax = 16384;
+constexpr std::size_t TaillePaquetMax = 64 + LongueurChoixMax;
 
 enum class Genre : std::uint8_t {
     Bonjour = 1,       // client -> host: magic, version, player name
@@ -36,6 +38,7 @@ enum class Genre : std::uint8_t {
     Message = 5,       // the game's message, both ways (the host relays)
     DemandeInfo = 6,   // lister -> host: magic, version
     Info = 7,          // host -> lister: the session's description
+    Choix = 8,         // host -> everyone, before "Com": the setup choices' text
 };
 
 struct JoueurListe {

@@ -36,6 +36,9 @@ public:
     // The three in a row for the engine: Pendant runs while it waits.
     bool Tour(const std::function<void()>& Pendant);
 
+    // The local end is sent and the turn not yet played.
+    bool EnCours() const { return termine_; }
+
     // Shared pause: a "PAU" order of any player, replayed everywhere.
     bool Pause = false;
     std::string Erreur;

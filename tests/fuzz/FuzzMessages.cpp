@@ -1,5 +1,6 @@
-// Network packets: any bytes through the decoder, and any sequence of
-// packets through a host's handshake and message handling.
+// Network packets: any bytes through the decoder (and the host's setup
+// choices they may carry), and any sequence of packets through a host's
+// handshake and message handling.
 //
 // The decoder either refuses with a French reason or gives a packet that
 // encodes back to the very same bytes. The host, fed packets from up to
@@ -15,6 +16,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "network/ChoixReseau.h"
 #include "network/ClsComReseau.h"
 #include "network/MessageReseau.h"
 #include "platform/DossierJeu.h"
@@ -61,6 +63,18 @@ void Decodeur(const std::uint8_t* Donnees, std::size_t Taille) {
     }
     const auto octets = Protocole::Encoder(*p);
     if (octets.size() != Taille || !std::equal(octets.begin(), octets.end(), Donnees)) std::abort();
+    // The host's choices: read, written and read again to the same text.
+    if (p->Type == Protocole::Genre::Choix) {
+        std::string e;
+        auto c = ChoixReseau::Lire(p->Texte, &e);
+        if (!c) {
+            if (e.rfind("Choix de la partie reçus de l'hôte illisibles", 0) != 0) std::abort();
+            return;
+        }
+        const std::string t = ChoixReseau::Ecrire(*c);
+        auto relu = ChoixReseau::Lire(t);
+        if (!relu || ChoixReseau::Ecrire(*relu) != t) std::abort();
+    }
 }
 
 void Hote(const std::uint8_t* Donnees, std::size_t Taille) {

@@ -1,0 +1,62 @@
+// The engine's side of a network game: the turn replaces the timed tick,
+// the pause travels as an order, and a turn that cannot be played ends the
+// game with the reason for the player.
+#include <cmath>
+
+#include "engine/ClsJeu.h"
+#include "engine/ClsMoteur.h"
+#include "engine/ModMain.h"
+#include "network/ChoixReseau.h"
+#include "network/ClsComReseau.h"
+#include "network/PartieReseau.h"
+
+void ClsMoteur::Debut_Reseau(const SetupChoices& Choix) {
+    Reseau.reset();
+    pauseDemandee_ = false;
+    ClsComReseau* r = Main.Reseau;
+    if (r == nullptr || !r->Reseau_Actif || Main.FinPartie) return;
+    r->Partie_Debut();
+    r->Reseau_EnJeu = true;
+    Reseau = std::make_unique<PartieReseau>(Main, *r);
+    Reseau->Tick = [this] { Tour(); };
+    // The host's loading is done: the others start theirs, from its
+    // choices.
+    if (r->Reseau_Serveur) {
+        r->Choix_Envoyer(ChoixReseau::Ecrire(Choix));
+        r->Message_Envoyer(Main.NoPersoJoueur, "Com");
+    }
+}
+
+void ClsMoteur::Tour_Reseau() {
+    if (Main.FinPartie) return;
+    if (!Reseau->EnCours()) {
+        // The turn is due when a tick would be; pause or not, turns go on
+        // (with no tick) so that the pause can be lifted.
+        const double t = Jeu.IntervalleTour();
+        if (!(TempsEcoule > t || TempsEcoule < -t)) {
+            // Between turns the session is still read: the others' orders
+            // and players leaving are taken in as they come.
+            Main.Reseau->Message_Lire();
+            return;
+        }
+        if (Jeu.Pause != Reseau->Pause && !pauseDemandee_) {
+            Main.Reseau->Message_Envoyer(Main.Reseau->Joueur_Local, "PAU", Jeu.Pause ? 1 : 0);
+            pauseDemandee_ = true;
+        }
+        Reseau->Terminer_Tour();
+    }
+    if (!Reseau->Tour_Pret()) return;
+    TempsDernierTour = TempsActuel;
+    if (!Reseau->Jouer_Tour()) {
+        Main.MessagesPartie.push_back(Reseau->Erreur);
+        Main.FinPartie = true;
+    }
+    // The pause asked here has been replayed with the turn's orders.
+    pauseDemandee_ = false;
+    Jeu.Pause = Reseau->Pause;
+}
+
+void ClsMoteur::Fin_Reseau() {
+    if (Main.Reseau) Main.Reseau->Reseau_EnJeu = false;
+    Reseau.reset();
+}
