@@ -151,6 +151,15 @@ TEST(FichiersHostiles, RefusesCourtementOuChargesCommeIlsSeSauvent) {
          {"clé PersosMaxVie : valeur trop longue (plus de 254 caractères) : ce n'est pas un nombre."}},
         {"perso-vie-trois-cents-chiffres", "", Genre::Perso, "Long.per", false,
          {"clé Vie : valeur trop longue"}},
+        // Names that become paths stay inside the game folder.
+        {"image-hors-du-dossier", "", Genre::Regles, "Ini_Parametres_Objets.ini", false,
+         {"clé Image : le chemin « ../../../../etc/passwd » sort du dossier du jeu"}},
+        {"effet-absolu", "", Genre::Regles, "Ini_Parametres_Effets.ini", false,
+         {"Section [Effet_1], clé Fichier : le chemin « /etc/passwd » est absolu"}},
+        {"ia-hors-du-dossier", "", Genre::Regles, "Ini_Parametres_Races.ini", false,
+         {"clé IA_Fichier : le chemin « ../../../../etc/passwd » sort du dossier du jeu"}},
+        {"apparence-absolue", "", Genre::Regles, "Ini_Parametres_Races.ini", false,
+         {"clé CheminApparenceM : le chemin « /etc » est absolu"}},
         // Files far beyond any real one of their kind.
         {"perso-2-mo", "", Genre::Perso, "Gros.per", false, {"Le fichier est trop volumineux (2097152 octets"}},
         {"paroles-5-mo", "", Genre::Paroles, "Ini_Commentaires.ini", false, {"Le fichier est trop volumineux"}},
@@ -175,6 +184,21 @@ TEST(FichiersHostiles, RefusesCourtementOuChargesCommeIlsSeSauvent) {
             contenu = original("Sauvegardes/Personnages/Aldric.per");
             const std::size_t i = contenu.find("\nVie=");
             contenu.replace(i, contenu.find('\n', i + 1) - i, "\nVie=" + chiffres.substr(0, 300));
+        } else if (c.nom == "image-hors-du-dossier") {
+            contenu = original(c.remplace);
+            contenu.replace(contenu.find("Image=Dague"), 11, "Image=../../../../etc/passwd");
+        } else if (c.nom == "effet-absolu") {
+            contenu = original(c.remplace);
+            const std::size_t i = contenu.find("\nFichier=", contenu.find("[Effet_1]"));
+            contenu.replace(i, contenu.find('\n', i + 1) - i, "\nFichier=/etc/passwd");
+        } else if (c.nom == "ia-hors-du-dossier") {
+            contenu = original(c.remplace);
+            const std::size_t i = contenu.find("\nIA_Fichier=");
+            contenu.replace(i, contenu.find('\n', i + 1) - i, "\nIA_Fichier=../../../../etc/passwd");
+        } else if (c.nom == "apparence-absolue") {
+            contenu = original(c.remplace);
+            const std::size_t i = contenu.find("\nCheminApparenceM=");
+            contenu.replace(i, contenu.find('\n', i + 1) - i, "\nCheminApparenceM=/etc");
         } else if (c.nom == "perso-2-mo") {
             contenu = "[Personnage]\n" + std::string(2 * 1024 * 1024 - 13, 'x');
         } else if (c.nom == "paroles-5-mo") {
