@@ -121,6 +121,7 @@ bool Conversion::AuMoins(double valeur, std::int32_t minimum) const {
 ClsJeuParam::LecteurINI::LecteurINI(DossierJeu& dossier, std::string nomFichier)
     : ini_(dossier), erreurs_(nomFichier + ".ini"), dossier_(&dossier) {
     ini_.NomFichier = nomFichier;
+    ini_.RefuserNombresTronques = false;  // TexteNombre reports them with the file's other faults
     std::error_code ec;
     if (!std::filesystem::is_regular_file(dossier.Chemin(nomFichier + ini_.Extension), ec))
         throw ErreurFichier(Fichier(), "Le fichier est introuvable dans le dossier du jeu.");

@@ -295,6 +295,7 @@ void ModSavPerso::Charger_Perso(const std::string& Nom, ClsJeuPerso& Perso) cons
         fautes.push_back("Section [" + SectionPerso + "] absente (fichier vide ou tronqué ?).");
 
     ClsFicINI ini(dossier_);
+    ini.RefuserNombresTronques = false;  // the reader reports cut numbers with the other faults
     ini.NomFichier = NomRelatif(Nom);
     ini.Extension = ExtensionFichiersPerso;
     ini.Section = SectionPerso;
