@@ -2,11 +2,13 @@
 
 #include <charconv>
 #include <cmath>
+#include <vector>
 
 #include "characters/ClsJeuPerso.h"
 #include "platform/DossierJeu.h"
 #include "platform/ErreurFichier.h"
 #include "platform/Nombres.h"
+#include "platform/Texte.h"
 #include "rules/ClsFicINI.h"
 #include "rules/ModRandom.h"
 
@@ -37,6 +39,7 @@ ClsJeuCommentaires::ClsJeuCommentaires(DossierJeu& Dossier, GenerateurLocal& Gen
     ClsFicINI ini(Dossier);
     ini.NomFichier = NomFichier;
     ini.Section = "Commentaires";
+    ini.RefuserNombresTronques = false;  // LireEntier reports cut numbers with the other faults
     ErreursFichier erreurs(NomFichierComplet);
 
     // Afficher and Duree are the two keys the options window writes back:
@@ -63,7 +66,18 @@ ClsJeuCommentaires::ClsJeuCommentaires(DossierJeu& Dossier, GenerateurLocal& Gen
     // to the keys Message(k) of the section.
     NombreMessages.assign(static_cast<std::size_t>(NombreTypeMessages), 0.0);
     Messages.assign(static_cast<std::size_t>(NombreTypeMessages), {});
+    // Types whose section is in the file, found in one pass over its
+    // sections: a count of types far beyond them costs nothing more.
+    std::vector<bool> presents(static_cast<std::size_t>(NombreTypeMessages) + 1, false);
+    for (const std::string& nom : Dossier.Sections(NomFichierComplet)) {
+        if (nom.size() > 13 && EgalSansCasse(std::string_view(nom).substr(0, 13), "Commentaires_")) {
+            const auto numero = ValeurStricte(std::string_view(nom).substr(13));
+            if (numero && *numero >= 1 && *numero <= NombreTypeMessages && *numero == std::floor(*numero))
+                presents[static_cast<std::size_t>(*numero)] = true;
+        }
+    }
     for (std::int16_t t = 0; t < NombreTypeMessages; ++t) {
+        if (!presents[static_cast<std::size_t>(t) + 1]) continue;  // no lines of this type
         ini.Section = "Commentaires_" + std::to_string(t + 1);
         double nombre = Val(ini.Parametre("NombreMessages"));
         // The draw scales by this count: a count beyond the lines the file

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "devices/SortieSon.h"
+#include "platform/CheminConfine.h"
 #include "platform/DossierJeu.h"
 #include "platform/ErreurFichier.h"
 #include "platform/Nombres.h"
@@ -44,7 +45,12 @@ ClsPerMusique::ClsPerMusique(DossierJeu& dossier, GenerateurLocal& generateur, S
     for (std::size_t k = 0; k < ExtensionsMusiques.size(); ++k)
         ExtensionsMusiques[k] = ini.Parametre("ExtensionMusiques" + std::to_string(k + 1));
     Chemin = ini.Parametre("Chemin");
-    for (int s = 0; s < NombreSituations; ++s) ListesMusiques[static_cast<std::size_t>(s)].Dossier = ini.Parametre(ClesDossiers[s]);
+    if (auto faute = FauteChemin(Chemin, "[Musiques] Chemin")) erreurs.Ajouter(*faute);
+    for (int s = 0; s < NombreSituations; ++s) {
+        auto& dossierListe = ListesMusiques[static_cast<std::size_t>(s)].Dossier;
+        dossierListe = ini.Parametre(ClesDossiers[s]);
+        if (auto faute = FauteChemin(dossierListe, std::string("[Musiques] ") + ClesDossiers[s])) erreurs.Ajouter(*faute);
+    }
     // A whole number of seconds (a fraction is rounded); a negative one
     // would change the track at every pass.
     const auto intervalle = ValeurStricte(ini.Parametre("IntervalMusiques"));
@@ -56,7 +62,8 @@ ClsPerMusique::ClsPerMusique(DossierJeu& dossier, GenerateurLocal& generateur, S
     // Listed once, when the program starts; sorted by name, so that the
     // choice does not hang on the order the file system lists them in.
     for (auto& liste : ListesMusiques) {
-        const auto dossierSituation = dossier_->Chemin(Chemin + "\\" + liste.Dossier);
+        const auto dossierSituation =
+            CheminDansDossier(dossier_->Racine(), Chemin + "\\" + liste.Dossier).value_or(std::filesystem::path());
         std::error_code ec;
         for (std::filesystem::directory_iterator it(dossierSituation, ec), fin; !ec && it != fin; it.increment(ec)) {
             std::error_code ecFichier;
@@ -87,7 +94,8 @@ void ClsPerMusique::Jouer_Musique(std::int32_t Situation, bool Garder, double Ma
     MorceauCourant = liste.Fichiers[static_cast<std::size_t>(k)];
     // A track that cannot be opened is silence; the choice stands until
     // the next change, as if it had played.
-    if (sortie_ && sortie_->Ouvrir(dossier_->Chemin(Chemin + "\\" + liste.Dossier + "\\" + MorceauCourant)))
+    const auto morceau = CheminDansDossier(dossier_->Racine(), Chemin + "\\" + liste.Dossier + "\\" + MorceauCourant);
+    if (sortie_ && morceau && sortie_->Ouvrir(*morceau))
         sortie_->Jouer();
     DebutMorceau = Maintenant;
     SituationCourante = Situation;

@@ -2,6 +2,7 @@
 
 #include "devices/SortieSon.h"
 #include "platform/Chemins.h"
+#include "platform/CheminConfine.h"
 #include "platform/DossierJeu.h"
 #include "platform/ErreurFichier.h"
 #include "platform/Nombres.h"
@@ -35,9 +36,11 @@ ClsPerSon::ClsPerSon(DossierJeu& dossier) : dossier_(&dossier) {
     ErreursFichier erreurs(FichierIni + ini.Extension);
     const auto jouer = ValeurStricte(ini.Parametre("Jouer"));
     if (!jouer) erreurs.Ajouter("[Sons] Jouer : 1 (bruitages) ou 0 (silence) est attendu.");
+    const std::string chemin = ini.Parametre("Chemin");
+    if (auto faute = FauteChemin(chemin, "[Sons] Chemin")) erreurs.Ajouter(*faute);
     erreurs.Verifier();
     Jouer = *jouer != 0.0;
-    Chemin = ini.Parametre("Chemin");
+    Chemin = chemin;
 }
 
 void ClsPerSon::Init(SortieSon* sortie, const ClsJeuParam& Parametres) {
@@ -49,7 +52,9 @@ void ClsPerSon::Init(SortieSon* sortie, const ClsJeuParam& Parametres) {
     for (std::int32_t i = 0; i < nombre; ++i) {
         const std::string nom = Parametres.Effet_Son(i);
         if (!NomSonSur(nom)) continue;
-        SonsEffets[static_cast<std::size_t>(i)] = sortie_->Charger(i, dossier_->Chemin(Chemin + "\\" + nom));
+        const auto chemin = CheminDansDossier(dossier_->Racine(), Chemin + "\\" + nom);
+        if (!chemin) continue;
+        SonsEffets[static_cast<std::size_t>(i)] = sortie_->Charger(i, *chemin);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/CheminConfine.h"
 #include "platform/DossierJeu.h"
 #include "rules/ClsJeuParam.h"
 #include "rules/ModRandom.h"
@@ -46,7 +47,10 @@ ClsAffPerso::ClsAffPerso(DossierJeu& dossier) : dossier_(&dossier) {
 }
 
 std::vector<std::string> ClsAffPerso::Fichiers(const std::string& dossier) const {
-    return Lister(dossier_->Chemin(CheminPerso() + dossier), false);
+    // The folder comes from the races file: it never leads out of the game folder.
+    const auto chemin = CheminDansDossier(dossier_->Racine(), CheminPerso() + dossier);
+    if (!chemin) return {};
+    return Lister(*chemin, false);
 }
 
 void ClsAffPerso::Charger(Graphique& dd, const ClsJeuParam& Parametres) {

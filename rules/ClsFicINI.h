@@ -17,9 +17,14 @@ public:
     std::string NomFichier;
     std::string Section = "Morvaine";
     std::string DerniereLecture;
+    bool RefuserNombresTronques = true;
 
     // Value of key Nom in Section: at most 254 characters, "" when the
-    // file, the section or the key is missing.
+    // file, the section or the key is missing. A longer value is cut; one
+    // that starts like a number is never cut and read as another number:
+    // it throws ErreurFichier naming the file, section and key, unless
+    // RefuserNombresTronques is off (readers that collect every fault of a
+    // file check Tronquee() themselves).
     std::string Parametre(std::string_view Nom);
     // Whether the last value read was longer than the limit and cut: a cut
     // value is text at best, never a number to read.

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "platform/CheminConfine.h"
 #include "platform/DossierJeu.h"
 #include "platform/Nombres.h"
 #include "platform/Texte.h"
@@ -120,6 +121,7 @@ bool Conversion::AuMoins(double valeur, std::int32_t minimum) const {
 ClsJeuParam::LecteurINI::LecteurINI(DossierJeu& dossier, std::string nomFichier)
     : ini_(dossier), erreurs_(nomFichier + ".ini"), dossier_(&dossier) {
     ini_.NomFichier = nomFichier;
+    ini_.RefuserNombresTronques = false;  // TexteNombre reports them with the file's other faults
     std::error_code ec;
     if (!std::filesystem::is_regular_file(dossier.Chemin(nomFichier + ini_.Extension), ec))
         throw ErreurFichier(Fichier(), "Le fichier est introuvable dans le dossier du jeu.");
@@ -130,6 +132,15 @@ std::string ClsJeuParam::LecteurINI::Lieu(std::string_view cle) const {
 }
 
 regles::Conversion ClsJeuParam::LecteurINI::A(std::string_view cle) { return {erreurs_, Lieu(cle)}; }
+
+std::string ClsJeuParam::LecteurINI::NomChemin(std::string_view cle) {
+    std::string texte = ini_.Parametre(cle);
+    if (auto faute = FauteChemin(texte, Lieu(cle))) {
+        erreurs_.Ajouter(*faute);
+        return {};
+    }
+    return texte;
+}
 
 std::string ClsJeuParam::LecteurINI::TexteNombre(std::string_view cle) {
     std::string texte = ini_.Parametre(cle);
@@ -423,7 +434,8 @@ void ClsJeuParam::Charger_Peuples() {
     for (std::int32_t i = 0; i < NombrePeuples; ++i) {
         ParamPeuple& p = ListePeuples[static_cast<std::size_t>(i)];
         f.Section("Peuple_" + std::to_string(i + 1));
-        p.Nom = f.Texte("Nom");
+        // The first people's name is also the folder of the common looks.
+        p.Nom = f.NomChemin("Nom");
         p.NombreMonstres = f.Souple16("NombreMonstres");
         if (!f.A("NombreMonstres").AuMoins(p.NombreMonstres, 0)) p.NombreMonstres = 0;
         p.NombreMonstres = static_cast<std::int16_t>(f.BornerEntrees("NombreMonstres", p.NombreMonstres, "Monstre", "Indice"));
@@ -440,7 +452,7 @@ void ClsJeuParam::Charger_Peuples() {
                 ReferencesDifferees.push_back(
                     {f.Fichier(), f.Lieu(prefixe + "Indice"), ecrit, p.MonstreIndice[m], 0, 1, Cible::Race});
                 p.MonstreChance[m] = f.SoupleSimple(prefixe + "Chance");
-                p.MonstreFichierIA[m] = f.Texte(prefixe + "FichierIA");
+                p.MonstreFichierIA[m] = f.NomChemin(prefixe + "FichierIA");
             }
         }
         p.NomChateau = f.Texte("NomChateau");

@@ -4,6 +4,7 @@
 // reads is checked here, against the tables loaded by the earlier stages.
 #include <unordered_map>
 
+#include "platform/CheminConfine.h"
 #include "platform/Nombres.h"
 #include "platform/Texte.h"
 #include "rules/ClsJeuParam.h"
@@ -44,6 +45,16 @@ std::int16_t Reference(const Conversion& a, std::string_view valeur, std::int32_
 }
 
 float Simple(std::string_view valeur) { return static_cast<float>(Val(valeur)); }
+
+// A name that becomes a path below the game folder; "" after its fault
+// when it would leave the folder.
+std::string CheminSur(const Conversion& a, std::string_view valeur) {
+    if (auto defaut = DefautChemin(valeur)) {
+        a.Erreur(*defaut);
+        return {};
+    }
+    return std::string(valeur);
+}
 
 }  // namespace
 
@@ -215,11 +226,12 @@ void ClsJeuParam::Affecter_Cle_Objet(std::string_view Cle, std::string_view CleE
         std::int16_t E16() const { return conv.Souple16(valeur); }
         std::int32_t E32() const { return conv.Souple32(valeur); }
         bool B() const { return VersBooleen(valeur); }
+        std::string Chemin() const { return CheminSur(conv, valeur); }
     };
     using Affecteur = void (*)(A&);
     static const std::unordered_map<std::string_view, Affecteur> table = {
         {"Nom", [](A& a) { a.o.Nom = a.valeur; }},
-        {"Image", [](A& a) { a.o.Image = a.valeur; }},
+        {"Image", [](A& a) { a.o.Image = a.Chemin(); }},
         {"NomPluriel", [](A& a) { a.o.NomPluriel = a.valeur; }},
         {"Description", [](A& a) { a.o.Description = a.valeur; }},
         {"Secret", [](A& a) { a.o.Secret = a.B(); }},
@@ -353,6 +365,7 @@ void ClsJeuParam::Affecter_Cle_Race(std::string_view Cle, std::string_view CleEc
         std::int16_t E16() const { return conv.Souple16(valeur); }
         std::int32_t E32() const { return conv.Souple32(valeur); }
         bool B() const { return VersBooleen(valeur); }
+        std::string Chemin() const { return CheminSur(conv, valeur); }
         // A list whose count key came earlier in the row.
         void Entree(std::vector<std::int16_t>& liste, std::string_view cleNombre) {
             if (liste.empty()) {
@@ -383,8 +396,8 @@ void ClsJeuParam::Affecter_Cle_Race(std::string_view Cle, std::string_view CleEc
         {"Largeur", [](A& a) { a.r.Largeur = a.E16(); }},
         {"Hauteur", [](A& a) { a.r.Hauteur = a.E16(); }},
         {"DefinirApparence", [](A& a) { a.r.DefinirApparence = a.B(); }},
-        {"CheminApparenceM", [](A& a) { a.r.CheminApparenceM = a.valeur; }},
-        {"CheminApparenceF", [](A& a) { a.r.CheminApparenceF = a.valeur; }},
+        {"CheminApparenceM", [](A& a) { a.r.CheminApparenceM = a.Chemin(); }},
+        {"CheminApparenceF", [](A& a) { a.r.CheminApparenceF = a.Chemin(); }},
         {"Vie", [](A& a) { a.r.Vie = a.E32(); }},
         {"Energie", [](A& a) { a.r.Energie = a.E32(); }},
         {"Magie", [](A& a) { a.r.Magie = a.E32(); }},
@@ -434,7 +447,7 @@ void ClsJeuParam::Affecter_Cle_Race(std::string_view Cle, std::string_view CleEc
         {"IA_Berserk", [](A& a) { a.r.IA_Berserk = a.B(); }},
         {"IA_Incommandable", [](A& a) { a.r.IA_Incommandable = a.B(); }},
         {"IA_Selectionner", [](A& a) { a.r.IA_Selectionner = a.B(); }},
-        {"IA_Fichier", [](A& a) { a.r.IA_Fichier = a.valeur; }},
+        {"IA_Fichier", [](A& a) { a.r.IA_Fichier = a.Chemin(); }},
         {"Infatigable", [](A& a) { a.r.Infatigable = a.B(); }},
         {"Kamikaze", [](A& a) { a.r.Kamikaze = a.B(); }},
         {"RestaurationComplete", [](A& a) { a.r.RestaurationComplete = a.B(); }},

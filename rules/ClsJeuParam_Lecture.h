@@ -83,6 +83,10 @@ public:
     const std::string& Section() const { return ini_.Section; }
 
     std::string Texte(std::string_view cle) { return ini_.Parametre(cle); }
+    // A name that becomes a path below the game folder (a picture, a
+    // sound, a script): one that would leave the folder is a fault and
+    // reads "".
+    std::string NomChemin(std::string_view cle);
     // The conversions of regles::Conversion, placed at this section and key.
     regles::Conversion A(std::string_view cle);
     std::string Lieu(std::string_view cle) const;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "platform/CheminConfine.h"
 #include "platform/DossierJeu.h"
 #include "platform/Nombres.h"
 #include "platform/Texte.h"
@@ -99,7 +100,12 @@ void ClsJeuParam::Charger_Objets() {
 
     for (std::size_t i = 0; i < ListeObjets.size(); ++i) {
         ParamObjet& o = ListeObjets[i];
-        if (o.Image.empty()) o.Image = o.Nom;
+        if (o.Image.empty()) {
+            // The name then names the picture too.
+            const std::string lieu = "Section [Objet_" + std::to_string(i + 1) + "], clé Nom (nom de l'image)";
+            if (auto faute = FauteChemin(o.Nom, lieu)) f.Erreurs().Ajouter(*faute);
+            else o.Image = o.Nom;
+        }
         // An item that consumes a resource per blow makes it ammunition.
         if (o.PerteRessourceQuantite > 0 && o.PerteRessourceIndice >= 0)
             ListeRessources[static_cast<std::size_t>(o.PerteRessourceIndice)].NecessairePourAttaquer = true;
@@ -154,7 +160,7 @@ void ClsJeuParam::Charger_Decors() {
         ParamDecor& d = ListeDecors[static_cast<std::size_t>(i)];
         f.Section("Decor_" + std::to_string(i + 1));
         d.Nom = f.Texte("Nom");
-        d.Image = f.Texte("Image");
+        d.Image = f.NomChemin("Image");
         d.Largeur = f.Strict16("Largeur");
         d.Hauteur = f.Strict16("Hauteur");
         d.NombreEtapeAnimation = f.Souple16("NombreEtapeAnimation");
@@ -183,12 +189,14 @@ void ClsJeuParam::Charger_Effets() {
         ParamEffet& e = ListeEffets[static_cast<std::size_t>(i)];
         f.Section("Effet_" + std::to_string(i + 1));
         e.Nom = f.Texte("Nom");
-        e.Fichier = f.Texte("Fichier");
+        e.Fichier = f.NomChemin("Fichier");
         e.Largeur = f.Souple16("Largeur");
         e.Hauteur = f.Souple16("Hauteur");
         e.NombreEtapes = f.Souple16("NombreEtapes");
         e.DureeEtape = f.Souple("DureeEtape");
         if (e.DureeEtape == 0.0) e.DureeEtape = 1.0;
+        // The sound device finds the sound in its own folder and never opens
+        // one whose name leads out of it.
         e.Son = f.Texte("Son");
     }
     f.Verifier();

@@ -11,13 +11,23 @@ namespace LectureIni {
 
 namespace {
 
+// The value as read, a cut number reported by the caller rather than
+// thrown, so that it joins the file's other faults.
+std::string Lire(ClsFicINI& Ini, std::string_view Cle) {
+    const bool refuser = Ini.RefuserNombresTronques;
+    Ini.RefuserNombresTronques = false;
+    std::string v = Ini.Parametre(Cle);
+    Ini.RefuserNombresTronques = refuser;
+    return v;
+}
+
 std::string Place(const ClsFicINI& Ini, std::string_view Cle) {
     return "[" + Ini.Section + "] " + std::string(Cle);
 }
 
 // Empty reads 0; otherwise the whole value must be a number.
 std::optional<double> Nombre(ClsFicINI& Ini, std::string_view Cle, ErreursFichier& Erreurs) {
-    const std::string texte(Rogner(Ini.Parametre(Cle)));
+    const std::string texte(Rogner(Lire(Ini, Cle)));
     if (Ini.Tronquee()) {
         Erreurs.Ajouter(Place(Ini, Cle) + " : valeur trop longue (plus de " + std::to_string(ClsFicINI::LongueurMax) +
                         " caractères) : ce n'est pas un nombre.");
@@ -57,7 +67,12 @@ std::uint32_t Couleur(ClsFicINI& Ini, std::string_view Cle, ErreursFichier& Erre
 }
 
 bool Booleen(ClsFicINI& Ini, std::string_view Cle, ErreursFichier& Erreurs) {
-    const std::string texte(Rogner(Ini.Parametre(Cle)));
+    const std::string texte(Rogner(Lire(Ini, Cle)));
+    if (Ini.Tronquee()) {
+        Erreurs.Ajouter(Place(Ini, Cle) + " : valeur trop longue (plus de " + std::to_string(ClsFicINI::LongueurMax) +
+                        " caractères) : ce n'est pas 0 ou 1.");
+        return false;
+    }
     if (EgalSansCasse(texte, "True") || EgalSansCasse(texte, "Vrai")) return true;
     if (EgalSansCasse(texte, "False") || EgalSansCasse(texte, "Faux")) return false;
     const auto v = ValeurStricte(texte);

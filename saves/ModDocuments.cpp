@@ -11,6 +11,7 @@
 
 #include "engine/ModVisionneurs.h"
 #include "platform/Chemins.h"
+#include "platform/CheminConfine.h"
 #include "platform/DossierJeu.h"
 #include "platform/Nombres.h"
 #include "platform/Texte.h"
@@ -199,7 +200,7 @@ fs::path ModDocuments::Chemin_Document(std::string_view NomFichier) const {
             debut = i + 1;
         }
     }
-    return Dossier.Chemin(relatif);
+    return CheminDansDossier(Dossier.Racine(), relatif).value_or(fs::path());
 }
 
 // ---------------------------------------------------------------------------

@@ -11,6 +11,7 @@
 #include "characters/ClsJeuPerso.h"
 #include "interface/OptionsInterface.h"
 #include "platform/Chemins.h"
+#include "platform/CheminConfine.h"
 #include "platform/DossierJeu.h"
 #include "platform/Nombres.h"
 #include "platform/Texte.h"
@@ -201,12 +202,7 @@ void ModSavPerso::Charger_Parametres_SavPerso() {
     std::string sectionPerso = texte("SectionPerso");
     std::string sectionTalents = texte("SectionTalents");
     // The folder lies inside the game folder: no way up out of it.
-    if (!chemin.empty()) {
-        std::string dossier = chemin;
-        std::replace(dossier.begin(), dossier.end(), '/', '\\');
-        if (("\\" + dossier + "\\").find("\\..\\") != std::string::npos)
-            faute("CheminSavPerso", "le dossier doit se trouver dans le dossier du jeu.");
-    }
+    if (DefautChemin(chemin)) faute("CheminSavPerso", "le dossier doit se trouver dans le dossier du jeu.");
     // The roster cuts a file name at its first ".": the extension brings it.
     if (!extension.empty() && (extension.front() != '.' || !NomFichierSur("x" + extension)))
         faute("ExtensionFichiersPerso", "« " + extension + " » n'est pas une extension (un point suivi de lettres).");
@@ -299,6 +295,7 @@ void ModSavPerso::Charger_Perso(const std::string& Nom, ClsJeuPerso& Perso) cons
         fautes.push_back("Section [" + SectionPerso + "] absente (fichier vide ou tronqué ?).");
 
     ClsFicINI ini(dossier_);
+    ini.RefuserNombresTronques = false;  // the reader reports cut numbers with the other faults
     ini.NomFichier = NomRelatif(Nom);
     ini.Extension = ExtensionFichiersPerso;
     ini.Section = SectionPerso;

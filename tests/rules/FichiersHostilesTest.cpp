@@ -14,6 +14,7 @@
 #include "ai/ClsJeuIA2.h"
 #include "characters/ClsJeuCommentaires.h"
 #include "characters/ClsJeuPerso.h"
+#include "interface/ClsIntTouches.h"
 #include "platform/DossierJeu.h"
 #include "platform/ErreurFichier.h"
 #include "platform/Graphique.h"
@@ -30,7 +31,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-enum class Genre { Regles, Paroles, Perso, ScriptIA, Image };
+enum class Genre { Regles, Paroles, Perso, ScriptIA, Image, Touches };
 
 struct CasHostile {
     std::string nom;        // file of tests/fixtures/hostiles, or a made one
@@ -97,6 +98,11 @@ std::optional<std::string> Charger(const CasHostile& c, const std::string& conte
             EXPECT_FALSE(ia.Definir_BatimentDefini(0)) << c.nom;
             return std::nullopt;
         }
+        case Genre::Touches: {
+            d.Ecrire(c.remplace, contenu);
+            ClsIntTouches touches(dossier);
+            return std::nullopt;
+        }
         case Genre::Image: {
             d.Ecrire(c.remplace, contenu);
             DecodeurImageQt decodeur;
@@ -151,6 +157,17 @@ TEST(FichiersHostiles, RefusesCourtementOuChargesCommeIlsSeSauvent) {
          {"clé PersosMaxVie : valeur trop longue (plus de 254 caractères) : ce n'est pas un nombre."}},
         {"perso-vie-trois-cents-chiffres", "", Genre::Perso, "Long.per", false,
          {"clé Vie : valeur trop longue"}},
+        // Names that become paths stay inside the game folder.
+        {"image-hors-du-dossier", "", Genre::Regles, "Ini_Parametres_Objets.ini", false,
+         {"clé Image : le chemin « ../../../../etc/passwd » sort du dossier du jeu"}},
+        {"effet-absolu", "", Genre::Regles, "Ini_Parametres_Effets.ini", false,
+         {"Section [Effet_1], clé Fichier : le chemin « /etc/passwd » est absolu"}},
+        {"ia-hors-du-dossier", "", Genre::Regles, "Ini_Parametres_Races.ini", false,
+         {"clé IA_Fichier : le chemin « ../../../../etc/passwd » sort du dossier du jeu"}},
+        {"apparence-absolue", "", Genre::Regles, "Ini_Parametres_Races.ini", false,
+         {"clé CheminApparenceM : le chemin « /etc » est absolu"}},
+        {"touche-trois-cents-chiffres", "", Genre::Touches, "Ini_Touches.ini", false,
+         {"Section [Touches], clé ToucheQuitter : valeur trop longue (plus de 254 caractères)"}},
         // Files far beyond any real one of their kind.
         {"perso-2-mo", "", Genre::Perso, "Gros.per", false, {"Le fichier est trop volumineux (2097152 octets"}},
         {"paroles-5-mo", "", Genre::Paroles, "Ini_Commentaires.ini", false, {"Le fichier est trop volumineux"}},
@@ -175,6 +192,25 @@ TEST(FichiersHostiles, RefusesCourtementOuChargesCommeIlsSeSauvent) {
             contenu = original("Sauvegardes/Personnages/Aldric.per");
             const std::size_t i = contenu.find("\nVie=");
             contenu.replace(i, contenu.find('\n', i + 1) - i, "\nVie=" + chiffres.substr(0, 300));
+        } else if (c.nom == "image-hors-du-dossier") {
+            contenu = original(c.remplace);
+            contenu.replace(contenu.find("Image=Dague"), 11, "Image=../../../../etc/passwd");
+        } else if (c.nom == "effet-absolu") {
+            contenu = original(c.remplace);
+            const std::size_t i = contenu.find("\nFichier=", contenu.find("[Effet_1]"));
+            contenu.replace(i, contenu.find('\n', i + 1) - i, "\nFichier=/etc/passwd");
+        } else if (c.nom == "ia-hors-du-dossier") {
+            contenu = original(c.remplace);
+            const std::size_t i = contenu.find("\nIA_Fichier=");
+            contenu.replace(i, contenu.find('\n', i + 1) - i, "\nIA_Fichier=../../../../etc/passwd");
+        } else if (c.nom == "apparence-absolue") {
+            contenu = original(c.remplace);
+            const std::size_t i = contenu.find("\nCheminApparenceM=");
+            contenu.replace(i, contenu.find('\n', i + 1) - i, "\nCheminApparenceM=/etc");
+        } else if (c.nom == "touche-trois-cents-chiffres") {
+            // Cut to 254 characters, "000...01" would read as key 0.
+            contenu = original(c.remplace);
+            contenu.replace(contenu.find("ToucheQuitter=1"), 15, "ToucheQuitter=" + std::string(300, '0') + "1");
         } else if (c.nom == "perso-2-mo") {
             contenu = "[Personnage]\n" + std::string(2 * 1024 * 1024 - 13, 'x');
         } else if (c.nom == "paroles-5-mo") {
