@@ -1,4 +1,5 @@
 #include "windows/Demarrage.h"
+#include "saves/ModScenario.h"
 
 #include <QCoreApplication>
 #include <QMenu>
@@ -102,6 +103,7 @@ bool Demarrage::Main() {
         SavMonde = std::make_unique<ModSAVMonde>(Dossier);
         SavMonde->Charger_Parametres_SavMonde();
         SavMonde->Brancher(*Jeu_Monde);
+        ModScenario::Brancher(*Jeu_Monde);
         legende(" - chargement IAs");
         Jeu_Monde->IA2.Charger_IAs();
         for (const auto& erreur : Jeu_Monde->IA2.ErreursChargement) std::cerr << erreur << "\n";

@@ -114,3 +114,36 @@ TEST(SauvegardeFenetre, ToucheSauvegarderPuisChargerLeMonde) {
     EXPECT_EQ(persosCharges, persos);
     prog.F().MenuPartieQuitter->trigger();
 }
+
+// Each scenario of the game folder, chosen in the "Charger scénario" tab
+// with its description and preview, starts a game.
+TEST(SauvegardeFenetre, ChaqueScenarioDemarreDepuisLaFenetre) {
+    essai::Application a;
+    essai::Dossier dossier(true);
+    essai::Programme prog(dossier);
+    ASSERT_TRUE(prog.p.Main());
+    FrmParam& p = prog.P();
+    QTest::mouseClick(p.TabStripMonde, Qt::LeftButton, Qt::NoModifier, p.TabStripMonde->tabRect(2).center());
+    ASSERT_EQ(p.TabStripMonde->currentIndex(), 2);
+    const int n = p.LstMonde->count();
+    ASSERT_GE(n, 3);
+    for (int i = 0; i < n; ++i) {
+        FrmParam& q = prog.P();
+        QTest::mouseClick(q.TabStripMonde, Qt::LeftButton, Qt::NoModifier, q.TabStripMonde->tabRect(2).center());
+        const QRect r = q.LstMonde->visualItemRect(q.LstMonde->item(i));
+        QTest::mouseClick(q.LstMonde->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+        SCOPED_TRACE(q.LstMonde->item(i)->text().toStdString());
+        EXPECT_FALSE(q.LblDescriptionMonde->text().isEmpty());
+        EXPECT_FALSE(q.ImgApercu->pixmap().isNull());
+        std::size_t fiefs = 0;
+        Jouer(
+            prog, [&] { QTest::mouseClick(q.CmdCommencer, Qt::LeftButton); }, [&](FrmMoteur2D&) {},
+            [&] {
+                fiefs = prog.p.Jeu_Monde->Fiefs.size();
+                return true;
+            });
+        EXPECT_TRUE(prog.dialogues.erreurs.empty()) << prog.dialogues.erreurs[0];
+        EXPECT_GE(fiefs, 2u);
+    }
+    prog.F().MenuPartieQuitter->trigger();
+}

@@ -178,6 +178,8 @@ TEST(FrmParam, MondesListesDecritsRenommesSupprimesEtRegleDeDepart) {
     for (const char* f : {"Alpha.sav", "Beta.sav", "Gamma.sav", "Gamma.gif"}) dossier.d.Ecrire(std::string("Sauvegardes/Mondes/") + f, "x");
     dossier.d.Ecrire("Sauvegardes/Mondes/Alpha.txt", "Une vallée\r\nDeux fiefs\r\n");
     dossier.d.Ecrire("Sauvegardes/Mondes/Beta.txt", "\nCachée");
+    // The scenarios of this test alone, without those of the data set.
+    fs::remove_all(dossier.d.Chemin() / "Sauvegardes" / "Scenarios");
     dossier.d.Ecrire("Sauvegardes/Scenarios/Iles.snr", "x");
     Programme prog(dossier);
     ASSERT_TRUE(prog.p.Main());
