@@ -69,8 +69,8 @@ void Liste(HacheurEtat& h, const std::vector<T>& v, F f) {
 
 namespace {
 
-// The parts, each fed in the same order as the whole: the whole is the
-// parts one after the other on a single hasher.
+// The sections, each fed in the same order as the whole: the whole is
+// the sections one after the other on a single hasher.
 void H_Aleatoire(HacheurEtat& h, const ModMain& Main) {
     // The game's random source: the table, its position, and where the
     // generator stands (read from a copy, which the real one never sees).

@@ -50,7 +50,7 @@ private:
 
 // The state of the game being played, as one number.
 std::uint64_t Hacher_Etat(const ModMain& Main);
-// The same state in five parts, to tell which differs between two
+// The same state in five sections, to tell which differs between two
 // machines: characters (with the AI's tables), houses (with the effects),
 // fiefs (with the map, castles and deposits), treasures (with the
 // scenery), the random source. The local player's character, which each

@@ -55,10 +55,10 @@ std::optional<SetupChoices> Lire(const std::string& texte, std::string* Erreur) 
     auto nombres = [&](const std::string& v, std::vector<std::int32_t>& r, std::size_t k) {
         r.clear();
         std::istringstream s(v);
-        std::string part;
-        while (std::getline(s, part, ',')) {
+        std::string morceau;
+        while (std::getline(s, morceau, ',')) {
             std::int32_t x;
-            if (!nombre(part, -QuantiteMax, QuantiteMax, x)) return false;
+            if (!nombre(morceau, -QuantiteMax, QuantiteMax, x)) return false;
             r.push_back(x);
         }
         if (r.size() != k) faute = "« " + v + " » n'a pas " + std::to_string(k) + " nombres";

@@ -13,7 +13,7 @@ namespace ChoixReseau {
 
 std::string Ecrire(const SetupChoices& c);
 // The choices, or nothing with the reason in Erreur. The local player's
-// place in the session is not part of them.
+// place in the session is not among them.
 std::optional<SetupChoices> Lire(const std::string& texte, std::string* Erreur = nullptr);
 
 }  // namespace ChoixReseau

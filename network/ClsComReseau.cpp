@@ -582,7 +582,7 @@ void ClsComReseau::Partie_Debut() {
             if (t == 0) {
                 ClsComMessages gardes;
                 for (std::int32_t k = 0; k < o.NombreMessages; ++k)
-                    if (EstOrdre(o.Categorie(k)) || o.Categorie(k) == "Hsh") gardes.Ajouter(o.Noperso(k), o.Categorie(k), o.X(k), o.Y(k), o.Z(k));
+                    if (EstOrdre(o.Categorie(k))) gardes.Ajouter(o.Noperso(k), o.Categorie(k), o.X(k), o.Y(k), o.Z(k));
                 o = gardes;
             }
     }

@@ -43,7 +43,7 @@ struct PartieTrouvee {
     bool EnJeu = false;
 };
 
-// The world's state in five parts, for the comparison between machines.
+// The world's state as five fingerprints, for the comparison between machines.
 enum class PartieEtat { Personnages, Maisons, Fiefs, Tresors, Aleatoire };
 constexpr std::size_t NombrePartiesEtat = 5;
 using EmpreintesEtat = std::array<std::uint64_t, NombrePartiesEtat>;
@@ -127,11 +127,11 @@ public:
     // The game starts: turn 0, every queue emptied.
     void Partie_Debut();
 
-    // Sends the local state's parts ("Hsh", before "Prt" of the turn).
+    // Sends the local state's fingerprints ("Hsh", before "Prt" of the turn).
     void Empreintes_Envoyer(const EmpreintesEtat& e);
-    // Compares the parts every other player sent for this turn with the
+    // Compares the fingerprints every other player sent for this turn with the
     // local ones: "" when they agree, else the French message naming the
-    // first part that differs.
+    // first section that differs.
     std::string Empreintes_Verifier(const EmpreintesEtat& locales) const;
 
     // "Com" arrived for a client not yet in a game: the caller starts the

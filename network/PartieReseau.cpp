@@ -12,7 +12,8 @@ PartieReseau::PartieReseau(ModMain& Main_, ClsComReseau& Reseau_, std::int32_t T
 void PartieReseau::Terminer_Tour() {
     if (termine_) return;
     termine_ = true;
-    // The parts go before "Prt": whoever has a player's "Prt" has its parts.
+    // The fingerprints go before "Prt": whoever has a player's "Prt" has
+    // its fingerprints.
     verifier_ = Reseau.TourCourant() % intervalle_ == 0;
     if (verifier_) {
         locales_ = Hacher_Parties(Main);

@@ -1,5 +1,5 @@
 // The turn of a network game, in lock-step: each machine ends its turn
-// ("Prt", after the state's parts when a check is due), waits for every
+// ("Prt", after the state's fingerprints when a check is due), waits for every
 // other player's end of the same turn, then replays every player's orders
 // of that turn in player order and runs the number of ticks the host
 // chose. Every machine thus applies the same orders at the same tick.
@@ -19,7 +19,7 @@ class ModMain;
 
 class PartieReseau {
 public:
-    // A check of the state's parts every ToursEntreEmpreintes turns.
+    // A check of the state's fingerprints every ToursEntreEmpreintes turns.
     PartieReseau(ModMain& Main, ClsComReseau& Reseau, std::int32_t ToursEntreEmpreintes = 10);
 
     // One simulation tick; without it, the world's own tick.
@@ -30,7 +30,7 @@ public:
     // Reads the session; true when every player still there has ended the
     // turn (or the host is gone).
     bool Tour_Pret();
-    // Compares the parts, replays the orders, runs the ticks and begins the
+    // Compares the fingerprints, replays the orders, runs the ticks and begins the
     // next turn. False when the game must stop: Erreur says why.
     bool Jouer_Tour();
     // The three in a row for the engine: Pendant runs while it waits.

@@ -79,7 +79,7 @@ TEST(ClsComReseau, ListingAndJoiningTalkOnlyToTheAddressGiven) {
     // A host name the player typed that is not an address is refused
     // without any look-up.
     Machines autre(2);
-    autre[1].Adresse = "nulle-part.invalid";
+    autre[1].Adresse = "ailleurs.invalid";
     autre[1].Rafraichir_Parties();
     EXPECT_EQ(autre[1].NombreParties, 0);
     EXPECT_NE(autre[1].DerniereErreur.find("illisible"), std::string::npos);

@@ -1,6 +1,6 @@
 // Network games in lock-step, 2 to 4 machines in one process over ENet on
 // 127.0.0.1, each with its own world built from the same choices: scripted
-// orders for thousands of turns keep every machine's state parts equal; a
+// orders for thousands of turns keep every machine's state fingerprints equal; a
 // slow machine only slows the others; a machine that dies is reported and
 // the others go on; a machine sending junk changes nothing.
 #include <gtest/gtest.h>
