@@ -151,3 +151,23 @@ BENCHMARK(Perso)->Unit(benchmark::kMillisecond);
 BENCHMARK(Script)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Image, Tronquee_5000x5000, "image-5000x5000-tronquee.bmp")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Image, Entete_100000x100000, "image-100000x100000-entete.bmp")->Unit(benchmark::kMillisecond);
+
+// A large settings file read key by key just after it was written (its
+// stamp still unsure): the text is not read again for every key.
+void FichierRecentLuCleParCle(benchmark::State& state) {
+    const fs::path d = fs::temp_directory_path() / "morvaine-bench-hostiles-recent";
+    fs::create_directories(d);
+    std::string texte = "[S]\n";
+    for (int k = 0; k < 2000; ++k) texte += "Cle" + std::to_string(k) + "=" + std::string(400, 'x') + "\n";
+    for (auto _ : state) {
+        state.PauseTiming();
+        EcrireFichierAtomique(d / "Ini_Gros.ini", texte);
+        state.ResumeTiming();
+        DossierJeu dossier(d);
+        for (int k = 0; k < 2000; ++k) benchmark::DoNotOptimize(dossier.LireCle("Ini_Gros.ini", "S", "Cle" + std::to_string(k)));
+    }
+    state.counters["octets"] = static_cast<double>(texte.size());
+    state.counters["rss_Mo"] = PicMo();
+    fs::remove_all(d);
+}
+BENCHMARK(FichierRecentLuCleParCle)->Unit(benchmark::kMillisecond);

@@ -63,6 +63,8 @@ struct DossierJeu::FichierINI {
         return static_cast<std::int64_t>(ts.tv_sec) * 1000000000 + ts.tv_nsec;
     }
 
+    static constexpr std::size_t RelectureLibre = 16 * 1024;
+
     fs::path chemin;
     Empreinte empreinte;
     bool connu = false;        // false until the first read, or after a failed write
@@ -120,15 +122,23 @@ struct DossierJeu::FichierINI {
     void Actualiser() {
         Empreinte e = Mesurer(chemin);
         if (connu && e == empreinte && !EmpreinteIncertaine()) return;
+        // While the stamp is unsure every access reads the text again: a
+        // cost of the file's size per key. Past the size of any settings
+        // file of the game, the text is read again at most once a
+        // millisecond, so that a large file just written costs a bounded
+        // time to read key by key, not its size times its keys.
+        if (connu && e == empreinte && texte.size() > RelectureLibre && Maintenant() - lecture < 1'000'000) return;
         if (e.existe && e.taille > TailleFichierMax::Ini)
             throw ErreurFichier(chemin.filename().string(), "Le fichier est trop volumineux (" +
                                                                 std::to_string(e.taille) + " octets ; au plus " +
                                                                 std::to_string(TailleFichierMax::Ini) + ").");
         std::int64_t instant = Maintenant();
-        std::optional<std::string> lu;
-        if (e.existe) lu = LireFichier(chemin);
-        if (lu && lu->size() > TailleFichierMax::Ini) lu.reset();  // grew past the bound since stat
-        std::string nouveau = lu ? std::move(*lu) : std::string();
+        std::string nouveau;
+        if (e.existe) {
+            std::optional<std::string> lu = LireFichier(chemin);
+            // A file that grew past the bound since stat is read as empty.
+            if (lu && lu->size() <= TailleFichierMax::Ini) nouveau = std::move(*lu);
+        }
         bool memeTexte = connu && e.existe == empreinte.existe && nouveau == texte;
         empreinte = e;
         lecture = instant;
