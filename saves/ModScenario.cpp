@@ -33,6 +33,14 @@ public:
     Lecture(ModMain& M, std::string fichier) : M(M), P(M.Parametres), fichier_(std::move(fichier)) {}
 
     void Lire(std::string_view texte) {
+        // A scenario describes a whole world: nothing of the last game (its
+        // characters outlive it) is taken into this one unasked.
+        M.Fiefs.clear();
+        M.Chateaux.clear();
+        M.Persos.clear();
+        M.Maisons.clear();
+        M.EffetsPersos.clear();
+        M.EffetsMaisons.clear();
         const std::vector<std::string> lignes = DecouperLignes(texte);
         for (std::size_t n = 0; n < lignes.size(); ++n) {
             ligne_ = n + 1;

@@ -2,6 +2,7 @@
 // error naming the file; a file that loads saves again and that text
 // loads and saves to the same bytes.
 #include <cstddef>
+#include <cstdio>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -45,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Donnees, std::size_t T
     ModMain& N = Second().Main;
     try {
         Lire_Texte_Monde(N, t1, "Relu.sav");
-    } catch (const ErreurFichier&) {
+    } catch (const ErreurFichier& e) {
+        std::fprintf(stderr, "%s\n", e.what());
         std::abort();
     }
     if (Ecrire_Texte_Monde(N) != t1) std::abort();

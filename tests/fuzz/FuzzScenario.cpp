@@ -2,6 +2,7 @@
 // file error naming the file; a world built from one saves, and the save
 // reloads to the same bytes.
 #include <cstddef>
+#include <cstdio>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -43,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Donnees, std::size_t T
     const std::string t1 = Ecrire_Texte_Monde(M);
     try {
         Lire_Texte_Monde(second.Main, t1, "Relu.sav");
-    } catch (const ErreurFichier&) {
+    } catch (const ErreurFichier& e) {
+        std::fprintf(stderr, "%s\n", e.what());
         std::abort();
     }
     if (Ecrire_Texte_Monde(second.Main) != t1) std::abort();
