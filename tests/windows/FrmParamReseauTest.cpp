@@ -200,3 +200,24 @@ TEST(FrmParamReseau, UnServiceInvalideCoupeLeReseauSansEmpecherLeProgramme) {
     EXPECT_NE(d.d.Lire("Ini_Reseau.ini").find("ServiceProvider=1"), std::string::npos);
     prog.F().MenuPartieQuitter->trigger();
 }
+
+TEST(FrmParamReseau, UneConnexionRateeLaisseLaFenetreSansSession) {
+    Application a;
+    Dossier d(false);
+    Reseau(d, "1", "Seul", PortLibre());
+    Programme prog(d);
+    ASSERT_TRUE(prog.p.Main());
+    FrmParam& p = prog.P();
+    // Nothing listed, nothing chosen: the join fails and says so.
+    QTest::mouseClick(p.CmdConnecter, Qt::LeftButton);
+    ASSERT_EQ(prog.dialogues.messages.size(), 1u);
+    EXPECT_NE(prog.dialogues.messages[0].find("Impossible d'établir la connexion"), std::string::npos)
+        << prog.dialogues.messages[0];
+    EXPECT_FALSE(prog.p.Reseau->Reseau_Actif);
+    EXPECT_EQ(p.LstJoueurs->count(), 0);
+    EXPECT_TRUE(p.CmdCreerServeur->isEnabled());
+    EXPECT_TRUE(p.CmdConnecter->isEnabled());
+    EXPECT_FALSE(p.CmdDeconnecter->isEnabled());
+    EXPECT_FALSE(p.CmdEnvoyerMessage->isEnabled());
+    prog.F().MenuPartieQuitter->trigger();
+}
