@@ -9,6 +9,8 @@
 #include "devices/ClsPerMusique.h"
 #include "devices/ClsPerSon.h"
 #include "display/ClsPerEcran.h"
+#include "network/ClsComReseau.h"
+#include "platform/enet/TransportENet.h"
 #include "platform/sdl/SonSDL.h"
 #include "platform/ErreurFichier.h"
 #include "platform/qt/DialoguesQt.h"
@@ -46,6 +48,7 @@ Demarrage::Demarrage(std::filesystem::path Dossier_, ::Dialogues* Dialogues_, La
 Demarrage::~Demarrage() {
     // The windows go first: they point into the objects below.
     FenetrePrincipale.reset();
+    if (Jeu_Monde) Jeu_Monde->Reseau = nullptr;
     if (Musique) Musique->StopSon();
 }
 
@@ -77,6 +80,8 @@ bool Demarrage::Main() {
         // The world, the speech lines, the message feed and the statistics
         // live in the game state; its constructor reads their files.
         Jeu_Monde = std::make_unique<ModMain>(Dossier);
+        Reseau = std::make_unique<ClsComReseau>(Dossier, FabriqueTransportENet());
+        Jeu_Monde->Reseau = Reseau.get();
         legende(" - chargement jeu");
         Jeu = std::make_unique<ClsJeu>(Dossier);
         legende(" - chargement messages");

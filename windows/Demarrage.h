@@ -19,6 +19,7 @@
 #include "platform/qt/ImagesQt.h"
 #include "saves/ModSAVMonde.h"
 
+class ClsComReseau;
 class ClsPerEcran;
 class ClsPerMusique;
 class ClsPerSon;
@@ -56,6 +57,9 @@ public:
     std::unique_ptr<ClsPerEcran> Ecran;
     std::unique_ptr<ClsIntTouches> Touches;
     std::unique_ptr<ModSAVMonde> SavMonde;
+    // The network session (network play stays off when its settings name
+    // no service provider).
+    std::unique_ptr<ClsComReseau> Reseau;
 
     ::Dialogues& Dialogues() { return *dialogues_; }
     LanceurExterne& Lanceur() { return *lanceur_; }

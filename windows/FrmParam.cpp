@@ -198,6 +198,7 @@ void FrmParam::Construire() {
     LstPerso->viewport()->installEventFilter(this);
     LstCompetences->viewport()->installEventFilter(this);
     connect(CmdCommencer, &QPushButton::clicked, this, [this] { CmdCommencer_Click(); });
+    Construire_Reseau(racine);
 }
 
 bool FrmParam::eventFilter(QObject* objet, QEvent* evenement) {
@@ -267,6 +268,7 @@ void FrmParam::TabStripMonde_Click() {
         Actualiser_Liste_Mondes();
     }
     FrameMode2Joueurs->setVisible(Sur_Onglet("Mode2Joueurs"));
+    if (PanneauReseau) PanneauReseau->setVisible(nouveau || bataille);
     Actualiser_Bouton_Commencer();
 }
 
@@ -449,6 +451,7 @@ SetupChoices FrmParam::Choix() const {
     c.NombreJoueursLocaux = CheckJouera2->isChecked() && CheckJouera2->isEnabled() ? 2 : 1;
     for (int j = 0; j < 2; ++j) c.NomsJoueurs[j] = ComboNomJoueur[j]->currentText().toStdString();
     c.BonusXP = BonusXP();
+    Choix_Reseau(c);
     return c;
 }
 

@@ -3,7 +3,7 @@
 // taking part, and the start of a game. Its choices are kept between runs
 // in Ini_Partie (read when the window is built, written when it closes).
 // Character creation, the roster and sheet and the two-player panel are in
-// FrmParam_Personnages.cpp; the network panel is not here.
+// FrmParam_Personnages.cpp; the network panel in FrmParam_Reseau.cpp.
 #pragma once
 
 #include <QPixmap>
@@ -18,6 +18,7 @@
 #include "engine/Horloge.h"
 #include "engine/SetupChoices.h"
 
+class QBoxLayout;
 class QCheckBox;
 class QLineEdit;
 class QPlainTextEdit;
@@ -122,6 +123,37 @@ public:
     // network panel sets it to read the session's messages (a start
     // message received there runs the whole game inside the tick).
     std::function<void()> Sondage_Reseau;
+
+    // ---- Network panel (FrmParam_Reseau.cpp) ----
+    void Actualiser_Boutons_Reseau();
+    void LstServices_Click();
+    void TxtNomJoueur_Change();
+    void TxtAdresse_Change();
+    void TxtNomSession_Change();
+    void SliderNombreJoueurs_Change();
+    void CmdCreerServeur_Click();
+    void CmdFermerServeur_Click();
+    void CmdRafraichirParties_Click();
+    void CmdConnecter_Click();
+    void CmdDeconnecter_Click();
+    void CmdRafraichirJoueurs_Click();
+    void CmdEnvoyerMessage_Click();
+    // Reads the session: players, chat lines, and the host's start.
+    void Sondage_Session();
+    // A client's game, from the host's choices (run from the event loop).
+    void Commencer_Client();
+    // Builds the panel under the window's other controls (once).
+    void Construire_Reseau(QBoxLayout* racine);
+    // The session's part of the choices: on, the local place, the players.
+    void Choix_Reseau(SetupChoices& c) const;
+    QWidget* PanneauReseau = nullptr;
+    QGroupBox *FrameReseau, *FrameServeur, *FrameClient, *FrameJoueurs;
+    QListWidget *LstServices, *LstParties, *LstJoueurs, *LstMessages;
+    QLineEdit *TxtNomJoueur, *TxtAdresse, *TxtNomSession, *TxtMessage;
+    QSlider* SliderNombreJoueurs;
+    QLabel *LblNombreJoueurs, *LblErreurReseau;
+    QPushButton *CmdCreerServeur, *CmdFermerServeur, *CmdRafraichirParties, *CmdConnecter, *CmdDeconnecter,
+        *CmdRafraichirJoueurs, *CmdEnvoyerMessage;
 
     // ---- Controls ----
     QTabBar* TabStripMonde;

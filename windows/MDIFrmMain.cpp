@@ -253,7 +253,11 @@ void MDIFrmMain::Decharger_FrmParam() {
 
 void MDIFrmMain::Commencer_Partie() {
     if (!param_ || partie_) return;
-    const SetupChoices choix = param_->Choix();
+    Commencer_Partie(param_->Choix());
+}
+
+void MDIFrmMain::Commencer_Partie(const SetupChoices& choix) {
+    if (!param_ || partie_) return;
     param_->hide();
     hide();
     bool quitter = false;

@@ -12,6 +12,7 @@
 #include <functional>
 #include <string>
 
+struct SetupChoices;
 class QAction;
 class QMenu;
 class Demarrage;
@@ -47,6 +48,8 @@ public:
     // Runs one game from the setup window's choices, then rebuilds the setup
     // window once the start event has returned.
     void Commencer_Partie();
+    // A game from given choices (a network client's, from the host's).
+    void Commencer_Partie(const SetupChoices& Choix);
     // The engine window while a game runs, else null.
     FrmMoteur2D* Partie() const { return partie_; }
     // Counts finished games (the setup window is rebuilt after each).
