@@ -158,7 +158,8 @@ void ClsJeuPerso::Hacher(HacheurEtat& h) const {
     h.Ajouter(IA_Berserk);
     h.Ajouter(Suivre);
     h.Ajouter(IndiceIA);
-    h.Ajouter(Joueur);
+    // `Joueur` says which of this machine's players steers the character:
+    // each machine of a network game marks only its own, so it stays out.
     h.Ajouter(Action);
     h.Ajouter(Direction);
     h.Ajouter(DureeImmobilisation);

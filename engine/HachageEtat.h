@@ -7,7 +7,8 @@
 // Values are fed by their own bytes, least significant first, never as raw
 // structure memory; doubles and floats by their bit pattern. Only what a
 // single machine owns is left out: the speech lines over the characters'
-// heads (drawn from that machine's own generator) and the clock.
+// heads (drawn from that machine's own generator), which of its players
+// steers which character, and the clock.
 #pragma once
 
 #include <array>
