@@ -67,7 +67,12 @@ std::optional<std::string> LireFichier(const std::filesystem::path& chemin) {
 }
 
 std::vector<std::string> DecouperLignes(std::string_view texte) {
-    std::vector<std::string> lignes;
+    const std::vector<std::string_view> vues = DecouperVues(texte);
+    return {vues.begin(), vues.end()};
+}
+
+std::vector<std::string_view> DecouperVues(std::string_view texte) {
+    std::vector<std::string_view> lignes;
     std::size_t debut = 0;
     for (std::size_t i = 0; i < texte.size(); ++i) {
         if (texte[i] == '\n' || texte[i] == '\r') {

@@ -25,6 +25,8 @@ std::optional<std::string> LireFichier(const std::filesystem::path& chemin);
 // A text cut into lines; "\r\n", "\n" and a lone "\r" all end a line. A
 // final line break does not make an extra empty line.
 std::vector<std::string> DecouperLignes(std::string_view texte);
+// The same lines as views into texte, which must outlive them.
+std::vector<std::string_view> DecouperVues(std::string_view texte);
 // Writes the whole content to a temporary file beside the target and
 // renames it over the target, so that a crash never leaves half a file.
 // Returns false (and leaves the old file untouched) on failure.

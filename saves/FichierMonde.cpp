@@ -98,7 +98,7 @@ public:
     static constexpr bool Lecture = true;
 
     Lecteur(std::string_view texte, std::string fichier) : fichier_(std::move(fichier)) {
-        lignes_ = Decouper(texte);
+        lignes_ = DecouperVues(texte);
     }
 
     std::size_t NombreLignes() const { return lignes_.size(); }
@@ -180,19 +180,6 @@ public:
     }
 
 private:
-    static std::vector<std::string_view> Decouper(std::string_view t) {
-        std::vector<std::string_view> l;
-        std::size_t debut = 0;
-        for (std::size_t i = 0; i < t.size(); ++i) {
-            if (t[i] == '\n' || t[i] == '\r') {
-                l.push_back(t.substr(debut, i - debut));
-                if (t[i] == '\r' && i + 1 < t.size() && t[i + 1] == '\n') ++i;
-                debut = i + 1;
-            }
-        }
-        if (debut < t.size()) l.push_back(t.substr(debut));
-        return l;
-    }
     static std::string Court(std::string_view t) {
         std::string s(PremiersCaracteres(t, 40));
         if (s.size() < t.size()) s += "…";

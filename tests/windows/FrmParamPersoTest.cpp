@@ -43,14 +43,9 @@ namespace fs = std::filesystem;
 using essai::Application;
 using essai::Dossier;
 using essai::Programme;
+using essai::Textes;
 
 namespace {
-
-std::vector<std::string> Textes(QListWidget* l) {
-    std::vector<std::string> t;
-    for (int i = 0; i < l->count(); ++i) t.push_back(l->item(i)->text().toStdString());
-    return t;
-}
 
 std::vector<std::string> Choisis(QListWidget* l) {
     std::vector<std::string> t;

@@ -33,12 +33,6 @@ void Reseau(const Dossier& d, const std::string& fournisseur, const std::string&
                                      std::to_string(port) + "\n");
 }
 
-std::vector<std::string> Textes(QListWidget* l) {
-    std::vector<std::string> t;
-    for (int i = 0; i < l->count(); ++i) t.push_back(l->item(i)->text().toStdString());
-    return t;
-}
-
 bool Contient(QListWidget* l, const std::string& texte) {
     for (const auto& t : Textes(l))
         if (t == texte) return true;

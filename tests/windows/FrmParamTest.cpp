@@ -30,14 +30,9 @@ namespace fs = std::filesystem;
 using essai::Application;
 using essai::Dossier;
 using essai::Programme;
+using essai::Textes;
 
 namespace {
-
-std::vector<std::string> Textes(QListWidget* l) {
-    std::vector<std::string> t;
-    for (int i = 0; i < l->count(); ++i) t.push_back(l->item(i)->text().toStdString());
-    return t;
-}
 
 void Clic(QListWidget* liste, int ligne) {
     QTest::mouseClick(liste->viewport(), Qt::LeftButton, Qt::NoModifier, liste->visualItemRect(liste->item(ligne)).center());

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QListWidget>
 #include <QWidget>
 
 #include <cstdlib>
@@ -18,6 +19,13 @@
 #include "windows/MDIFrmMain.h"
 
 namespace essai {
+
+// The captions of a list, top to bottom.
+inline std::vector<std::string> Textes(QListWidget* l) {
+    std::vector<std::string> t;
+    for (int i = 0; i < l->count(); ++i) t.push_back(l->item(i)->text().toStdString());
+    return t;
+}
 
 // Answers the windows' questions as the test says, and remembers them.
 class FauxDialogues : public Dialogues {
