@@ -22,3 +22,7 @@ int DessinerInterface(const DonneesRegles& d, DossierJeu& dossier, const std::fi
 // PNG copies of the item and building pictures for the HTML pages, read
 // back from the bitmaps drawn above; call after them.
 int CopierImagesDocuments(const DonneesRegles& d, DossierJeu& dossier, const std::filesystem::path& images);
+// A preview of each scenario of the data set, built as a game builds it,
+// into the given scenarios folder; call after the terrain.
+int DessinerApercusScenarios(DossierJeu& dossier, const std::filesystem::path& images,
+                             const std::filesystem::path& scenarios);

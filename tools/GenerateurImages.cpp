@@ -1,6 +1,7 @@
 // The picture generator: draws every picture the game loads, for the data
-// set of the given folder, into the given Images folder. Run by the build
-// when the game folder is assembled.
+// set of the given folder, into the given Images folder, and the scenario
+// previews into the scenarios folder beside it. Run by the build when the
+// game folder is assembled.
 //
 //   generateur_images <data folder> <Images folder>
 #include <QGuiApplication>
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
         n += DessinerObjets(d, images);
         n += DessinerInterface(d, dossier, images);
         n += CopierImagesDocuments(d, dossier, images);
+        n += DessinerApercusScenarios(dossier, images, images.parent_path() / "Sauvegardes" / "Scenarios");
         std::cout << "Images : " << n << " fichiers dans " << images.string() << "\n";
     } catch (const ErreurFichier& e) {
         std::cerr << e.what() << "\n";

@@ -12,23 +12,21 @@
 #include <cstdlib>
 #include <deque>
 #include <filesystem>
-#include <fstream>
 #include <string>
-#include <unistd.h>
 
 #include "network/ChoixReseau.h"
 #include "network/ClsComReseau.h"
 #include "network/MessageReseau.h"
 #include "platform/DossierJeu.h"
+#include "tests/fuzz/OutilsFuzz.h"
 
 namespace {
 
-std::filesystem::path Dossier() {
-    static const std::filesystem::path d = [] {
-        auto p = std::filesystem::temp_directory_path() / ("morvaine_fuzz_messages_" + std::to_string(::getpid()));
-        std::filesystem::create_directories(p);
-        std::ofstream(p / "Ini_Reseau.ini") << "[Reseau]\nServiceProvider=1\nNomJoueur=Hote\nNomSession=S\n"
-                                                "NombreJoueurs=3\nAdresse=127.0.0.1\nPort=27960\n";
+const std::filesystem::path& Dossier() {
+    static const std::filesystem::path& d = [] () -> const std::filesystem::path& {
+        const auto& p = fuzz::Dossier("messages", false);
+        fuzz::Ecrire(p / "Ini_Reseau.ini", "[Reseau]\nServiceProvider=1\nNomJoueur=Hote\nNomSession=S\n"
+                                           "NombreJoueurs=3\nAdresse=127.0.0.1\nPort=27960\n");
         return p;
     }();
     return d;

@@ -16,16 +16,27 @@
 
 namespace fuzz {
 
-// <temp>/morvaine_fuzz_<nom>_<pid>, holding a copy of data/.
-inline const std::filesystem::path& Dossier(const char* nom) {
-    static const std::filesystem::path d = [nom] {
+// <temp>/morvaine_fuzz_<nom>_<pid>, holding a copy of data/ unless the
+// harness needs an empty one; removed when the process ends normally.
+inline const std::filesystem::path& Dossier(const char* nom, bool copieDonnees = true) {
+    struct Temporaire {
+        std::filesystem::path chemin;
+        ~Temporaire() {
+            std::error_code ec;
+            std::filesystem::remove_all(chemin, ec);
+        }
+    };
+    static const Temporaire d = [nom, copieDonnees] {
         auto p = std::filesystem::temp_directory_path() /
                  ("morvaine_fuzz_" + std::string(nom) + "_" + std::to_string(::getpid()));
         std::filesystem::remove_all(p);
-        std::filesystem::copy(MORVAINE_SOURCE_DATA, p, std::filesystem::copy_options::recursive);
-        return p;
+        if (copieDonnees)
+            std::filesystem::copy(MORVAINE_SOURCE_DATA, p, std::filesystem::copy_options::recursive);
+        else
+            std::filesystem::create_directories(p);
+        return Temporaire{p};
     }();
-    return d;
+    return d.chemin;
 }
 
 inline void Ecrire(const std::filesystem::path& chemin, std::string_view octets) {

@@ -57,7 +57,11 @@ TEST_F(Scenarios, ChaqueScenarioLivreDemarreUnePartie) {
         const std::string nom = e.path().filename().string();
         SCOPED_TRACE(nom);
         EXPECT_TRUE(fs::is_regular_file(fs::path(e.path()).replace_extension(".txt")));
-        EXPECT_TRUE(fs::is_regular_file(fs::path(e.path()).replace_extension(".gif")));
+        // The build draws its preview into the game folder.
+        const auto apercu = LireFichier(fs::path(MORVAINE_GAME_DIR) / "Sauvegardes" / "Scenarios" /
+                                        fs::path(nom).replace_extension(".gif"));
+        ASSERT_TRUE(apercu.has_value());
+        EXPECT_EQ(apercu->substr(0, 2), "BM");
         ASSERT_TRUE(Jouer(nom)) << (Main.MessagesPartie.empty() ? "" : Main.MessagesPartie[0]);
         EXPECT_GE(Main.Fiefs.size(), 2u);
         for (const ClsJeuBatiment& c : Main.Chateaux) EXPECT_GT(c.Largeur, 0);
