@@ -154,15 +154,17 @@ private:
         if (l.rfind("maison", 0) == 0) Pour_Chaque(M.Maisons.size(), "maison", [&](std::int32_t i) { Maison(i); });
     }
 
-    // A number in parentheses, read leniently, minus 1.
-    static std::int32_t Indice(const std::string& t) { return Sature32(Arrondi(Val(t) - 1.0)); }
+    // A number in parentheses, read leniently, minus 1. Kept in 64 bits
+    // with the range it names, so that the number after it (a message's
+    // "n + 1", a shape's cell) cannot overflow.
+    static std::int64_t Indice(const std::string& t) { return Sature32(Arrondi(Val(t) - 1.0)); }
 
     template <class F>
     void Pour_Chaque(std::size_t n, const char* quoi, F f) {
         if (Premier_ < 0 || Dernier_ >= static_cast<std::int64_t>(n) || Premier_ > Dernier_)
             Erreur(std::string("les ") + quoi + "s " + std::to_string(Premier_ + 1) + " à " +
                    std::to_string(Dernier_ + 1) + " n'existent pas (il y en a " + std::to_string(n) + ").");
-        for (std::int32_t i = Premier_; i <= Dernier_; ++i) f(i);
+        for (auto i = static_cast<std::int32_t>(Premier_); i <= Dernier_; ++i) f(i);
     }
 
     void Cle_Monde(const std::string& cle) {
@@ -211,9 +213,10 @@ private:
         if (ChoixTerrain_ > M.Monde.NombreTypesTerrains())
             Erreur("choix_terrain " + std::to_string(ChoixTerrain_) + " ne désigne aucun type de terrain.");
         const std::int32_t W = M.Monde.LargeurCarte, H = M.Monde.HauteurCarte;
-        const std::int32_t x1 = Premier_ + 1, y1 = Dernier_ + 1;
+        const std::int64_t colonne = Premier_ + 1, ligne = Dernier_ + 1;
         const std::int32_t x2 = Entier32(A_, "terrain x2", 0, W), y2 = Entier32(B_, "terrain y2", 0, H);
-        if (x1 < 0 || x1 > W || y1 < 0 || y1 > H) Erreur("la forme de terrain commence hors de la carte.");
+        if (colonne < 0 || colonne > W || ligne < 0 || ligne > H) Erreur("la forme de terrain commence hors de la carte.");
+        const auto x1 = static_cast<std::int32_t>(colonne), y1 = static_cast<std::int32_t>(ligne);
         auto cellule = [&](std::int32_t x, std::int32_t y) {
             M.Monde.Param_TerrainCategorie(y * W + x, ChoixTerrain_);
         };
@@ -494,7 +497,7 @@ private:
     std::size_t ligne_ = 0;
     std::string A_, B_ = "0", Attribut_;
     std::optional<double> A_num_, B_num_;
-    std::int32_t Premier_ = 0, Dernier_ = 0;
+    std::int64_t Premier_ = 0, Dernier_ = 0;
     std::int16_t ChoixTerrain_ = 0;
     std::int32_t Rangees_ = 1;
     bool DebutFait_ = false;
