@@ -9,26 +9,6 @@
 #include "rules/ClsFicINI.h"
 #include "rules/ClsJeuParam.h"
 
-namespace {
-
-// A sound name from the rules stays below the sound folder: each of its
-// components must be a plain file or folder name.
-bool NomSonSur(const std::string& nom) {
-    if (nom.empty()) return false;
-    std::string composant;
-    for (char c : nom + '\\') {
-        if (c == '\\' || c == '/') {
-            if (!NomFichierSur(composant)) return false;
-            composant.clear();
-        } else {
-            composant += c;
-        }
-    }
-    return true;
-}
-
-}  // namespace
-
 ClsPerSon::ClsPerSon(DossierJeu& dossier) : dossier_(&dossier) {
     ClsFicINI ini(dossier);
     ini.NomFichier = FichierIni;
@@ -51,7 +31,7 @@ void ClsPerSon::Init(SortieSon* sortie, const ClsJeuParam& Parametres) {
     sortie_->Vider(nombre);
     for (std::int32_t i = 0; i < nombre; ++i) {
         const std::string nom = Parametres.Effet_Son(i);
-        if (!NomSonSur(nom)) continue;
+        if (nom.empty()) continue;
         const auto chemin = CheminDansDossier(dossier_->Racine(), Chemin + "\\" + nom);
         if (!chemin) continue;
         SonsEffets[static_cast<std::size_t>(i)] = sortie_->Charger(i, *chemin);

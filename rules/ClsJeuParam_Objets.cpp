@@ -195,9 +195,9 @@ void ClsJeuParam::Charger_Effets() {
         e.NombreEtapes = f.Souple16("NombreEtapes");
         e.DureeEtape = f.Souple("DureeEtape");
         if (e.DureeEtape == 0.0) e.DureeEtape = 1.0;
-        // The sound device finds the sound in its own folder and never opens
-        // one whose name leads out of it.
-        e.Son = f.Texte("Son");
+        // Found in the sound folder: a name that leads out of the game
+        // folder is a fault of this file.
+        e.Son = f.NomChemin("Son");
     }
     f.Verifier();
     Verifier_References(Cible::Effet);

@@ -33,18 +33,35 @@ namespace fs = std::filesystem;
 
 enum class Genre { Regles, Paroles, Perso, ScriptIA, Image, Touches };
 
+// One line of a file of the data set replaced: the first "cle=" line after
+// the text `apres`, in `source` (the replaced file itself when empty).
+struct LigneChangee {
+    std::string cle, valeur, apres, source;
+};
+
 struct CasHostile {
     std::string nom;        // file of tests/fixtures/hostiles, or a made one
-    std::string contenu;    // made here when not empty
     Genre genre;
     std::string remplace;   // the game file it stands for
     bool accepte;           // loads (and then saves back the same)
     std::vector<std::string> attendus;  // fragments of the refusal
+    std::optional<LigneChangee> ligne = std::nullopt;
+    std::string contenu = {};  // the whole file, when made here
 };
 
-std::string Fixture(const std::string& nom) {
-    auto t = LireFichier(Fixtures() / "hostiles" / nom);
-    return t ? *t : std::string();
+// The file of a case: made, a data file with one line changed, or a fixture.
+std::string Contenu(const CasHostile& c) {
+    if (!c.contenu.empty()) return c.contenu;
+    if (!c.ligne) {
+        auto t = LireFichier(Fixtures() / "hostiles" / c.nom);
+        return t ? *t : std::string();
+    }
+    const LigneChangee& l = *c.ligne;
+    std::string texte = LireFichier(DonneesSource() / (l.source.empty() ? c.remplace : l.source)).value_or("");
+    const std::size_t i = texte.find("\n" + l.cle + "=", texte.find(l.apres));
+    if (i == std::string::npos) return {};
+    texte.replace(i, texte.find('\n', i + 1) - i, "\n" + l.cle + "=" + l.valeur);
+    return texte;
 }
 
 std::size_t Lignes(const std::string& message) {
@@ -125,97 +142,67 @@ std::optional<std::string> Charger(const CasHostile& c, const std::string& conte
 TEST(FichiersHostiles, RefusesCourtementOuChargesCommeIlsSeSauvent) {
     const std::string chiffres(1'000'000, '7');
     const std::vector<CasHostile> cas = {
-        {"Ini_Parametres_Objets.32767x32767.ini", "", Genre::Regles, "Ini_Parametres_Objets.ini", false,
+        {"Ini_Parametres_Objets.32767x32767.ini", Genre::Regles, "Ini_Parametres_Objets.ini", false,
          {"Section [Services], clé NombreServices : 32767 annoncés, mais la section [Service_1] manque au fichier.",
           "section [Objet_32767] : le numéro laisse trop de sections absentes : le fichier n'en contient que 1."}},
-        {"Ini_Parametres_Races.objets-communs-32767.ini", "", Genre::Regles, "Ini_Parametres_Races.ini", false,
+        {"Ini_Parametres_Races.objets-communs-32767.ini", Genre::Regles, "Ini_Parametres_Races.ini", false,
          {"section [Race_32767] : le numéro laisse trop de sections absentes : le fichier n'en contient que 1."}},
-        {"Ini_Parametres_Peuples.100x32767.ini", "", Genre::Regles, "Ini_Parametres_Peuples.ini", false,
+        {"Ini_Parametres_Peuples.100x32767.ini", Genre::Regles, "Ini_Parametres_Peuples.ini", false,
          {"Section [Peuple_1], clé NombreMonstres : 32767 annoncés, mais la clé Monstre(1)Indice manque à la section.",
           "... et "}},
-        {"Ini_Parametres_Batiments.100x32767.ini", "", Genre::Regles, "Ini_Parametres_Batiments.ini", false,
+        {"Ini_Parametres_Batiments.100x32767.ini", Genre::Regles, "Ini_Parametres_Batiments.ini", false,
          {"Section [Batiment_1], clé NombreObjetsfabriques : 32767 annoncés, mais la clé ObjetsFabriques(1) manque",
           "... et "}},
-        {"Ini_Commentaires.100x32767.ini", "", Genre::Paroles, "Ini_Commentaires.ini", false,
+        {"Ini_Commentaires.100x32767.ini", Genre::Paroles, "Ini_Commentaires.ini", false,
          {"Section [Commentaires_1], clé NombreMessages : 32767 annoncés, mais la clé Message(1) manque"}},
-        {"Ini_Commentaires.1000x32767.ini", "", Genre::Paroles, "Ini_Commentaires.ini", false,
+        {"Ini_Commentaires.1000x32767.ini", Genre::Paroles, "Ini_Commentaires.ini", false,
          {"clé NombreMessages : 32767 annoncés", "... et "}},
-        {"perso-lignes-sans-egal.per", "", Genre::Perso, "Hostile.per", false,
+        {"perso-lignes-sans-egal.per", Genre::Perso, "Hostile.per", false,
          {"n'est pas une ligne clé=valeur", "... et "}},
-        {"age-nomme-deux-fois.ia", "", Genre::ScriptIA, "Deux.ia", true, {}},
-        {"image-5000x5000-tronquee.bmp", "", Genre::Image, "Images/Tronquee.bmp", false,
+        {"age-nomme-deux-fois.ia", Genre::ScriptIA, "Deux.ia", true, {}},
+        {"image-5000x5000-tronquee.bmp", Genre::Image, "Images/Tronquee.bmp", false,
          {"ne peux être chargé.\nL'image est tronquée : l'en-tête annonce 5000 x 5000 pixels"}},
-        {"image-100000x100000-entete.bmp", "", Genre::Image, "Images/Entete.bmp", false,
+        {"image-100000x100000-entete.bmp", Genre::Image, "Images/Entete.bmp", false,
          {"L'image est trop grande (100000 x 100000 pixels ; au plus 16384 x 16384)."}},
         // A count far beyond the sections present.
-        {"ressources-32767", "", Genre::Regles, "Ini_Parametres_Ressources.ini", false,
-         {"clé NombreRessources : 32767 annoncés, mais la section [Ressource_"}},
+        {"ressources-32767", Genre::Regles, "Ini_Parametres_Ressources.ini", false,
+         {"clé NombreRessources : 32767 annoncés, mais la section [Ressource_"}, LigneChangee{"NombreRessources", "32767"}},
         // Numbers longer than the value limit: refused, never cut and read.
-        {"vie-un-million-de-chiffres", "", Genre::Regles, "Ini_Parametres_Races.ini", false,
-         {"clé Vie : valeur trop longue (plus de 254 caractères)."}},
-        {"maxvie-trois-cents-chiffres", "", Genre::Regles, "Ini_Parametres_Persos.ini", false,
-         {"clé PersosMaxVie : valeur trop longue (plus de 254 caractères) : ce n'est pas un nombre."}},
-        {"perso-vie-trois-cents-chiffres", "", Genre::Perso, "Long.per", false,
-         {"clé Vie : valeur trop longue"}},
+        {"vie-un-million-de-chiffres", Genre::Regles, "Ini_Parametres_Races.ini", false,
+         {"clé Vie : valeur trop longue (plus de 254 caractères)."}, LigneChangee{"Vie", chiffres}},
+        {"maxvie-trois-cents-chiffres", Genre::Regles, "Ini_Parametres_Persos.ini", false,
+         {"clé PersosMaxVie : valeur trop longue (plus de 254 caractères) : ce n'est pas un nombre."},
+         LigneChangee{"PersosMaxVie", chiffres.substr(0, 300)}},
+        {"perso-vie-trois-cents-chiffres", Genre::Perso, "Long.per", false, {"clé Vie : valeur trop longue"},
+         LigneChangee{"Vie", chiffres.substr(0, 300), "", "Sauvegardes/Personnages/Aldric.per"}},
         // Names that become paths stay inside the game folder.
-        {"image-hors-du-dossier", "", Genre::Regles, "Ini_Parametres_Objets.ini", false,
-         {"clé Image : le chemin « ../../../../etc/passwd » sort du dossier du jeu"}},
-        {"effet-absolu", "", Genre::Regles, "Ini_Parametres_Effets.ini", false,
-         {"Section [Effet_1], clé Fichier : le chemin « /etc/passwd » est absolu"}},
-        {"ia-hors-du-dossier", "", Genre::Regles, "Ini_Parametres_Races.ini", false,
-         {"clé IA_Fichier : le chemin « ../../../../etc/passwd » sort du dossier du jeu"}},
-        {"apparence-absolue", "", Genre::Regles, "Ini_Parametres_Races.ini", false,
-         {"clé CheminApparenceM : le chemin « /etc » est absolu"}},
-        {"touche-trois-cents-chiffres", "", Genre::Touches, "Ini_Touches.ini", false,
-         {"Section [Touches], clé ToucheQuitter : valeur trop longue (plus de 254 caractères)"}},
+        {"image-hors-du-dossier", Genre::Regles, "Ini_Parametres_Objets.ini", false,
+         {"clé Image : le chemin « ../../../../etc/passwd » sort du dossier du jeu"},
+         LigneChangee{"Image", "../../../../etc/passwd"}},
+        {"effet-absolu", Genre::Regles, "Ini_Parametres_Effets.ini", false,
+         {"Section [Effet_1], clé Fichier : le chemin « /etc/passwd » est absolu"},
+         LigneChangee{"Fichier", "/etc/passwd", "[Effet_1]"}},
+        {"son-hors-du-dossier", Genre::Regles, "Ini_Parametres_Effets.ini", false,
+         {"Section [Effet_1], clé Son : le chemin « ..\\..\\..\\passwd » sort du dossier du jeu"},
+         LigneChangee{"Son", "..\\..\\..\\passwd", "[Effet_1]"}},
+        {"ia-hors-du-dossier", Genre::Regles, "Ini_Parametres_Races.ini", false,
+         {"clé IA_Fichier : le chemin « ../../../../etc/passwd » sort du dossier du jeu"},
+         LigneChangee{"IA_Fichier", "../../../../etc/passwd"}},
+        {"apparence-absolue", Genre::Regles, "Ini_Parametres_Races.ini", false,
+         {"clé CheminApparenceM : le chemin « /etc » est absolu"}, LigneChangee{"CheminApparenceM", "/etc"}},
+        // Cut to 254 characters, "000...01" would read as key 0.
+        {"touche-trois-cents-chiffres", Genre::Touches, "Ini_Touches.ini", false,
+         {"Section [Touches], clé ToucheQuitter : valeur trop longue (plus de 254 caractères)"},
+         LigneChangee{"ToucheQuitter", std::string(300, '0') + "1"}},
         // Files far beyond any real one of their kind.
-        {"perso-2-mo", "", Genre::Perso, "Gros.per", false, {"Le fichier est trop volumineux (2097152 octets"}},
-        {"paroles-5-mo", "", Genre::Paroles, "Ini_Commentaires.ini", false, {"Le fichier est trop volumineux"}},
+        {"perso-2-mo", Genre::Perso, "Gros.per", false, {"Le fichier est trop volumineux (2097152 octets"},
+         std::nullopt, "[Personnage]\n" + std::string(2 * 1024 * 1024 - 13, 'x')},
+        {"paroles-5-mo", Genre::Paroles, "Ini_Commentaires.ini", false, {"Le fichier est trop volumineux"},
+         std::nullopt, *LireFichier(DonneesSource() / "Ini_Commentaires.ini") + std::string(5 * 1024 * 1024, ';')},
     };
 
     for (const CasHostile& c : cas) {
-        std::string contenu = Fixture(c.nom);
-        auto original = [&](const std::string& f) { return *LireFichier(DonneesSource() / f); };
-        if (c.nom == "ressources-32767") {
-            contenu = original(c.remplace);
-            contenu.replace(contenu.find("NombreRessources="), std::string("NombreRessources=").size(),
-                            "NombreRessources=32767\n;");
-        } else if (c.nom == "vie-un-million-de-chiffres") {
-            contenu = original(c.remplace);
-            const std::size_t i = contenu.find("\nVie=");
-            contenu.replace(i, contenu.find('\n', i + 1) - i, "\nVie=" + chiffres);
-        } else if (c.nom == "maxvie-trois-cents-chiffres") {
-            contenu = original(c.remplace);
-            const std::size_t i = contenu.find("PersosMaxVie=");
-            contenu.replace(i, contenu.find('\n', i) - i, "PersosMaxVie=" + chiffres.substr(0, 300));
-        } else if (c.nom == "perso-vie-trois-cents-chiffres") {
-            contenu = original("Sauvegardes/Personnages/Aldric.per");
-            const std::size_t i = contenu.find("\nVie=");
-            contenu.replace(i, contenu.find('\n', i + 1) - i, "\nVie=" + chiffres.substr(0, 300));
-        } else if (c.nom == "image-hors-du-dossier") {
-            contenu = original(c.remplace);
-            contenu.replace(contenu.find("Image=Dague"), 11, "Image=../../../../etc/passwd");
-        } else if (c.nom == "effet-absolu") {
-            contenu = original(c.remplace);
-            const std::size_t i = contenu.find("\nFichier=", contenu.find("[Effet_1]"));
-            contenu.replace(i, contenu.find('\n', i + 1) - i, "\nFichier=/etc/passwd");
-        } else if (c.nom == "ia-hors-du-dossier") {
-            contenu = original(c.remplace);
-            const std::size_t i = contenu.find("\nIA_Fichier=");
-            contenu.replace(i, contenu.find('\n', i + 1) - i, "\nIA_Fichier=../../../../etc/passwd");
-        } else if (c.nom == "apparence-absolue") {
-            contenu = original(c.remplace);
-            const std::size_t i = contenu.find("\nCheminApparenceM=");
-            contenu.replace(i, contenu.find('\n', i + 1) - i, "\nCheminApparenceM=/etc");
-        } else if (c.nom == "touche-trois-cents-chiffres") {
-            // Cut to 254 characters, "000...01" would read as key 0.
-            contenu = original(c.remplace);
-            contenu.replace(contenu.find("ToucheQuitter=1"), 15, "ToucheQuitter=" + std::string(300, '0') + "1");
-        } else if (c.nom == "perso-2-mo") {
-            contenu = "[Personnage]\n" + std::string(2 * 1024 * 1024 - 13, 'x');
-        } else if (c.nom == "paroles-5-mo") {
-            contenu = original(c.remplace) + std::string(5 * 1024 * 1024, ';');
-        }
+        const std::string contenu = Contenu(c);
         ASSERT_FALSE(contenu.empty()) << c.nom;
 
         const auto refus = Charger(c, contenu);
