@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdlib>
 #include "characters/ClsJeuPerso.h"
 #include <memory>
 #include <string>
@@ -119,6 +120,8 @@ TEST(FrmParamReseau, DeuxProgrammesSeRetrouventDiscutentEtJouentLeMemeMonde) {
     QTest::keyClick(c.TxtMessage, Qt::Key_Return);
     EXPECT_TRUE(Contient(c.LstMessages, "<Client> Pret"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return Contient(h.LstMessages, "<Client> Pret"); }, 5000));
+    Photographier(hote.F(), "reseau-hote.png");
+    Photographier(client.F(), "reseau-client.png");
 
     // The host starts: the client's game follows with the host's choices.
     // Both worlds are looked at once the client's is up, before any turn.
@@ -139,8 +142,17 @@ TEST(FrmParamReseau, DeuxProgrammesSeRetrouventDiscutentEtJouentLeMemeMonde) {
         largeurClient = client.p.Jeu_Monde->Monde.LargeurCarte;
         persoClient = client.p.Jeu_Monde->NoPersoJoueur;
         persoHote = hote.p.Jeu_Monde->NoPersoJoueur;
-        client.p.Jeu_Monde->FinPartie = true;
-        hote.p.Jeu_Monde->FinPartie = true;
+        auto finir = [&] {
+            client.p.Jeu_Monde->FinPartie = true;
+            hote.p.Jeu_Monde->FinPartie = true;
+        };
+        if (!std::getenv("MORVAINE_SESSION_IMAGES")) return finir();
+        // By hand: a few seconds of the game in step on both screens.
+        QTimer::singleShot(3000, [&, finir] {
+            if (FrmMoteur2D* ph = hote.F().Partie()) Photographier(ph->Fenetre(), "reseau-partie-hote.png");
+            if (FrmMoteur2D* pc2 = client.F().Partie()) Photographier(pc2->Fenetre(), "reseau-partie-client.png");
+            finir();
+        });
     });
     veille.start(1);
     QTimer::singleShot(60000, [&] {
