@@ -1,6 +1,7 @@
 // The setup choices' text for the network.
 #include "network/ChoixReseau.h"
 
+#include <cmath>
 #include <sstream>
 #include <vector>
 
@@ -45,7 +46,8 @@ std::optional<SetupChoices> Lire(const std::string& texte, std::string* Erreur) 
     std::string faute;
     auto nombre = [&](const std::string& v, std::int32_t min, std::int32_t max, std::int32_t& r) {
         const auto x = ValeurStricte(v);
-        if (!x || *x != static_cast<double>(static_cast<std::int64_t>(*x)) || *x < min || *x > max) {
+        // The range first: a huge number must not reach the integer test.
+        if (!x || !(*x >= min && *x <= max) || *x != std::trunc(*x)) {
             faute = "« " + v + " » n'est pas un nombre de " + std::to_string(min) + " à " + std::to_string(max);
             return false;
         }

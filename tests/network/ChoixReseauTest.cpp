@@ -40,6 +40,7 @@ TEST(ChoixReseau, DamageIsRefusedWithItsLine) {
         {"LargeurCarte=0\n", "n'est pas un nombre de 1 à 1024"},
         {"Mode=NouveauMonde\nHauteurCarte=1e9\n", "ligne 2)"},
         {"LargeurCarte=12.5\n", "n'est pas un nombre"},
+        {"LargeurCarte=1e41\n", "n'est pas un nombre de 1 à 1024"},
         {"Fief=1,2\n", "n'a pas 3 nombres"},
         {"Fief=1,-2,3\n", "impossible"},
         {"Armee0=1,0,2\n", "impossible"},
