@@ -1,6 +1,6 @@
 // Replays a fuzz harness over saved inputs without the fuzzing engine:
-// every file of the folders given on the command line goes through the
-// harness once. Built with the ordinary compiler, so the test suite checks
+// every file given on the command line, and every file of the folders
+// given, goes through the harness once. Built with the ordinary compiler, so the test suite checks
 // the seed corpora and the regression inputs on every run.
 #include <cstddef>
 #include <cstdint>
@@ -17,11 +17,12 @@ int main(int argc, char** argv) {
     namespace fs = std::filesystem;
     std::size_t rejoues = 0;
     for (int i = 1; i < argc; ++i) {
-        const fs::path dossier = argv[i];
-        if (!fs::is_directory(dossier)) continue;
+        const fs::path chemin = argv[i];
         std::vector<fs::path> fichiers;
-        for (const auto& e : fs::recursive_directory_iterator(dossier))
-            if (e.is_regular_file()) fichiers.push_back(e.path());
+        if (fs::is_regular_file(chemin)) fichiers.push_back(chemin);
+        if (fs::is_directory(chemin))
+            for (const auto& e : fs::recursive_directory_iterator(chemin))
+                if (e.is_regular_file()) fichiers.push_back(e.path());
         std::sort(fichiers.begin(), fichiers.end());
         for (const auto& f : fichiers) {
             std::ifstream in(f, std::ios::binary);
