@@ -135,6 +135,7 @@ TEST(SauvegardeFenetre, ChaqueScenarioDemarreDepuisLaFenetre) {
         SCOPED_TRACE(q.LstMonde->item(i)->text().toStdString());
         EXPECT_FALSE(q.LblDescriptionMonde->text().isEmpty());
         EXPECT_FALSE(q.ImgApercu->pixmap().isNull());
+        essai::Photographier(prog.F(), ("scenario-" + std::to_string(i) + ".png").c_str());
         std::size_t fiefs = 0;
         Jouer(
             prog, [&] { QTest::mouseClick(q.CmdCommencer, Qt::LeftButton); }, [&](FrmMoteur2D&) {},
