@@ -649,10 +649,11 @@ void Lire_Texte_Monde(ModMain& Main, std::string_view Texte, const std::string& 
         ClsJeuPerso& p = m.Persos.emplace_back(&Main);
         p.Init(static_cast<std::int32_t>(i), P, generateur);
         Champs_Perso_Debut(L, p, P, n);
-        // The bonus updates below rescale the current values to the new
-        // maxima; the file holds them as they stood.
+        // The bonus updates below rescale the current values and the
+        // reserves to the new maxima; the file holds them as they stood.
         const double vie = p.Vie, energie = p.Energie, magie = p.Magie, moral = p.Moral, attaque = p.Attaque,
                      defense = p.Defense;
+        const double reserves[4] = {p.ReserveVie, p.ReserveEnergie, p.ReserveMagie, p.ReserveMoral};
         p.Gestion_Tous_Niveaux();
         p.Ajuster_Bonus();
         L.I16(p.ObjetEnCours, "ObjetEnCours");
@@ -693,6 +694,10 @@ void Lire_Texte_Monde(ModMain& Main, std::string_view Texte, const std::string& 
         p.Moral = std::min(moral, p.Definir_MaxMoral());
         p.Attaque = std::min(attaque, p.Definir_MaxAttaque());
         p.Defense = std::min(defense, p.Definir_MaxDefense());
+        p.ReserveVie = reserves[0];
+        p.ReserveEnergie = reserves[1];
+        p.ReserveMagie = reserves[2];
+        p.ReserveMoral = reserves[3];
         for (std::int32_t r = 0; r < n.NR; ++r) {
             double q = 0;
             L.F64(q, "Ressources");

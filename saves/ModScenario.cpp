@@ -168,6 +168,11 @@ private:
     }
 
     void Cle_Monde(const std::string& cle) {
+        // "debut" builds the world from these: changed after it, they would
+        // leave characters in fiefs and cells that no longer exist.
+        if (DebutFait_ && (cle == "nombre_fiefs" || cle == "nombre_persos" || cle == "monde_largeur" ||
+                           cle == "monde_hauteur"))
+            Erreur(cle + " se donne avant « debut », qui a déjà bâti le monde.");
         if (cle == "nombre_fiefs") {
             const std::int32_t n = Entier32(A_, "nombre_fiefs", 1, MaxFiefs);
             M.Fiefs.assign(static_cast<std::size_t>(n), ClsJeuFief{});

@@ -13,6 +13,7 @@
 #include "platform/DossierJeu.h"
 #include "platform/ErreurFichier.h"
 #include "saves/FichierMonde.h"
+#include "tests/fuzz/OutilsFuzz.h"
 
 namespace {
 
@@ -50,6 +51,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Donnees, std::size_t T
         std::fprintf(stderr, "%s\n", e.what());
         std::abort();
     }
-    if (Ecrire_Texte_Monde(N) != t1) std::abort();
+    fuzz::ExigerEgaux(t1, Ecrire_Texte_Monde(N));
     return 0;
 }

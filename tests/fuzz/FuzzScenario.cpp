@@ -13,6 +13,7 @@
 #include "platform/ErreurFichier.h"
 #include "saves/FichierMonde.h"
 #include "saves/ModScenario.h"
+#include "tests/fuzz/OutilsFuzz.h"
 
 namespace {
 
@@ -48,6 +49,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Donnees, std::size_t T
         std::fprintf(stderr, "%s\n", e.what());
         std::abort();
     }
-    if (Ecrire_Texte_Monde(second.Main) != t1) std::abort();
+    fuzz::ExigerEgaux(t1, Ecrire_Texte_Monde(second.Main));
     return 0;
 }

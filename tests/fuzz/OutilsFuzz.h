@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -61,6 +62,28 @@ inline void VerifierRefus(const ErreurFichier& e, std::string_view nomAttendu = 
     if (!nomAttendu.empty() && e.Fichier() != nomAttendu) std::abort();
     for (const std::string& d : e.Details())
         if (d.empty()) std::abort();
+}
+
+// Two texts that must be equal (a save and the save of what it loaded to):
+// on a difference, the first differing line goes to the error output and
+// the run stops.
+inline void ExigerEgaux(std::string_view premier, std::string_view second) {
+    if (premier == second) return;
+    std::size_t debut = 0, ligne = 1;
+    while (debut < premier.size() && debut < second.size()) {
+        const std::size_t fa = premier.find('\n', debut), fb = second.find('\n', debut);
+        const std::string_view a = premier.substr(debut, fa == std::string_view::npos ? fa : fa - debut);
+        const std::string_view b = second.substr(debut, fb == std::string_view::npos ? fb : fb - debut);
+        if (a != b) {
+            std::fprintf(stderr, "ligne %zu : « %.*s » devient « %.*s »\n", ligne, static_cast<int>(a.size()),
+                         a.data(), static_cast<int>(b.size()), b.data());
+            break;
+        }
+        if (fa == std::string_view::npos) break;
+        debut = fa + 1;
+        ++ligne;
+    }
+    std::abort();
 }
 
 }  // namespace fuzz

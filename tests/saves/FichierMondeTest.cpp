@@ -130,6 +130,13 @@ TEST(FichierMonde, SauvegarderChargerSauvegarderMemesOctets) {
         SCOPED_TRACE(mode);
         Jeu a;
         Creer(a, mode, 300);
+        // Reserves still to flow in stay as they stood, whatever bonus the
+        // worn items add to the maxima while the file loads (item 18, an
+        // amulet, adds 25 to the maximum life).
+        ClsJeuPerso& porteur = a.Main.Persos[0];
+        porteur.Objet_Equipe_Charger(5, 18, a.Main.Parametres);
+        porteur.Actualiser_Bonus();
+        for (ClsJeuPerso& p : a.Main.Persos) p.ReserveVie = p.ReserveEnergie = p.ReserveMagie = p.ReserveMoral = 5;
         const std::string t1 = Ecrire_Texte_Monde(a.Main);
         ASSERT_NE(t1.find("\r\n"), std::string::npos);
         const auto l = Lignes(t1);
