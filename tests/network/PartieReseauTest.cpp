@@ -72,6 +72,12 @@ protected:
             ModCommandes::Commande_Aller_Ressource(w, p, (t / 50 + p) % static_cast<std::int32_t>(w.Ressources.size()));
         if (t % 200 == 100 + p) ModCommandes::Commande_Rentrer_Chateau(w, p, w.Persos[static_cast<std::size_t>(p)].Equipe);
         if (t % 333 == 3) ModCommandes::Commande_Construire_Maison(w, p, 300 + 40 * p, 300, 0);
+        // Every other kind of order in turn, with small numbers that now
+        // name something and now nothing.
+        if ((t + 3 * p) % 5 == 0) {
+            const auto o = static_cast<ModCommandes::Ordre>((t / 5 + p) % ModCommandes::NombreOrdres);
+            ModCommandes::Commande(w, p, o, (t * 7 + p) % 11 - 1, (t / 3) % 2);
+        }
     }
 
     bool Vivante(std::size_t i) const { return mondes[i] && m->reseaux[i]; }
