@@ -382,16 +382,16 @@ std::int32_t ClsInterface::Actions_Automatiques(ClsJeuPerso& Perso, ClsJeuBatime
             const double maxima[4] = {Perso.Definir_MaxVie(), Perso.Definir_MaxEnergie(), Perso.Definir_MaxMagie(),
                                       Perso.Definir_MaxMoral()};
             if (!AutoRecuperation_Carac(c) || valeurs[c] >= maxima[c]) continue;
-            if (tour >= 0 && tourRecuperation_[static_cast<std::size_t>(c)] == tour) continue;
-            tourRecuperation_[static_cast<std::size_t>(c)] = tour;
+            if (tour >= 0 && ToursRecuperation[static_cast<std::size_t>(c)] == tour) continue;
+            ToursRecuperation[static_cast<std::size_t>(c)] = tour;
             ModCommandes::Commande(m, no, ModCommandes::Ordre::Recuperer, c);
         }
     }
     if (Perso.DansMaison) {
-        if (Perso.Inactif() && !FileFabricationObjets.empty() && (tour < 0 || tourFabrication_ != tour)) {
+        if (Perso.Inactif() && !FileFabricationObjets.empty() && (tour < 0 || TourFabrication != tour)) {
             const std::int16_t n = FileFabricationObjets.front();
             FileFabricationObjets.pop_front();
-            tourFabrication_ = tour;
+            TourFabrication = tour;
             if (Perso.PeutConstruire_Objet(n, Maison, Parametres))
                 ModCommandes::Commande(m, no, ModCommandes::Ordre::Fabriquer, n);
         }

@@ -120,8 +120,8 @@ public:
     std::int32_t StastistiquesHaut() const { return stastistiquesHaut_; }
     std::deque<std::int16_t> FileFabricationObjets;
     // The turns in which an automatic order last went (network game).
-    std::array<std::int32_t, 4> tourRecuperation_{-1, -1, -1, -1};
-    std::int32_t tourFabrication_ = -1;
+    std::array<std::int32_t, 4> ToursRecuperation{-1, -1, -1, -1};
+    std::int32_t TourFabrication = -1;
 
     // ---- Hit test (ClsInterface_Boutons.cpp) ----
     // Draws the HUD, then tests the cursor against every element, runs the

@@ -1,12 +1,16 @@
 // The order layer: every order a player gives its own character from the
-// map or the interface (walk, harvest, go into the castle, build the
-// house, go into the house) goes through here. Without a network session
-// an order acts at once; with one it is broadcast, and every machine
-// applies it when the turn is replayed, at the same point of the game.
+// map, the interface's windows and buttons or the keys goes through here.
+// Without a network session an order acts at once; with one it is
+// broadcast (character, three-letter code, three numbers), and every
+// machine applies it when the turn is replayed, at the same point of the
+// game. The interface keeps what is only its own (selection, hover,
+// tooltips, shortcuts, the making queue); what changes the world is an
+// order.
 //
-// Characters, deposits, castles and houses are named by their index in the
-// world's arrays; an order naming an index outside them does nothing, as
-// an order received from another machine may.
+// Characters, deposits, castles, houses, treasures, slots and item rows are
+// named by their index; an order naming an index outside them, or given
+// where the character cannot give it, does nothing, as an order received
+// from another machine may.
 #pragma once
 
 #include <cstdint>
