@@ -12,6 +12,8 @@
 #include <limits>
 
 #include "characters/ClsJeuPerso.h"
+#include "display/ClsPerEcran.h"
+#include "interface/ClsInterface.h"
 #include "engine/HachageEtat.h"
 #include "engine/ModMain.h"
 #include "network/ModCommandes.h"
@@ -419,4 +421,54 @@ TEST_F(OrdresJoueur, UnOrdreAuxNombresFauxNeFaitRien) {
         }
         EXPECT_EQ(Hacher_Etat(w), h);
     }
+}
+
+// The interface's automatic actions in a network game: the recovery that
+// is due and the next item of the making queue go once a turn as orders,
+// however many ticks ask for them before the replay, and act on both
+// machines alike.
+TEST_F(OrdresJoueur, LesActionsAutomatiquesPartentUneFoisParTour) {
+    const Types T(Seul().Parametres);
+    ModMain& w = *mondes[0];
+    ClsPerEcran ecran(*m->jeux[0]);
+    ClsInterface I(w, ecran);
+    I.Init1(0, 1);
+    I.Init2(ecran, w.Parametres);
+    const std::int32_t nourriture = Nourriture(w);
+    for (std::size_t i = 0; i < 2; ++i) {
+        ModMain& v = *mondes[i];
+        Maison(v, 0, T.Atelier);
+        for (std::int32_t r = 0; r < v.Parametres.NombreRessources; ++r) Pj(v, 0).Definir_Ressources(r, 500);
+        Pj(v, 0).Arreter();
+        Pj(v, 0).Definir_Vie(Pj(v, 0).Definir_MaxVie() / 4);
+    }
+    I.AutoRecuperation_Carac(0, true);
+    I.FileFabricationObjets = {0, 0};
+    auto Compte = [&](const char* code) {
+        const ClsComMessages& q = (*m)[0].Messages_Joueur(0);
+        int n = 0;
+        for (std::int32_t k = 0; k < q.NombreMessages; ++k) n += q.Categorie(k) == code;
+        return n;
+    };
+    const double vie = Pj(w, 0).Definir_Vie(), vivres = Pj(w, 0).Definir_Ressources(nourriture);
+    for (int tick = 0; tick < 20; ++tick) I.Actions_Automatiques(Pj(w, 0), w.Maisons[0], w.Parametres);
+    EXPECT_EQ(Compte(ModCommandes::Code(Ordre::Recuperer)), 1);
+    EXPECT_EQ(Compte(ModCommandes::Code(Ordre::Fabriquer)), 1);
+    EXPECT_EQ(I.FileFabricationObjets.size(), 1u);
+    // Nothing acted before the replay.
+    EXPECT_EQ(Pj(w, 0).Definir_Vie(), vie);
+    EXPECT_EQ(Pj(w, 0).Definir_Ressources(nourriture), vivres);
+    Tour();
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_GT(Pj(*mondes[i], 0).Definir_Vie(), vie) << i;
+        EXPECT_LT(Pj(*mondes[i], 0).Definir_Ressources(nourriture), vivres) << i;
+        EXPECT_FALSE(Pj(*mondes[i], 0).Inactif()) << i;  // making the item
+    }
+    EXPECT_EQ(Hacher_Parties(*mondes[0]), Hacher_Parties(*mondes[1]));
+    // The next turn: the recovery again; the second item waits for the
+    // character to be idle.
+    for (int tick = 0; tick < 20; ++tick) I.Actions_Automatiques(Pj(w, 0), w.Maisons[0], w.Parametres);
+    EXPECT_EQ(Compte(ModCommandes::Code(Ordre::Recuperer)), 1);
+    EXPECT_EQ(Compte(ModCommandes::Code(Ordre::Fabriquer)), 0);
+    EXPECT_EQ(I.FileFabricationObjets.size(), 1u);
 }
