@@ -263,6 +263,12 @@ std::vector<Cas> TousLesCas(const Types& T) {
         {"formation", Ordre::Formation, Mener, fixes(1), [](ModMain& w, std::int32_t p) { return Pj(w, p).Formation; }},
         {"demolir", Ordre::Demolir, [T](ModMain& w, std::int32_t p) { Maison(w, p, T.Maison); }, fixes(0),
          [](ModMain& w, std::int32_t p) { return w.Maisons[static_cast<std::size_t>(p)].Vie; }},
+        // Every character of the world draws whether it hears the call.
+        {"aide", Ordre::Aide, rien, fixes(0),
+         [](ModMain& w, std::int32_t) { return static_cast<double>(Hacher_Parties(w)[4] >> 12); }},
+        {"maison suivante", Ordre::MaisonSuivante,
+         [T](ModMain& w, std::int32_t p) { Maison(w, p, T.Maison), Dehors(w, p); },
+         [T](ModMain&, std::int32_t) { return N{T.Maison, 0, 0}; }, Action},
         {"ia des creatures", Ordre::IAInvocations, Mener, fixes(0),
          [](ModMain& w, std::int32_t p) { return Pj(w, Creature(w, p)).IA_Active ? 1.0 : 0.0; }},
         {"ia d'une creature", Ordre::GroupeIA, Mener, [](ModMain& w, std::int32_t p) { return N{Creature(w, p), 0, 0}; },
@@ -327,9 +333,7 @@ TEST_F(OrdresJoueur, ChaqueOrdreAgitPareilSansSessionEtSurLesDeuxMachines) {
         }
     }
     for (int o = 0; o < ModCommandes::NombreOrdres; ++o)
-        if (o != static_cast<int>(Ordre::Aide) && o != static_cast<int>(Ordre::MaisonSuivante)) {
-            EXPECT_TRUE(vu[static_cast<std::size_t>(o)]) << ModCommandes::Code(static_cast<Ordre>(o));
-        }
+        EXPECT_TRUE(vu[static_cast<std::size_t>(o)]) << ModCommandes::Code(static_cast<Ordre>(o));
 }
 
 TEST_F(OrdresJoueur, UnOrdreAuxNombresFauxNeFaitRien) {

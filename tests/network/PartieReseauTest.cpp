@@ -237,6 +237,10 @@ TEST_F(Reseau, JunkFromAPlayerChangesNothing) {
         envois.push_back(message(t, 2, "PRM", -1));
         envois.push_back(message(t, 2, "PCM", 10, 10, 1e6));   // no such house type
         envois.push_back(message(t, 2, "PMV", 3e9, 0));        // beyond a 32-bit number
+        envois.push_back(message(t, 2, "PVE", 1e6, 1));        // no such resource
+        envois.push_back(message(t, 0, "PEM", 0, 0));          // another player's bag
+        envois.push_back(message(t, 2, "PGX", 0));             // a character it does not lead
+        envois.push_back(message(t, 2, "PIA", 0, 0, 7));       // a number the order does not use
         envois.push_back(message(t, 0, "Prt"));                // ends another's turn
         envois.push_back(message(t, 77, "Hsh", 1, 1));
         envois.push_back(message(t + 1000, 2, "PMV", 10, 10)); // a turn nobody is in
