@@ -188,9 +188,8 @@ void ClsMoteur::Tour() {
     // Each local player's verdict and automatic actions.
     for (std::int16_t i = 0; i < NombreJoueursLocaux; ++i) {
         Verifier_Fin_Partie(i);
-        // The automatic actions act for one machine's player only: in a
-        // network game they would change one machine's world alone.
-        if (Reseau) continue;
+        // The automatic actions go as the player's orders: in a network
+        // game every machine replays them.
         Main.NoPersoJoueur = Main.NoPersoParJoueur[static_cast<std::size_t>(i)];
         if (PersoValide(Main.NoPersoJoueur) && static_cast<std::size_t>(Main.NoPersoJoueur) < Main.Maisons.size())
             J(i).Interface->Actions_Automatiques(Main.Persos[static_cast<std::size_t>(Main.NoPersoJoueur)],

@@ -150,7 +150,7 @@ void ClsMoteur::Entrees_Joueur(std::int16_t i) {
     if (!perso.Vivant()) {
         // A dead leader's creatures go back to the built-in AI.
         j.SelectionVisible = false;
-        ModDialogue::Activer_IA_Invocations(Main, Main.NoPersoJoueur, true);
+        ModCommandes::Commande_Unique(Main, Main.NoPersoJoueur, ModCommandes::Ordre::IAInvocations, 1);
         j.DebutSelectionX = j.SourisX;
         j.DebutSelectionY = j.SourisY;
     } else if (j.SelectionEnCours || j.DeselectionEnCours) {
@@ -231,7 +231,7 @@ void ClsMoteur::Entrees_Ordres_Carte(std::int16_t i) {
         j.SelectionVisible = false;
         j.InterfaceUtilisee = true;
         j.CurseurLibre = false;
-        ModDialogue::Activer_IA_Invocations(Main, n, true);
+        ModCommandes::Commande_Unique(Main, n, ModCommandes::Ordre::IAInvocations, 1);
     };
 
     if (j.SelectionVisible && (mode == 0 || (mode >= 4 && mode <= 11))) {
@@ -239,15 +239,18 @@ void ClsMoteur::Entrees_Ordres_Carte(std::int16_t i) {
         if (j.RelacheDroit) {
             if (!Selectionner_Soldats(i, ShiftEnfonce, CtrlEnfonce)) abandonner_selection();
         } else if (j.RelacheGauche) {
+            // One order per member: the selection is this machine's.
             const ModDialogue::Groupe groupe(j.Selection.begin(), j.Selection.end());
+            using ModCommandes::Ordre;
+            auto Groupe = [&](Ordre o, std::int32_t Y, std::int32_t Z) {
+                ModCommandes::Commande_Groupe(Main, n, groupe, o, Y, Z);
+            };
             switch (mode) {
-                case 0: ModDialogue::Ordre_Deplacer_Groupe(Main, n, groupe, Au_Plus_Proche(mx), Au_Plus_Proche(my)); break;
-                case 4: case 5: case 7: ModDialogue::Ordre_Rentrer_Maison(Main, n, groupe, cible); break;
-                case 6: ModDialogue::Ordre_Rentrer_Chateau(Main, n, groupe, perso.Equipe); break;
-                case 8: ModDialogue::Ordre_Rentrer_Chateau(Main, n, groupe, cible); break;
-                case 9: ModDialogue::Ordre_Attaquer_Perso(Main, n, groupe, cible); break;
-                case 10: ModDialogue::Ordre_Attaquer_Maison(Main, n, groupe, cible); break;
-                case 11: ModDialogue::Ordre_Attaquer_Chateau(Main, n, groupe, cible); break;
+                case 0: Groupe(Ordre::GroupeDeplacer, Au_Plus_Proche(mx), Au_Plus_Proche(my)); break;
+                case 4: case 5: case 7: Groupe(Ordre::GroupeRentrer, 0, cible); break;
+                case 6: Groupe(Ordre::GroupeRentrer, 1, perso.Equipe); break;
+                case 8: Groupe(Ordre::GroupeRentrer, 1, cible); break;
+                case 9: case 10: case 11: Groupe(Ordre::GroupeAttaquer, mode - 9, cible); break;
                 default: break;
             }
             if (mode >= 4 && mode <= 8) abandonner_selection();
@@ -259,7 +262,7 @@ void ClsMoteur::Entrees_Ordres_Carte(std::int16_t i) {
         if (perso.Vivant()) Selectionner_Soldats(i, ShiftEnfonce, CtrlEnfonce);
         if (!j.SelectionVisible) {
             if (perso.Definir_ObjetSelectionne()) {
-                perso.Definir_ObjetSelectionne(false);
+                ModCommandes::Commande(Main, n, ModCommandes::Ordre::Lacher);
             } else if (mode == 0) {
                 j.Interface->Actionner_Boutons_Infos(4);
             } else if (mode == 1) {
@@ -269,19 +272,13 @@ void ClsMoteur::Entrees_Ordres_Carte(std::int16_t i) {
             } else if ((mode >= 4 && mode <= 8) || mode == 12) {
                 j.Interface->Actionner_Boutons_Infos(0);
             } else if (mode >= 9 && mode <= 11) {
-                ModDialogue::Ordre_Attaquer_Groupe(Main, n, static_cast<std::int16_t>(mode - 9), cible, false, false);
+                ModCommandes::Commande(Main, n, ModCommandes::Ordre::Charger, mode - 9, cible);
             }
         }
         return;
     }
     if (!j.RelacheGauche) return;
 
-    auto maison = [&](std::int32_t k) -> ClsJeuBatiment* {
-        return k >= 0 && static_cast<std::size_t>(k) < Main.Maisons.size() ? &Main.Maisons[static_cast<std::size_t>(k)] : nullptr;
-    };
-    auto chateau = [&](std::int32_t k) -> ClsJeuBatiment* {
-        return k >= 0 && static_cast<std::size_t>(k) < Main.Chateaux.size() ? &Main.Chateaux[static_cast<std::size_t>(k)] : nullptr;
-    };
     switch (mode) {
         case 2: {
             // The house's box centred on the cursor picture's middle.
@@ -298,40 +295,18 @@ void ClsMoteur::Entrees_Ordres_Carte(std::int16_t i) {
         case 1: ModCommandes::Commande_Aller_Ressource(Main, n, cible); break;
         case 4: case 5: ModCommandes::Commande_Rentrer_Maison(Main, n, n); break;
         case 6: ModCommandes::Commande_Rentrer_Chateau(Main, n, perso.Equipe); break;
-        case 7: case 12:
-            if (auto* m = maison(cible)) perso.Aller_Maison(*m);
-            break;
-        case 8:
-            if (auto* c = chateau(cible)) perso.Aller_Chateau(*c, cible);
-            break;
-        case 9: perso.Attaquer_Perso(cible); break;
-        case 10: perso.Attaquer_Maison(cible); break;
-        case 11: perso.Attaquer_Chateau(cible); break;
-        case 13:
-            if (Main.Tresors.Existe(cible))
-                perso.Aller_Tresor(Main.Tresors(cible), cible, ClsAffTresors::Largeur(), ClsAffTresors::Hauteur());
-            break;
-        case 14: perso.Aller_Donner(cible, perso.IndiceObjetSelectionne); break;
+        case 7: case 12: ModCommandes::Commande(Main, n, ModCommandes::Ordre::AllerBatiment, 0, cible); break;
+        case 8: ModCommandes::Commande(Main, n, ModCommandes::Ordre::AllerBatiment, 1, cible); break;
+        case 9: case 10: case 11: ModCommandes::Commande(Main, n, ModCommandes::Ordre::AttaquerCible, mode - 9, cible); break;
+        case 13: ModCommandes::Commande(Main, n, ModCommandes::Ordre::AllerTresor, cible); break;
+        case 14: ModCommandes::Commande(Main, n, ModCommandes::Ordre::Donner, cible); break;
         default:
-            if (!perso.Definir_ObjetSelectionne() || !perso.Vivant()) {
+            if (!perso.Definir_ObjetSelectionne() || !perso.Vivant())
                 ModCommandes::Commande_Aller_A(Main, n, Au_Plus_Proche(mx - perso.Largeur / 2.0),
                                                Au_Plus_Proche(my - perso.Hauteur / 2.0));
-            } else {
-                const std::int16_t objet = perso.IndiceObjetSelectionne;
-                if (objet < 0) {
-                    perso.Ressources_Deposer_Sol(-1);
-                } else if (!P.Objet_Inseparable(objet)) {
-                    ClsJeuBatiment* m = maison(n);
-                    const bool fief = perso.Equipe >= 0 && static_cast<std::size_t>(perso.Equipe) < Main.Fiefs.size();
-                    if (perso.DansMaison && m != nullptr)
-                        perso.Objet_Deposer_Maison(objet, *m, P, false);
-                    else if ((perso.DansChateau || perso.DansChateauCible) && fief)
-                        perso.Objet_Vendre_Chateau(objet, Main.Fiefs[static_cast<std::size_t>(perso.Equipe)], P, false);
-                    else
-                        perso.Objet_Deposer_Sol(objet, false);
-                }
-                perso.IndiceObjetSelectionne = -1;
-            }
+            else
+                // Into its house, sold to its castle, or onto the ground.
+                ModCommandes::Commande(Main, n, ModCommandes::Ordre::Deposer);
             break;
     }
     j.CurseurLibre = false;
@@ -437,13 +412,12 @@ bool ClsMoteur::Selectionner_Soldats(std::int16_t NoJoueur, bool Ajout, bool Sup
         if (!Collision_Rectangles(s.PositionX, s.PositionY, rx, ry, s.Largeur, s.Hauteur, rl, rh)) continue;
         resultat = true;
         const std::int32_t i = static_cast<std::int32_t>(k);
-        if (!Suppression) {
-            j.Selection.push_back(i);
-            s.IA_Active = false;
-        } else {
-            std::erase(j.Selection, i);
-            s.IA_Active = true;
-        }
+        // A selected creature leaves its own AI; that is the world's, an
+        // order (asked again while a drag lasts, so sent once a turn).
+        if (!Suppression) j.Selection.push_back(i);
+        else std::erase(j.Selection, i);
+        if (s.IA_Active != Suppression)
+            ModCommandes::Commande_Unique(Main, chef, ModCommandes::Ordre::GroupeIA, i, Suppression ? 1 : 0);
         // A click takes one character only.
         if (!j.SelectionEtendue) break;
     }

@@ -84,6 +84,12 @@ namespace {
 
 bool Valide(const ModMain& Main, std::int32_t i) { return i >= 0 && static_cast<std::size_t>(i) < Main.Persos.size(); }
 
+using ModCommandes::Ordre;
+
+std::int32_t Drapeaux(bool Groupe, bool Ctrl, bool Shift, bool Alt) {
+    return (Groupe ? 1 : 0) | (Ctrl ? 2 : 0) | (Shift ? 4 : 0) | (Alt ? 8 : 0);
+}
+
 }  // namespace
 
 void ClsIntTouches::Presser_Touche(std::int16_t Touche, ModMain& Main, ClsInterface& Interface,
@@ -107,7 +113,6 @@ void ClsIntTouches::Presser_Touche(std::int16_t Touche, ModMain& Main, ClsInterf
         if (Touche == ToucheQuitter) Main.FinPartie = true;
         return;
     }
-    const ClsJeuParam& P = Main.Parametres;
 
     if (Ctrl && Main.Persos[static_cast<std::size_t>(NoPerso)].NombreInvocations >= 1 &&
         Touches_Soldats(Touche, Main, NoPerso, Interface, NumeroJoueur, SelectionActive, Selection))
@@ -154,57 +159,53 @@ void ClsIntTouches::Presser_Touche(std::int16_t Touche, ModMain& Main, ClsInterf
         if (maison && (vivant || maison->Service == 1)) ModCommandes::Commande_Rentrer_Maison(Main, NoPerso, NoPerso);
     } else if (auto r = std::find(ToucheTrouverRessource.begin(), ToucheTrouverRessource.end(), Touche);
                r != ToucheTrouverRessource.end()) {
-        if (vivant) Main.IA.Aller_Ressource_Proche(NoPerso, static_cast<std::int32_t>(r - ToucheTrouverRessource.begin()));
-    } else if (Touche == ToucheTrouverAttaquerPerso) {
+        if (vivant)
+            ModCommandes::Commande(Main, NoPerso, Ordre::RessourceProche,
+                                   static_cast<std::int32_t>(r - ToucheTrouverRessource.begin()));
+    } else if (const std::int16_t cibles[3] = {ToucheTrouverAttaquerPerso, ToucheTrouverAttaquerMaison,
+                                                ToucheTrouverAttaquerChateau};
+               std::find(std::begin(cibles), std::end(cibles), Touche) != std::end(cibles)) {
+        // 0 character, 1 house, 2 castle.
+        const auto type = static_cast<std::int32_t>(std::find(std::begin(cibles), std::end(cibles), Touche) - cibles);
         if (vivant) {
             if (SelectionActive)
-                ModDialogue::Ordre_Attaquer_Perso(Main, NoPerso, Selection, Main.IA.Chercher_Perso_Proche(NoPerso));
+                ModCommandes::Commande_Groupe_Attaquer(Main, NoPerso, Selection, type);
             else
-                Main.IA.Attaquer_Perso_Proche(NoPerso, modificateur, Ctrl, Shift, Alt);
-        }
-    } else if (Touche == ToucheTrouverAttaquerMaison) {
-        if (vivant) {
-            if (SelectionActive)
-                ModDialogue::Ordre_Attaquer_Maison(Main, NoPerso, Selection, Main.IA.Chercher_Maison_Proche(NoPerso));
-            else
-                Main.IA.Attaquer_Maison_Proche(NoPerso, modificateur, Ctrl, Shift, Alt);
-        }
-    } else if (Touche == ToucheTrouverAttaquerChateau) {
-        if (vivant) {
-            if (SelectionActive)
-                ModDialogue::Ordre_Attaquer_Chateau(Main, NoPerso, Selection, Main.IA.Chercher_Chateau_Proche(NoPerso));
-            else
-                Main.IA.Attaquer_Chateau_Proche(NoPerso, modificateur, Ctrl, Shift, Alt);
+                ModCommandes::Commande(Main, NoPerso, Ordre::AttaquerProche, type,
+                                       Drapeaux(modificateur, Ctrl, Shift, Alt));
         }
     } else if (Touche == ToucheTrouverTresor) {
-        if (vivant) Main.IA.Aller_Tresor_Proche(NoPerso);
+        if (vivant) ModCommandes::Commande(Main, NoPerso, Ordre::TresorProche);
     } else if (Touche == ToucheModeAuto) {
-        perso.IA_Active = !perso.IA_Active;
+        ModCommandes::Commande(Main, NoPerso, Ordre::ModeAuto);
     } else if (Touche == ToucheAide) {
-        if (vivant) ModDialogue::Appel_Aide(Main, NoPerso);
+        if (vivant) ModCommandes::Commande(Main, NoPerso, Ordre::Aide);
     } else if (Touche == ToucheArret) {
         if (!modificateur) {
             if (SelectionActive) {
-                if (vivant) ModDialogue::Ordre_Arreter_Groupe(Main, NoPerso, true, Selection);
+                if (vivant) ModCommandes::Commande_Groupe(Main, NoPerso, Selection, Ordre::GroupeArreter);
             } else {
-                perso.Arreter();
+                ModCommandes::Commande(Main, NoPerso, Ordre::Arreter);
             }
         } else if (vivant) {
-            ModDialogue::Ordre_Arreter_Groupe(Main, NoPerso, false, Selection);
+            ModCommandes::Commande(Main, NoPerso, Ordre::ArreterSuite);
         }
     } else if (Touche == ToucheChargez) {
         // The creatures go for the leader's own current target.
-        if (vivant) ModDialogue::Ordre_Attaquer_Groupe(Main, NoPerso, ModDialogue::CibleActuelle, -1, Ctrl, Shift);
+        if (vivant)
+            ModCommandes::Commande(Main, NoPerso, Ordre::Charger, ModDialogue::CibleActuelle, -1,
+                                   Drapeaux(false, Ctrl, Shift, false));
     } else if (Touche == ToucheDefinirAttitude) {
-        perso.Changer_Attitude();
+        ModCommandes::Commande(Main, NoPerso, Ordre::Attitude);
     } else if (Touche == ToucheDefinirFormation) {
-        ModDialogue::Placer_Formation(Main, NoPerso, modificateur, false);
+        ModCommandes::Commande(Main, NoPerso, Ordre::Formation, modificateur ? 1 : 0);
     } else if (Touche == ToucheArgentDeposer) {
-        if (perso.DansMaison && maison) maison->Transfert_Argent_Deposer(0, perso, true);
+        // Everything the character carries into the house it is in.
+        if (perso.DansMaison && maison) ModCommandes::Commande(Main, NoPerso, Ordre::ArgentDeposer, 2);
     } else if (Touche == ToucheArgentRecuperer) {
-        if (perso.DansMaison && maison) maison->Transfert_Argent_Prendre(0, perso, true);
+        if (perso.DansMaison && maison) ModCommandes::Commande(Main, NoPerso, Ordre::ArgentPrendre, 2);
     } else if (Touche == ToucheDemolirMaison) {
-        if (maison && maison->Visible() && vivant) maison->Demolir(perso, P);
+        if (maison && maison->Visible() && vivant) ModCommandes::Commande(Main, NoPerso, Ordre::Demolir);
     } else if (Touche == ToucheAfficherConseil) {
         messages0.Afficher_Conseil();
     } else if (Touche == ToucheMenu) {
@@ -240,7 +241,9 @@ bool ClsIntTouches::Touches_Soldats(std::int16_t Touche, ModMain& Main, std::int
                                  ToucheSoldatsSupprimer};
     if (std::find(std::begin(cles), std::end(cles), Touche) == std::end(cles)) return false;
 
-    ModDialogue::Activer_IA_Invocations(Main, NoPerso, true);
+    // Selecting is this machine's own business; the creatures' AI, which a
+    // selection switches off, is the world's.
+    ModCommandes::Commande(Main, NoPerso, Ordre::IAInvocations, 1);
     const ClsJeuParam& P = Main.Parametres;
     const ClsJeuPerso& chef = Main.Persos[static_cast<std::size_t>(NoPerso)];
     // Summoned by the player, alive, commandable, and (unless Tous) without
@@ -250,7 +253,7 @@ bool ClsIntTouches::Touches_Soldats(std::int16_t Touche, ModMain& Main, std::int
     };
     auto Ajouter = [&](std::int32_t i) {
         Selection.push_back(i);
-        Main.Persos[static_cast<std::size_t>(i)].IA_Active = false;
+        ModCommandes::Commande(Main, NoPerso, Ordre::GroupeIA, i, 0);
     };
 
     if (Touche == ToucheSoldatsEcran) {
@@ -273,13 +276,8 @@ bool ClsIntTouches::Touches_Soldats(std::int16_t Touche, ModMain& Main, std::int
     } else if (Touche == ToucheSoldatsSupprimer) {
         if (SelectionActive) {
             // The player's character takes what the deleted creatures carried.
-            const ModDialogue::Groupe membres = Selection;
-            for (std::int32_t m : membres) {
-                if (m == NoPerso || !Valide(Main, m)) continue;
-                Main.Combat.Piller_Perso(Main.Persos[static_cast<std::size_t>(NoPerso)],
-                                         Main.Persos[static_cast<std::size_t>(m)]);
-                Main.Persos[static_cast<std::size_t>(m)].Vivant(false);
-            }
+            for (std::int32_t m : Selection)
+                if (m != NoPerso && Valide(Main, m)) ModCommandes::Commande(Main, NoPerso, Ordre::GroupeSupprimer, m);
             Selection.clear();
         }
     } else {
@@ -314,26 +312,20 @@ bool ClsIntTouches::Touches_Soldats(std::int16_t Touche, ModMain& Main, std::int
 void ClsIntTouches::Touche_Objets(std::int16_t Touche, ModMain& Main, std::int32_t NoPerso,
                                   const ClsInterface& Interface0) {
     if (Interface0.SourisSurObjet) return;
-    ClsJeuPerso& perso = Main.Persos[static_cast<std::size_t>(NoPerso)];
-    const ClsJeuParam& P = Main.Parametres;
+    const ClsJeuPerso& perso = Main.Persos[static_cast<std::size_t>(NoPerso)];
     const std::int16_t raccourci = static_cast<std::int16_t>(Touche - 1);
-    bool mainVue = false, bagueVue = false;
-    for (std::int16_t i = 0; i < perso.Nombre_Objets_Inventaire(); ++i) {
+    // The shortcuts are this machine's: the order names the bag slots
+    // whose items the key puts on (32 a number).
+    std::int32_t mots[3] = {0, 0, 0};
+    bool un = false;
+    for (std::int16_t i = 0; i < perso.Nombre_Objets_Inventaire() && i < 96; ++i) {
         if (!perso.Objet_Inventaire_Actif(i)) continue;
         const std::int16_t type = perso.Objet_Inventaire_Type(i);
         if (type < 0 || Interface0.Touches_Raccourci_Objets(type) != raccourci) continue;
-        const std::int16_t categorie = perso.Objet_Inventaire_Categorie(i);
-        // A second hand item (or ring) of the same key goes to the other
-        // slot: what was there goes back to the bag first.
-        if (categorie == 0) {
-            if (mainVue && perso.Objet_Equipes_Actif(1)) perso.Objet_Ranger(1, P, Main.Commentaires);
-            mainVue = true;
-        } else if (categorie == 6) {
-            if (bagueVue && perso.Objet_Equipes_Actif(6)) perso.Objet_Ranger(6, P, Main.Commentaires);
-            bagueVue = true;
-        }
-        perso.Objet_Equiper(i, P, Main.Commentaires, true, false);
+        mots[i / 32] = static_cast<std::int32_t>(static_cast<std::uint32_t>(mots[i / 32]) | (1u << (i % 32)));
+        un = true;
     }
+    if (un) ModCommandes::Commande(Main, NoPerso, Ordre::Raccourci, mots[0], mots[1], mots[2]);
 }
 
 void ClsIntTouches::Changer_Personnage(ModMain& Main, std::int32_t& NoPerso, std::int32_t DernierPerso, bool Shift,

@@ -10,6 +10,7 @@
 #include "characters/ClsJeuPerso.h"
 #include "display/ClsPerEcran.h"
 #include "engine/ModMain.h"
+#include "network/ModCommandes.h"
 #include "rules/LectureIni.h"
 #include "platform/DossierJeu.h"
 #include "platform/Graphique.h"
@@ -366,17 +367,33 @@ void ClsInterface::texte_Stastistiques(const std::string& Texte, std::int32_t Li
 
 std::int32_t ClsInterface::Actions_Automatiques(ClsJeuPerso& Perso, ClsJeuBatiment& Maison,
                                                 const ClsJeuParam& Parametres) {
+    ModMain& m = *main_;
+    // The character's index in the world.
+    const auto no = static_cast<std::int32_t>(&Perso - m.Persos.data());
+    if (no < 0 || static_cast<std::size_t>(no) >= m.Persos.size()) return 0;
+    // In a network game these go as orders, replayed at the end of the
+    // turn: what is due goes at most once a turn, so that nothing is asked
+    // twice while it is on its way.
+    const std::int32_t tour = ModCommandes::Tour_Envoi(m);
     if (Perso.Vivant()) {
-        if (AutoRecuperation_Carac(0)) Perso.Recuperer_AutoVie(Parametres);
-        if (AutoRecuperation_Carac(1)) Perso.Recuperer_AutoEnergie(Parametres);
-        if (AutoRecuperation_Carac(2)) Perso.Recuperer_AutoMagie(Parametres);
-        if (AutoRecuperation_Carac(3)) Perso.Recuperer_AutoMoral(Parametres);
+        for (std::int16_t c = 0; c < 4; ++c) {
+            const double valeurs[4] = {Perso.Definir_Vie(), Perso.Definir_Energie(), Perso.Definir_Magie(),
+                                       Perso.Definir_Moral()};
+            const double maxima[4] = {Perso.Definir_MaxVie(), Perso.Definir_MaxEnergie(), Perso.Definir_MaxMagie(),
+                                      Perso.Definir_MaxMoral()};
+            if (!AutoRecuperation_Carac(c) || valeurs[c] >= maxima[c]) continue;
+            if (tour >= 0 && ToursRecuperation[static_cast<std::size_t>(c)] == tour) continue;
+            ToursRecuperation[static_cast<std::size_t>(c)] = tour;
+            ModCommandes::Commande(m, no, ModCommandes::Ordre::Recuperer, c);
+        }
     }
     if (Perso.DansMaison) {
-        if (Perso.Inactif() && !FileFabricationObjets.empty()) {
+        if (Perso.Inactif() && !FileFabricationObjets.empty() && (tour < 0 || TourFabrication != tour)) {
             const std::int16_t n = FileFabricationObjets.front();
             FileFabricationObjets.pop_front();
-            if (Perso.PeutConstruire_Objet(n, Maison, Parametres)) Perso.Creer_Objet(n, Maison, Parametres);
+            TourFabrication = tour;
+            if (Perso.PeutConstruire_Objet(n, Maison, Parametres))
+                ModCommandes::Commande(m, no, ModCommandes::Ordre::Fabriquer, n);
         }
     } else {
         FileFabricationObjets.clear();

@@ -119,6 +119,9 @@ public:
     const std::string& TexteStastistiques() const { return texteStastistiques_; }
     std::int32_t StastistiquesHaut() const { return stastistiquesHaut_; }
     std::deque<std::int16_t> FileFabricationObjets;
+    // The turns in which an automatic order last went (network game).
+    std::array<std::int32_t, 4> ToursRecuperation{-1, -1, -1, -1};
+    std::int32_t TourFabrication = -1;
 
     // ---- Hit test (ClsInterface_Boutons.cpp) ----
     // Draws the HUD, then tests the cursor against every element, runs the
@@ -333,8 +336,10 @@ private:
                             Surface& SurfBack);
     bool Boutons_Defilement(const EntreeInterface& E, std::int16_t NoFenetre, std::int16_t& CodeAction, bool Fabrique,
                             Surface& SurfBack);
+    // The item slots: a click is the character's order (the apply function
+    // of the order layer); hover frames and tooltips stay here.
     bool Emplacements_Objets(const EntreeInterface& E, std::int16_t& CodeAction, ClsJeuPerso& Perso,
-                             std::int16_t& Touche, Surface& SurfBack);
+                             std::int32_t NoPerso, std::int16_t& Touche, Surface& SurfBack);
 
 public:
     // The tooltip text of an item type as it works for the character.

@@ -9,6 +9,7 @@
 #include "ai/ModIA.h"
 #include "characters/ClsJeuPerso.h"
 #include "engine/ModMain.h"
+#include "network/ModCommandes.h"
 #include "rules/LectureIni.h"
 #include "platform/Nombres.h"
 #include "platform/Surface.h"
@@ -21,6 +22,13 @@ namespace {
 template <class T>
 T* Element(std::vector<T>& v, std::int32_t i) {
     return i >= 0 && static_cast<std::size_t>(i) < v.size() ? &v[static_cast<std::size_t>(i)] : nullptr;
+}
+
+using ModCommandes::Ordre;
+
+// The bits of the group and modifier flags of an attack order.
+std::int32_t Drapeaux(bool Groupe, bool Ctrl, bool Shift, bool Alt) {
+    return (Groupe ? 1 : 0) | (Ctrl ? 2 : 0) | (Shift ? 4 : 0) | (Alt ? 8 : 0);
 }
 
 }  // namespace
@@ -69,7 +77,6 @@ bool ClsInterface::Interieur_Boutons(const EntreeInterface& E, std::int16_t& Cod
     if (!perso || !init2Fait_) return false;
     Afficher(NoPerso, perso->CibleMaison, SurfBack);
 
-    const ClsJeuParam& P = m.Parametres;
     const std::int32_t X = E.X, Y = E.Y;
     const bool clic = E.ClicGauche || E.ClicDroit;
     const bool vivant = perso->Vivant();
@@ -130,10 +137,8 @@ bool ClsInterface::Interieur_Boutons(const EntreeInterface& E, std::int16_t& Cod
                                      f.BoutonArgentBoutonsPrendre_PositionY(), f.BoutonArgentBoutonsPrendre_Largeur(),
                                      f.BoutonArgentBoutonsPrendre_Hauteur()))
                 continue;
-            if (E.ClicGauche)
-                perso->Argent_Prendre(100, false);
-            else if (E.ClicDroit)
-                perso->Argent_Prendre(0, true);
+            if (E.ClicGauche || E.ClicDroit)
+                ModCommandes::Commande(m, NoPerso, Ordre::ArgentMain, E.ClicGauche ? 0 : 1);
             else
                 f.BoutonArgentPrendre.Afficher_Info_Bulle(X, Y, AffTexte, SurfBack, vueEcran_);
             CodeAction = ActionInterface_Traitee;
@@ -157,10 +162,10 @@ bool ClsInterface::Interieur_Boutons(const EntreeInterface& E, std::int16_t& Cod
                 CodeAction = ActionInterface_Traitee;
             }
             if (E.ClicGauche && disponible && i == 0) {
-                if (ClsJeuBatiment* maison = Element(m.Maisons, NoPerso)) maison->Demolir(*perso, P);
+                if (Element(m.Maisons, NoPerso)) ModCommandes::Commande(m, NoPerso, Ordre::Demolir);
             } else if (E.ClicDroit) {
                 // The demolish button stands for no house type.
-                if (i >= 1) m.IA.Aller_Maison_Suivante(*perso, static_cast<std::int16_t>(i - 1));
+                if (i >= 1) ModCommandes::Commande(m, NoPerso, Ordre::MaisonSuivante, static_cast<std::int32_t>(i - 1));
             } else if (!E.ClicGauche || !disponible) {
                 // A click on an unavailable button says what it lacks.
                 b.InfoBulle = Info_Bulle_Construire(static_cast<std::int16_t>(i), *perso);
@@ -209,12 +214,8 @@ bool ClsInterface::Interieur_Boutons(const EntreeInterface& E, std::int16_t& Cod
             if (E.ClicDroit) {
                 AutoRecuperation_Carac(kk, !AutoRecuperation_Carac(kk));
             } else if (E.ClicGauche) {
-                if (vivant && k < 4) {
-                    if (k == 0 && perso->Definir_Vie() < perso->Definir_MaxVie()) perso->Recuperer_Vie(P);
-                    if (k == 1 && perso->Definir_Energie() < perso->Definir_MaxEnergie()) perso->Recuperer_Energie(P);
-                    if (k == 2 && perso->Definir_Magie() < perso->Definir_MaxMagie()) perso->Recuperer_Magie(P);
-                    if (k == 3 && perso->Definir_Moral() < perso->Definir_MaxMoral()) perso->Recuperer_Moral(P);
-                }
+                // Eats when the characteristic is below its maximum.
+                if (vivant && k < 4) ModCommandes::Commande(m, NoPerso, Ordre::Recuperer, static_cast<std::int32_t>(k));
             } else {
                 Bulle(b);
             }
@@ -247,41 +248,36 @@ void ClsInterface::Action_Bouton_Deplacement(std::int16_t i, const EntreeInterfa
         const ClsJeuBatiment* maison = Element(m.Maisons, NoPerso);
         if (vivant || (maison && maison->Service == 1)) CodeAction = ActionInterface_RentrerMaison;
     } else if (i >= 2 && i <= 9) {
-        if (E.ClicGauche && vivant) m.IA.Aller_Ressource_Proche(NoPerso, i - 2);
+        if (E.ClicGauche && vivant) ModCommandes::Commande(m, NoPerso, Ordre::RessourceProche, i - 2);
     } else if (i >= 10 && i <= 12) {
         if (clic && vivant) {
-            if (SelectionActive) {
-                if (i == 10) ModDialogue::Ordre_Attaquer_Perso(m, NoPerso, Selection, m.IA.Chercher_Perso_Proche(NoPerso));
-                if (i == 11) ModDialogue::Ordre_Attaquer_Maison(m, NoPerso, Selection, m.IA.Chercher_Maison_Proche(NoPerso));
-                if (i == 12)
-                    ModDialogue::Ordre_Attaquer_Chateau(m, NoPerso, Selection, m.IA.Chercher_Chateau_Proche(NoPerso));
-            } else {
-                if (i == 10) m.IA.Attaquer_Perso_Proche(NoPerso, groupe, E.Ctrl, E.Shift, E.Alt);
-                if (i == 11) m.IA.Attaquer_Maison_Proche(NoPerso, groupe, E.Ctrl, E.Shift, E.Alt);
-                if (i == 12) m.IA.Attaquer_Chateau_Proche(NoPerso, groupe, E.Ctrl, E.Shift, E.Alt);
-            }
+            if (SelectionActive)
+                ModCommandes::Commande_Groupe_Attaquer(m, NoPerso, Selection, i - 10);
+            else
+                ModCommandes::Commande(m, NoPerso, Ordre::AttaquerProche, i - 10, Drapeaux(groupe, E.Ctrl, E.Shift, E.Alt));
         }
     } else if (i == 13) {
-        if (clic && vivant) m.IA.Aller_Tresor_Proche(NoPerso);
+        if (clic && vivant) ModCommandes::Commande(m, NoPerso, Ordre::TresorProche);
     } else if (i == 14) {
-        if (clic) Perso.IA_Active = !Perso.IA_Active;
+        if (clic) ModCommandes::Commande(m, NoPerso, Ordre::ModeAuto);
     } else if (i == 15) {
-        if (clic && vivant) ModDialogue::Appel_Aide(m, NoPerso);
+        if (clic && vivant) ModCommandes::Commande(m, NoPerso, Ordre::Aide);
     } else if (i == 16) {
         if (E.ClicGauche) {
             if (vivant && SelectionActive)
-                ModDialogue::Ordre_Arreter_Groupe(m, NoPerso, true, Selection);
+                ModCommandes::Commande_Groupe(m, NoPerso, Selection, Ordre::GroupeArreter);
             else
-                Perso.Arreter();
+                ModCommandes::Commande(m, NoPerso, Ordre::Arreter);
         } else if (E.ClicDroit && vivant) {
-            ModDialogue::Ordre_Arreter_Groupe(m, NoPerso, false, Selection);
+            ModCommandes::Commande(m, NoPerso, Ordre::ArreterSuite);
         }
     } else if (i == 17) {
-        if (clic && vivant) ModDialogue::Ordre_Attaquer_Groupe(m, NoPerso, ModDialogue::CibleActuelle, -1, E.Ctrl, E.Shift);
+        if (clic && vivant)
+            ModCommandes::Commande(m, NoPerso, Ordre::Charger, ModDialogue::CibleActuelle, -1,
+                                   Drapeaux(false, E.Ctrl, E.Shift, false));
     } else if (i == 18) {
-        if (clic) Perso.Changer_Attitude();
+        if (clic) ModCommandes::Commande(m, NoPerso, Ordre::Attitude);
     } else if (i == 19) {
-        if (E.ClicGauche) ModDialogue::Placer_Formation(m, NoPerso, false, false);
-        else if (E.ClicDroit) ModDialogue::Placer_Formation(m, NoPerso, true, false);
+        if (clic) ModCommandes::Commande(m, NoPerso, Ordre::Formation, E.ClicGauche ? 0 : 1);
     }
 }

@@ -7,6 +7,7 @@
 
 #include "characters/ClsJeuPerso.h"
 #include "engine/ModMain.h"
+#include "network/ModCommandes.h"
 #include "platform/Nombres.h"
 #include "rules/ClsJeuParam.h"
 #include "world/ClsJeuBatiment.h"
@@ -19,8 +20,7 @@ T* Element(std::vector<T>& v, std::int32_t i) {
     return i >= 0 && static_cast<std::size_t>(i) < v.size() ? &v[static_cast<std::size_t>(i)] : nullptr;
 }
 
-// Column 0 moves one unit, column 1 five, column 2 everything.
-double Quantite(std::size_t Colonne) { return Colonne == 0 ? 1.0 : Colonne == 1 ? 5.0 : 0.0; }
+using ModCommandes::Ordre;
 
 }  // namespace
 
@@ -57,6 +57,12 @@ struct ClsInterface::CibleFenetres {
     void Bulle(const ClsIntFenetre&, const ClsIntBouton& b) {
         b.Afficher_Info_Bulle(E.X, E.Y, I.AffTexte, SurfBack, I.vueEcran_);
     }
+    // What changes the world goes as an order of the character: a network
+    // game gives it on every machine.
+    void Ordonner(Ordre o, std::int32_t X = 0, std::int32_t Y = 0, std::int32_t Z = 0) {
+        ModCommandes::Commande(*I.main_, NoPerso, o, X, Y, Z);
+    }
+    std::int32_t NoPerso;
 };
 
 bool ClsInterface::Interieur_Fenetres(const EntreeInterface& E, std::int16_t& CodeAction, ClsJeuPerso& Perso,
@@ -64,8 +70,8 @@ bool ClsInterface::Interieur_Fenetres(const EntreeInterface& E, std::int16_t& Co
                                       Surface& SurfBack) {
     if (fenetres_.size() < 6) return Traite;
     ModMain& m = *main_;
-    CibleFenetres cible{*this, E, CodeAction, Perso, Touche, Traite, SurfBack, Element(m.Fiefs, NoFief),
-                        Element(m.Maisons, NoPerso), Element(m.Maisons, Perso.CibleMaison)};
+    CibleFenetres cible{*this,  E, CodeAction, Perso, Touche, Traite, SurfBack, Element(m.Fiefs, NoFief),
+                        Element(m.Maisons, NoPerso), Element(m.Maisons, Perso.CibleMaison), NoPerso};
     if (boutonsInfos_.size() > 1 && boutonsInfos_[1].Actif) Interieur_Fenetre_Ressources(cible);
     if (!cible.Traite && fenetres_[0].Visible) Interieur_Fenetre_Batiment(cible);
     // Skills and bestiary: their scroll buttons.
@@ -99,7 +105,7 @@ void ClsInterface::Interieur_Fenetre_Ressources(CibleFenetres& cible) {
     if (k >= 0) {
         const std::int32_t r = f.IndicesRessourcesManger[static_cast<std::size_t>(k)];
         if (E.ClicGauche) {
-            if (vivant) Perso.Manger_Ressources(static_cast<std::int16_t>(r), P);
+            if (vivant) cible.Ordonner(Ordre::Manger, r);
         } else {
             std::string t = "Manger :";
             const double gains[4] = {P.Ressources_GainVie(r), P.Ressources_GainEnergie(r), P.Ressources_GainMagie(r),
@@ -119,7 +125,7 @@ void ClsInterface::Interieur_Fenetre_Ressources(CibleFenetres& cible) {
         const std::int32_t l = f.AffBoutonsTransfert.Largeur, h = f.AffBoutonsTransfert.Hauteur;
         std::int32_t c = cible.Sous(f, f.BoutonsTransfertArgentPerso, l, h);
         if (c >= 0) {
-            if (E.ClicGauche) courante->Transfert_Argent_Deposer(Quantite(static_cast<std::size_t>(c)), Perso, c == 2);
+            if (E.ClicGauche) cible.Ordonner(Ordre::ArgentDeposer, c);
             else cible.Bulle(f, f.BoutonsTransfertArgentPerso[static_cast<std::size_t>(c)]);
             cible.Trouve();
         }
@@ -127,7 +133,7 @@ void ClsInterface::Interieur_Fenetre_Ressources(CibleFenetres& cible) {
             c = cible.Sous(f, f.BoutonsTransfertStockPerso, l, h);
             if (c >= 0) {
                 if (E.ClicGauche)
-                    courante->Transfert_Stock_Deposer(Quantite(static_cast<std::size_t>(c)), Perso, P, c == 2);
+                    cible.Ordonner(Ordre::StockDeposer, c);
                 else
                     cible.Bulle(f, f.BoutonsTransfertStockPerso[static_cast<std::size_t>(c)]);
                 cible.Trouve();
@@ -140,10 +146,8 @@ void ClsInterface::Interieur_Fenetre_Ressources(CibleFenetres& cible) {
             const ClsIntBouton& b = f.BoutonsRessourcesPrendre[static_cast<std::size_t>(r)];
             if (!Interieur_Rectangle(X, Y, f.PositionX + b.PositionX, f.PositionY + b.PositionY, b.Largeur, b.Hauteur))
                 continue;
-            if (E.ClicGauche) {
-                if (vivant) Perso.Ressources_Prendre(static_cast<std::int16_t>(r), 1, false);
-            } else if (E.ClicDroit) {
-                if (vivant) Perso.Ressources_Prendre(static_cast<std::int16_t>(r), 0, true);
+            if (E.ClicGauche || E.ClicDroit) {
+                if (vivant) cible.Ordonner(Ordre::RessourcesPrendre, r, E.ClicGauche ? 0 : 1);
             } else {
                 cible.Bulle(f, b);
             }
@@ -155,11 +159,9 @@ void ClsInterface::Interieur_Fenetre_Ressources(CibleFenetres& cible) {
 // In a castle: selling resources one row at a time, or all at once.
 void ClsInterface::Interieur_Vente_Chateau(CibleFenetres& cible) {
     const EntreeInterface& E = cible.E;
-    ClsJeuPerso& Perso = cible.Perso;
     const ClsJeuParam& P = main_->Parametres;
     const std::int32_t X = cible.E.X, Y = cible.E.Y;
     const bool vivant = cible.Perso.Vivant();
-    ClsJeuFief& fief = *cible.fief;
     ClsIntFenetre& f = fenetres_[1];
     const std::int32_t l = f.AffBoutonsCommerce.Largeur, h = f.AffBoutonsCommerce.Hauteur;
     const std::int32_t N = P.NombreRessources;
@@ -169,7 +171,7 @@ void ClsInterface::Interieur_Vente_Chateau(CibleFenetres& cible) {
             if (!b.Visible || !Interieur_Rectangle(X, Y, f.PositionX + b.PositionX, f.PositionY + b.PositionY, l, h))
                 continue;
             if (E.ClicGauche) {
-                if (vivant) fief.Vendre(r, Quantite(c), Perso, P, c == 2);
+                if (vivant) cible.Ordonner(Ordre::Vendre, r, static_cast<std::int32_t>(c));
             } else {
                 cible.Bulle(f, b);
             }
@@ -181,19 +183,9 @@ void ClsInterface::Interieur_Vente_Chateau(CibleFenetres& cible) {
         if (!b.Visible || !Interieur_Rectangle(X, Y, f.PositionX + b.PositionX, f.PositionY + b.PositionY, l, h))
             continue;
         if (E.ClicGauche && vivant) {
-            for (std::int32_t r = 0; r < N; ++r) {
-                const double tenu = Perso.Definir_Ressources(r);
-                // Index 3N + 0 keeps 20 of each; 3N + 1 sells what is of no use; 3N + 2 sells all.
-                if (c == 0) {
-                    if (tenu > 20) fief.Vendre(r, tenu - 20, Perso, P, false);
-                } else if (c == 1) {
-                    if (!P.Ressources_Mangeable(r) && !P.Ressources_NecessairePourConstruire(r) &&
-                        !P.Ressources_NecessairePourAttaquer(r))
-                        fief.Vendre(r, 0, Perso, P, true);
-                } else {
-                    fief.Vendre(r, 0, Perso, P, true);
-                }
-            }
+            // Index 3N + 0 keeps 20 of each; 3N + 1 sells what is of no use;
+            // 3N + 2 sells all. The quantities are counted when the order is given.
+            cible.Ordonner(Ordre::VendreTout, static_cast<std::int32_t>(c));
         } else if (!E.ClicGauche) {
             cible.Bulle(f, b);
         }
@@ -223,7 +215,7 @@ void ClsInterface::Interieur_Fenetre_Batiment(CibleFenetres& cible) {
         Interieur_Rectangle(X, Y, f.PositionX + 216, f.PositionY + 136, la, ha)) {
         // A click on a service that cannot be used says why.
         if (E.ClicGauche && courante->Service_Utilisable(Perso, P))
-            courante->Service_Utiliser(Perso, P, 0);
+            cible.Ordonner(Ordre::Service);
         else
             cible.Bulle(f, f.BoutonService);
         cible.Trouve();
@@ -236,7 +228,6 @@ void ClsInterface::Interieur_Fenetre_Batiment(CibleFenetres& cible) {
 // In a castle: its repairs and its market.
 void ClsInterface::Interieur_Marche_Chateau(CibleFenetres& cible) {
     const EntreeInterface& E = cible.E;
-    ClsJeuPerso& Perso = cible.Perso;
     const ClsJeuParam& P = main_->Parametres;
     const std::int32_t X = cible.E.X, Y = cible.E.Y;
     const bool vivant = cible.Perso.Vivant();
@@ -247,8 +238,7 @@ void ClsInterface::Interieur_Marche_Chateau(CibleFenetres& cible) {
     const std::int32_t c = cible.Sous(f, f.BoutonsRestauration, la, ha);
     if (c >= 0) {
         if (E.ClicGauche) {
-            const double montants[3] = {5, 50, 0};
-            if (vivant && fief) fief->Restaurer_Chateau(montants[c], Perso, c == 2);
+            if (vivant && fief) cible.Ordonner(Ordre::Restaurer, c);
         } else {
             cible.Bulle(f, f.BoutonsRestauration[static_cast<std::size_t>(c)]);
         }
@@ -262,7 +252,7 @@ void ClsInterface::Interieur_Marche_Chateau(CibleFenetres& cible) {
             if (!b.Visible || !Interieur_Rectangle(X, Y, f.PositionX + b.PositionX, f.PositionY + b.PositionY, lc, hc))
                 continue;
             if (E.ClicGauche) {
-                if (vivant && fief) fief->Acheter(r, Quantite(k), Perso, P, k == 2);
+                if (vivant && fief) cible.Ordonner(Ordre::AcheterChateau, r, static_cast<std::int32_t>(k));
             } else {
                 cible.Bulle(f, b);
             }
@@ -274,8 +264,6 @@ void ClsInterface::Interieur_Marche_Chateau(CibleFenetres& cible) {
 // In the own house: its cash and stock, and the making list.
 void ClsInterface::Interieur_Maison_Propre(CibleFenetres& cible) {
     const EntreeInterface& E = cible.E;
-    ClsJeuPerso& Perso = cible.Perso;
-    const ClsJeuParam& P = main_->Parametres;
     const std::int32_t X = cible.E.X, Y = cible.E.Y;
     ClsJeuBatiment& maison = *cible.saMaison;
     Surface& SurfBack = cible.SurfBack;
@@ -284,14 +272,14 @@ void ClsInterface::Interieur_Maison_Propre(CibleFenetres& cible) {
     const std::int32_t lt = f.AffBoutonsTransfert.Largeur, ht = f.AffBoutonsTransfert.Hauteur;
     std::int32_t c = cible.Sous(f, f.BoutonsTransfertArgentMaison, lt, ht);
     if (c >= 0) {
-        if (E.ClicGauche) maison.Transfert_Argent_Prendre(Quantite(static_cast<std::size_t>(c)), Perso, c == 2);
+        if (E.ClicGauche) cible.Ordonner(Ordre::ArgentPrendre, c);
         else cible.Bulle(f, f.BoutonsTransfertArgentMaison[static_cast<std::size_t>(c)]);
         cible.Trouve();
     }
     if (!cible.Traite && maison.Magasin) {
         c = cible.Sous(f, f.BoutonsTransfertStockMaison, lt, ht);
         if (c >= 0) {
-            if (E.ClicGauche) maison.Transfert_Stock_Prendre(Quantite(static_cast<std::size_t>(c)), Perso, P, c == 2);
+            if (E.ClicGauche) cible.Ordonner(Ordre::StockPrendre, c);
             else cible.Bulle(f, f.BoutonsTransfertStockMaison[static_cast<std::size_t>(c)]);
             cible.Trouve();
         }
@@ -308,7 +296,7 @@ void ClsInterface::Interieur_Maison_Propre(CibleFenetres& cible) {
                 if (b.Actif) FileFabricationObjets.push_back(static_cast<std::int16_t>(k));
             } else if (E.ClicDroit) {
                 if (FileFabricationObjets.empty()) {
-                    Perso.Arreter();
+                    cible.Ordonner(Ordre::Arreter);
                 } else {
                     const auto it = std::find(FileFabricationObjets.begin(), FileFabricationObjets.end(), k);
                     if (it != FileFabricationObjets.end()) FileFabricationObjets.erase(it);
@@ -325,7 +313,6 @@ void ClsInterface::Interieur_Maison_Propre(CibleFenetres& cible) {
 // In someone else's shop: buying its product.
 void ClsInterface::Interieur_Magasin_Visite(CibleFenetres& cible) {
     const EntreeInterface& E = cible.E;
-    ClsJeuPerso& Perso = cible.Perso;
     const ClsJeuParam& P = main_->Parametres;
     ClsJeuBatiment& courante = *cible.courante;
     ClsIntFenetre& f = fenetres_[0];
@@ -333,7 +320,7 @@ void ClsInterface::Interieur_Magasin_Visite(CibleFenetres& cible) {
     const std::int32_t c = cible.Sous(f, f.BoutonsTransfertStockMaison, lt, ht);
     if (c >= 0) {
         if (E.ClicGauche) {
-            courante.Acheter(Quantite(static_cast<std::size_t>(c)), Perso, P, c == 2);
+            cible.Ordonner(Ordre::AcheterMagasin, c);
         } else {
             const std::int32_t r = P.Batiment_RessourceFabrique(courante.TypeBatiment);
             const std::size_t k = static_cast<std::size_t>(3 * r + c);
@@ -348,7 +335,6 @@ void ClsInterface::Interieur_Objets_Maison(CibleFenetres& cible) {
     const EntreeInterface& E = cible.E;
     ClsJeuPerso& Perso = cible.Perso;
     const ClsJeuParam& P = main_->Parametres;
-    ModMain& m = *main_;
     const std::int32_t X = cible.E.X, Y = cible.E.Y;
     ClsJeuBatiment& courante = *cible.courante;
     Surface& SurfBack = cible.SurfBack;
@@ -365,11 +351,11 @@ void ClsInterface::Interieur_Objets_Maison(CibleFenetres& cible) {
                                f.BoutonsFabriquer[static_cast<std::size_t>(k)].Actif;
             if (Perso.DansMaison) {
                 if (!actif || courante.Stock_Objets(k) != 0)
-                    Perso.Objet_Ramasser_Maison(static_cast<std::int16_t>(k), courante, P, m.Commentaires);
+                    cible.Ordonner(Ordre::ObjetRamasser, k);
                 else
                     FileFabricationObjets.push_back(static_cast<std::int16_t>(k));
             } else if (courante.Stock_Objets(k) > 0) {
-                Perso.Objet_Acheter_Maison(static_cast<std::int16_t>(k), courante, P, m.Commentaires);
+                cible.Ordonner(Ordre::ObjetAcheter, k);
             }
         } else {
             ClsIntBouton& bulle = f.BoutonsObjets[static_cast<std::size_t>(k)];
@@ -393,16 +379,16 @@ void ClsInterface::Interieur_Fenetre_Inventaire(CibleFenetres& cible) {
         const std::int32_t c =
             cible.Sous(f, f.BoutonsTransfertArgentPerso, f.AffBoutonsTransfert.Largeur, f.AffBoutonsTransfert.Hauteur);
         if (c >= 0) {
-            if (E.ClicGauche) courante->Transfert_Argent_Deposer(Quantite(static_cast<std::size_t>(c)), Perso, c == 2);
+            if (E.ClicGauche) cible.Ordonner(Ordre::ArgentDeposer, c);
             else cible.Bulle(f, f.BoutonsTransfertArgentPerso[static_cast<std::size_t>(c)]);
             cible.Trouve();
         }
     }
-    if (!cible.Traite) cible.Traite = Emplacements_Objets(E, cible.CodeAction, Perso, Touche, SurfBack);
+    if (!cible.Traite) cible.Traite = Emplacements_Objets(E, cible.CodeAction, Perso, cible.NoPerso, Touche, SurfBack);
 }
 
 bool ClsInterface::Emplacements_Objets(const EntreeInterface& E, std::int16_t& CodeAction, ClsJeuPerso& Perso,
-                                       std::int16_t& Touche, Surface& SurfBack) {
+                                       std::int32_t NoPerso, std::int16_t& Touche, Surface& SurfBack) {
     ModMain& m = *main_;
     const ClsJeuParam& P = m.Parametres;
     ClsIntFenetre& f = fenetres_[4];
@@ -418,45 +404,8 @@ bool ClsInterface::Emplacements_Objets(const EntreeInterface& E, std::int16_t& C
         const bool occupe = equipement ? Perso.Objet_Equipes_Actif(i) : (i < I && Perso.Objet_Inventaire_Actif(i));
         const std::int16_t type = equipement ? Perso.Objet_Equipes_Type(i) : Perso.Objet_Inventaire_Type(i);
         const std::int16_t tenu = Perso.IndiceObjetSelectionne;
-        if (E.ClicGauche) {
-            if (tenu >= 0) {
-                if (equipement) {
-                    if (P.Objet_Utilisable(tenu)) {
-                        if (Perso.Objet_Equiper(tenu, P, m.Commentaires, false, false) && P.Objet_UtilisationUnique(tenu))
-                            Perso.IndiceObjetSelectionne = -1;
-                    } else {
-                        if (Perso.Objet_Equiper(tenu, P, m.Commentaires, false, i == 1 || i == 7))
-                            Perso.IndiceObjetSelectionne = -1;
-                    }
-                } else if (occupe) {
-                    Perso.Objet_Inventaire_Charger(i, tenu, P);
-                    Perso.IndiceObjetSelectionne = type;
-                } else {
-                    Perso.Objet_Inventaire_Charger(i, tenu, P);
-                    Perso.IndiceObjetSelectionne = -1;
-                }
-            } else if (equipement && i == 1 && Perso.Objet_Equipes_2_Mains()) {
-                Perso.IndiceObjetSelectionne = Perso.Objet_Equipes_Type(0);
-                Perso.Objet_Equipe_Charger(0, -1, P);
-                Perso.Actualiser_Bonus();
-            } else if (occupe) {
-                // An empty slot gives nothing to pick up.
-                Perso.IndiceObjetSelectionne = type;
-                if (equipement) {
-                    Perso.Objet_Equipe_Charger(i, -1, P);
-                    Perso.Actualiser_Bonus();
-                } else {
-                    Perso.Objet_Inventaire_Charger(i, -1, P);
-                }
-            }
-        } else if (E.ClicDroit) {
-            if (equipement && i == 1 && Perso.Objet_Equipes_2_Mains()) {
-                if (Perso.Objet_Equipes_Actif(0)) Perso.Objet_Ranger(0, P, m.Commentaires);
-            } else if (equipement) {
-                if (occupe) Perso.Objet_Ranger(i, P, m.Commentaires);
-            } else if (occupe) {
-                Perso.Objet_Equiper(i, P, m.Commentaires, true, false);
-            }
+        if (E.ClicGauche || E.ClicDroit) {
+            ModCommandes::Commande(m, NoPerso, Ordre::Emplacement, static_cast<std::int32_t>(k), E.ClicGauche ? 0 : 1);
         } else {
             const std::int16_t categorie =
                 equipement ? i : (occupe ? Perso.Objet_Inventaire_Categorie(i) : static_cast<std::int16_t>(-1));

@@ -492,6 +492,17 @@ void ClsComReseau::Message_Envoyer(std::int32_t Noperso, const std::string& Text
     Traiter_Message(IDJoueur, p.Tour, p.Noperso, p.Texte, p.X, p.Y, p.Z);
 }
 
+void ClsComReseau::Message_Envoyer_Unique(std::int32_t Noperso, const std::string& Texte, double X, double Y,
+                                          double Z) {
+    if (tourUniques_ != TourEnvoi()) {
+        tourUniques_ = TourEnvoi();
+        uniques_.clear();
+    }
+    // Bounded by what a player can ask in one turn; past that it goes anyway.
+    if (uniques_.size() < 4096 && !uniques_.emplace(Noperso, Texte, X, Y, Z).second) return;
+    Message_Envoyer(Noperso, Texte, X, Y, Z);
+}
+
 std::string ClsComReseau::Message_Lire() {
     Pomper(0);
     std::string dernier;

@@ -20,6 +20,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "network/ClsComMessages.h"
@@ -114,6 +115,12 @@ public:
 
     // The turn boundary.
     std::int32_t TourCourant() const { return tour_; }
+    // The turn a message sent now belongs to.
+    std::int32_t TourEnvoi() const { return finEnvoyee_ ? tour_ + 1 : tour_; }
+    // Sends the message unless the same one already went in the same turn
+    // (what the interface asks again at every frame until the replay).
+    void Message_Envoyer_Unique(std::int32_t Noperso, const std::string& Texte, double X = 0, double Y = 0,
+                                double Z = 0);
     void Tour_Debut();
     // Ends the local turn: "Prt" with, from the host, the ticks the turn
     // runs (TicksParTour).
@@ -196,6 +203,9 @@ private:
     std::int32_t IDJoueur = 0;
     std::int32_t tour_ = 0;
     bool finEnvoyee_ = false;  // "Prt" of tour_ sent
+    // The messages of Message_Envoyer_Unique in turn tourUniques_.
+    std::int32_t tourUniques_ = -1;
+    std::set<std::tuple<std::int32_t, std::string, double, double, double>> uniques_;
     std::vector<PartieTrouvee> parties_;
 
     // The host's list (what every machine shows), and on the host which

@@ -84,6 +84,7 @@ bool Rejouer_Ordre(ModMain& Main, std::int32_t Joueur, const MessageCom& m) {
         if (z < -32768 || z > 32767) fait = false;
         else Commande_Construire_Maison(Main, m.Noperso, x, y, static_cast<std::int16_t>(z));
     } else if (m.Categorie == "PRM") Commande_Rentrer_Maison(Main, m.Noperso, x);
+    else if (Ordre o; Genre_Code(m.Categorie, o)) fait = Appliquer(Main, m.Noperso, o, x, y, z);
     else fait = false;
     Main.Reseau = garde;
     return fait;

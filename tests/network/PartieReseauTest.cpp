@@ -72,6 +72,12 @@ protected:
             ModCommandes::Commande_Aller_Ressource(w, p, (t / 50 + p) % static_cast<std::int32_t>(w.Ressources.size()));
         if (t % 200 == 100 + p) ModCommandes::Commande_Rentrer_Chateau(w, p, w.Persos[static_cast<std::size_t>(p)].Equipe);
         if (t % 333 == 3) ModCommandes::Commande_Construire_Maison(w, p, 300 + 40 * p, 300, 0);
+        // Every other kind of order in turn, with small numbers that now
+        // name something and now nothing.
+        if ((t + 3 * p) % 5 == 0) {
+            const auto o = static_cast<ModCommandes::Ordre>((t / 5 + p) % ModCommandes::NombreOrdres);
+            ModCommandes::Commande(w, p, o, (t * 7 + p) % 11 - 1, (t / 3) % 2);
+        }
     }
 
     bool Vivante(std::size_t i) const { return mondes[i] && m->reseaux[i]; }
@@ -231,6 +237,10 @@ TEST_F(Reseau, JunkFromAPlayerChangesNothing) {
         envois.push_back(message(t, 2, "PRM", -1));
         envois.push_back(message(t, 2, "PCM", 10, 10, 1e6));   // no such house type
         envois.push_back(message(t, 2, "PMV", 3e9, 0));        // beyond a 32-bit number
+        envois.push_back(message(t, 2, "PVE", 1e6, 1));        // no such resource
+        envois.push_back(message(t, 0, "PEM", 0, 0));          // another player's bag
+        envois.push_back(message(t, 2, "PGX", 0));             // a character it does not lead
+        envois.push_back(message(t, 2, "PIA", 0, 0, 7));       // a number the order does not use
         envois.push_back(message(t, 0, "Prt"));                // ends another's turn
         envois.push_back(message(t, 77, "Hsh", 1, 1));
         envois.push_back(message(t + 1000, 2, "PMV", 10, 10)); // a turn nobody is in
