@@ -18,22 +18,16 @@
 #include <vector>
 
 #include "characters/ClsJeuPerso.h"
-#include "display/ClsPerEcran.h"
 #include "engine/HachageEtat.h"
-#include "engine/InterfaceJoueur.h"
 #include "engine/ModMain.h"
 #include "network/ClsComReseau.h"
 #include "network/PartieReseau.h"
-#include "platform/Graphique.h"
 #include "platform/enet/TransportENet.h"
-#include "platform/qt/EntreesQt.h"
-#include "platform/qt/ImagesQt.h"
-#include "platform/qt/WidgetEcran.h"
 #include "tests/engine/MoteurOutils.h"
 #include "tests/network/Sessions.h"
-#include "windows/FrmMoteur2D.h"
+#include "tests/windows/FenetreJeuEssai.h"
+#include "tests/windows/ProgrammeEssai.h"
 
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -42,47 +36,15 @@ std::string IniReseau(std::uint16_t port) {
            std::to_string(port) + "\n";
 }
 
-struct Application {
-    int argc = 1;
-    char nom[8] = "tests";
-    char* argv[2] = {nom, nullptr};
-    QApplication app{argc, argv};
-};
-
-// The host: the built game folder and the real engine window.
-struct Hote {
-    explicit Hote(std::uint16_t port) {
-        fs::copy(fs::path(MORVAINE_GAME_DIR), d.Chemin(), fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-        d.Ecrire("Ini_Ecran.ini",
-                 "[Ecran]\nModeFenetre=1\nNombreResolution=1\nResolution=1\n\n[Resolution_1]\nLargeur=800\nHauteur=600\n");
-        d.Ecrire("Ini_Reseau.ini", IniReseau(port));
-        dossier = std::make_unique<DossierJeu>(d.Chemin());
-        Main = std::make_unique<ModMain>(*dossier);
-        Main->Charger_Parametres();
-        Main->SavPerso.Charger_Parametres_SavPerso();
-        Jeu = std::make_unique<ClsJeu>(*dossier);
-        ecran = std::make_unique<ClsPerEcran>(*dossier);
-        dd = std::make_unique<Graphique>(*dossier, decodeur, CreerGlyphesQt());
-        frm = std::make_unique<FrmMoteur2D>(*Main, *Jeu, *ecran, *dd);
-        frm->Entrees().Definir_Recentrer(false);
-    }
-    ClsInterface& Interface() {
-        return dynamic_cast<InterfaceJoueur&>(*frm->Moteur().Joueurs[0].Interface).Interface;
-    }
-    DossierTemporaire d;
-    std::unique_ptr<DossierJeu> dossier;
-    std::unique_ptr<ModMain> Main;
-    std::unique_ptr<ClsJeu> Jeu;
-    std::unique_ptr<ClsPerEcran> ecran;
-    DecodeurImageQt decodeur;
-    std::unique_ptr<Graphique> dd;
-    std::unique_ptr<FrmMoteur2D> frm;
+// The host: a game in the real engine window, on the session's port.
+struct Hote : essai::FenetreJeu {
+    explicit Hote(std::uint16_t port) { d.Ecrire("Ini_Reseau.ini", IniReseau(port)); }
 };
 
 }  // namespace
 
 TEST(OrdresFenetre, UnAchatEtUnObjetCliquesChangentLesDeuxMondes) {
-    Application a;
+    essai::Application a;
     const std::uint16_t port = PortLibre();
     Hote hote(port);
     MoteurSansEcran client;

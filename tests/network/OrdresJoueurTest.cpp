@@ -46,12 +46,7 @@ protected:
     void SetUp() override {
         m = std::make_unique<Machines>(2, "1", true);
         ASSERT_TRUE(m->Ouvrir());
-        SetupChoices c;
-        c.LargeurCarte = c.HauteurCarte = 40;
-        c.NombreRessources = 10;
-        for (int f = 0; f < 2; ++f) c.Fiefs.push_back({f, static_cast<std::int16_t>(f % 2), 3});
-        c.Reseau = true;
-        c.NombreJoueursReseau = 2;
+        SetupChoices c = ChoixPartieReseau(2);
         for (std::size_t i = 0; i < 3; ++i) {
             mondes.push_back(std::make_unique<ModMain>(*m->jeux[i % 2]));
             ModMain& w = *mondes.back();

@@ -40,12 +40,7 @@ protected:
     void Ouvrir(int n, FabriqueTransport fabrique = FabriqueTransportENet()) {
         m = std::make_unique<Machines>(n, "1", true, fabrique);
         ASSERT_TRUE(m->Ouvrir());
-        SetupChoices c;
-        c.LargeurCarte = c.HauteurCarte = 40;
-        c.NombreRessources = 10;
-        for (int f = 0; f < 2; ++f) c.Fiefs.push_back({f, static_cast<std::int16_t>(f % 2), 3});
-        c.Reseau = true;
-        c.NombreJoueursReseau = n;
+        SetupChoices c = ChoixPartieReseau(n);
         for (int i = 0; i < n; ++i) {
             mondes.push_back(std::make_unique<ModMain>(*m->jeux[static_cast<std::size_t>(i)]));
             ModMain& w = *mondes.back();

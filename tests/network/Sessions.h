@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/SetupChoices.h"
 #include "network/ClsComReseau.h"
 #include "platform/DossierJeu.h"
 #include "platform/enet/TransportENet.h"
@@ -30,6 +31,18 @@ inline std::uint16_t PortLibre() {
     ::getsockname(s, reinterpret_cast<sockaddr*>(&a), &n);
     ::close(s);
     return ntohs(a.sin_port);
+}
+
+// The small world every machine of a test network game builds: 40 x 40,
+// two fiefs of three villagers, for `joueurs` players.
+inline SetupChoices ChoixPartieReseau(int joueurs) {
+    SetupChoices c;
+    c.LargeurCarte = c.HauteurCarte = 40;
+    c.NombreRessources = 10;
+    for (int f = 0; f < 2; ++f) c.Fiefs.push_back({f, static_cast<std::int16_t>(f % 2), 3});
+    c.Reseau = true;
+    c.NombreJoueursReseau = joueurs;
+    return c;
 }
 
 class Machines {

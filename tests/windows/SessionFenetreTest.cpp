@@ -27,16 +27,7 @@
 #include <string>
 #include <vector>
 
-#include "display/ClsPerEcran.h"
-#include "engine/ClsJeu.h"
-#include "engine/InterfaceJoueur.h"
-#include "engine/ModMain.h"
-#include "platform/Graphique.h"
-#include "platform/qt/EntreesQt.h"
-#include "platform/qt/ImagesQt.h"
-#include "platform/qt/WidgetEcran.h"
-#include "tests/Outils.h"
-#include "windows/FrmMoteur2D.h"
+#include "tests/windows/FenetreJeuEssai.h"
 #include "world/ModEmplacement.h"
 
 namespace fs = std::filesystem;
@@ -47,24 +38,9 @@ namespace {
 // once at least two frames have been drawn since the previous one (so
 // that what the last click did is on the screen), and returns true when it
 // is done; a step that stays undone for ten seconds fails the session.
-class Session {
+class Session : public essai::FenetreJeu {
 public:
     explicit Session(int joueurs) {
-        // The built game folder, copied: captures and saves land in it.
-        fs::copy(fs::path(MORVAINE_GAME_DIR), d.Chemin(), fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-        // 800 x 600 in a window: the drawing area is the back buffer.
-        d.Ecrire("Ini_Ecran.ini",
-                 "[Ecran]\nModeFenetre=1\nNombreResolution=1\nResolution=1\n\n[Resolution_1]\nLargeur=800\nHauteur=600\n");
-        dossier = std::make_unique<DossierJeu>(d.Chemin());
-        Main = std::make_unique<ModMain>(*dossier);
-        Main->Charger_Parametres();
-        Main->SavPerso.Charger_Parametres_SavPerso();
-        Jeu = std::make_unique<ClsJeu>(*dossier);
-        ecran = std::make_unique<ClsPerEcran>(*dossier);
-        dd = std::make_unique<Graphique>(*dossier, decodeur, CreerGlyphesQt());
-        frm = std::make_unique<FrmMoteur2D>(*Main, *Jeu, *ecran, *dd);
-        // The pointer is not warped back to the middle: events alone move it.
-        frm->Entrees().Definir_Recentrer(false);
         choix.LargeurCarte = choix.HauteurCarte = 40;
         choix.NombreRessources = 10;
         choix.Fiefs = {{0, 0, 3}, {1, 1, 3}};
@@ -86,13 +62,8 @@ public:
         frm->MoteurJeu(choix);
     }
 
-    QWidget* Zone() { return frm->Fenetre().Ecran(); }
-    ClsMoteur& M() { return frm->Moteur(); }
     ClsJeuPerso& Perso(int joueur) {
         return Main->Persos[static_cast<std::size_t>(Main->NoPersoParJoueur[static_cast<std::size_t>(joueur)])];
-    }
-    ClsInterface& Interface(int joueur) {
-        return dynamic_cast<InterfaceJoueur&>(*M().Joueurs[static_cast<std::size_t>(joueur)].Interface).Interface;
     }
 
     // The pointer goes to (x, y) of the back buffer.
@@ -106,14 +77,6 @@ public:
     }
     void Touche(Qt::Key cle, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(Zone(), cle, m); }
 
-    DossierTemporaire d;
-    std::unique_ptr<DossierJeu> dossier;
-    std::unique_ptr<ModMain> Main;
-    std::unique_ptr<ClsJeu> Jeu;
-    std::unique_ptr<ClsPerEcran> ecran;
-    DecodeurImageQt decodeur;
-    std::unique_ptr<Graphique> dd;
-    std::unique_ptr<FrmMoteur2D> frm;
     SetupChoices choix;
     std::string echec;
     std::vector<std::string> faites;
