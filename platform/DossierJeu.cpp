@@ -157,7 +157,12 @@ struct DossierJeu::FichierINI {
             contenu += l;
             contenu += fin;
         }
-        if (!EcrireFichierAtomique(chemin, contenu)) return false;
+        // The reader drops one leading byte-order mark: a text that itself
+        // starts with one gets one more, or its first line would change
+        // meaning on the next read (a line behind a mark is no header).
+        const std::string_view marque = "\xEF\xBB\xBF";
+        const std::string ecrit = contenu.starts_with(marque) ? std::string(marque) + contenu : contenu;
+        if (!EcrireFichierAtomique(chemin, ecrit)) return false;
         // Our own write needs no reload; the clock is read before the stamp
         // so that a write by someone else in the same tick stays unsure.
         lecture = Maintenant();

@@ -103,6 +103,22 @@ TEST_F(FicINI, ExtensionEtFinsDeLigneConservees) {
     EXPECT_EQ(d.Lire("Perso.per"), "[Perso]\r\nNom=Aldric\r\nNiveau=3\r\n");
 }
 
+// A first line that itself starts with a byte-order mark (behind the one
+// the reader drops) is no header, and stays none once the file is written.
+TEST_F(FicINI, MarqueDOrdreDesOctetsGardeLeSensDeLaPremiereLigne) {
+    d.Ecrire("Marque.ini", "\xEF\xBB\xBF\xEF\xBB\xBF[A]\nX=1\n[A]\nY=2\n");
+    ClsFicINI ini = Ouvrir("Marque", "A");
+    EXPECT_EQ(ini.Parametre("X"), "");
+    EXPECT_EQ(ini.Parametre("Y"), "2");
+    ini.Parametre("Z", "3");
+    DossierJeu relu(d.Chemin());
+    ClsFicINI autre(relu);
+    autre.NomFichier = "Marque";
+    autre.Section = "A";
+    EXPECT_EQ(autre.Parametre("X"), "");
+    EXPECT_EQ(autre.Parametre("Z"), "3");
+}
+
 // Another program rewrites the file with a text of the same length, and the
 // modification time ends where it was: the cache must still see the new text.
 TEST_F(FicINI, ReecritureDeMemeTailleVue) {
