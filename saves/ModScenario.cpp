@@ -451,6 +451,8 @@ private:
     void Debut() {
         if (M.Fiefs.empty()) Erreur("« debut » vient avant « nombre_fiefs » : il n'y a pas encore de château.");
         if (M.Persos.empty()) Erreur("« debut » vient avant « nombre_persos ».");
+        if (M.Monde.LargeurCarte < 8 || M.Monde.HauteurCarte < 8)
+            Erreur("« debut » vient avant « monde_largeur » et « monde_hauteur » : la carte n'a pas de taille.");
         M.Monde.Generer_Monde(ChoixTerrain_ < M.Monde.NombreTypesMondes ? ChoixTerrain_ : 0, M.Aleatoire);
         Placer_Chateaux(M);
         M.IA.Initialiser_IA();

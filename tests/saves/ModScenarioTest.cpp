@@ -148,6 +148,9 @@ TEST_F(Scenarios, ScenariosFautifsRefuses) {
         EXPECT_NE(m.find("essai.snr"), std::string::npos) << m;
         EXPECT_NE(m.find(c.attendu), std::string::npos) << m;
     }
+    // Without a size from the scenario or the setup, there is no map to build.
+    Main.Monde.LargeurCarte = Main.Monde.HauteurCarte = 0;
+    EXPECT_NE(Lire("nombre_fiefs=1\nnombre_persos=2\ndebut\n").find("la carte n'a pas de taille"), std::string::npos);
     // Through the game setup: no game, the reason told, nothing left over.
     DossierTemporaire d;
     d.CopierDonnees();
