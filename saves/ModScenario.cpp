@@ -489,6 +489,11 @@ private:
                 ++Perso_(p.Invocateur).NombreInvocations;
                 p.IA = false;
             }
+            // The maxima as the game works them out from the base values,
+            // the race and the worn items (a "maxvie" line sets the base);
+            // then no current value above its maximum. A save of this world
+            // then reloads the same.
+            p.Actualiser_Bonus();
             p.Vie = std::min(p.Vie, p.Definir_MaxVie());
             p.Energie = std::min(p.Energie, p.Definir_MaxEnergie());
             p.Magie = std::min(p.Magie, p.Definir_MaxMagie());

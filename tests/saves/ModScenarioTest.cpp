@@ -185,4 +185,16 @@ TEST_F(Scenarios, Attributs) {
     EXPECT_DOUBLE_EQ(Main.Persos[5].Vie, 10);
     EXPECT_EQ(Main.Persos[1].Objet_NombreType(1), 3);
     EXPECT_DOUBLE_EQ(Main.Persos[0].Moral, 5);
+    // A maximum given to a race of smaller coefficient (race 2, 0.85 of the
+    // life) is worked out as the game does, and the current value kept
+    // below it: the world saves and reloads the same.
+    ASSERT_EQ(Lire(Base() + "perso(2)_race=2\nperso(2)_maxvie=150\nperso(2)_vie=150\n"), "");
+    EXPECT_LE(Main.Persos[1].Vie, Main.Persos[1].Definir_MaxVie());
+    for (std::size_t i = 0; i < Main.Persos.size(); ++i) Main.Persos[i].Calculer_Apparence(Main.Maisons[i], Main.Parametres);
+    const std::string t1 = Ecrire_Texte_Monde(Main);
+    DossierJeu d2{DonneesSource()};
+    ModMain autre{d2};
+    autre.Charger_Parametres();
+    Lire_Texte_Monde(autre, t1, "essai.sav");
+    EXPECT_EQ(Ecrire_Texte_Monde(autre), t1);
 }
