@@ -175,6 +175,11 @@ private:
             Erreur(cle + " se donne avant « debut », qui a déjà bâti le monde.");
         if (cle == "nombre_fiefs") {
             const std::int32_t n = Entier32(A_, "nombre_fiefs", 1, MaxFiefs);
+            // Characters already given a fief keep it: it must still exist.
+            for (std::size_t k = 0; k < M.Persos.size(); ++k)
+                if (M.Persos[k].Equipe >= n)
+                    Erreur("le personnage " + std::to_string(k + 1) + " appartient déjà au fief " +
+                           std::to_string(M.Persos[k].Equipe + 1) + ", qui n'existerait plus.");
             M.Fiefs.assign(static_cast<std::size_t>(n), ClsJeuFief{});
             M.Chateaux.assign(static_cast<std::size_t>(n), ClsJeuBatiment{});
             for (std::int32_t i = 0; i < n; ++i) {

@@ -138,6 +138,8 @@ TEST_F(Scenarios, ScenariosFautifsRefuses) {
         {"sans debut", "nombre_fiefs=1\n", "debut"},
         {"virgule avant le signe égal", b + "perso(1,2)_vie=4\n", "virgule"},
         {"indice au bout des 32 bits", b + "perso(2-99999999999)_vie=4\n", "Ligne 10"},
+        {"fiefs recomptés sous les personnages", "nombre_fiefs=2\nnombre_persos=3\nperso(3)_fief=2\nnombre_fiefs=1\n",
+         "qui n'existerait plus"},
         {"fiefs recomptés après debut", b + "nombre_fiefs=1\n", "avant « debut »"},
         {"carte redimensionnée après debut", b + "monde_largeur=16\n", "avant « debut »"},
         {"forme au bout des 32 bits", b + "terrain_carreplein(99999999999-1)=3,3\n", "hors de la carte"},
