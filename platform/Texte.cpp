@@ -1,5 +1,6 @@
 #include "platform/Texte.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -73,6 +74,9 @@ std::vector<std::string> DecouperLignes(std::string_view texte) {
 
 std::vector<std::string_view> DecouperVues(std::string_view texte) {
     std::vector<std::string_view> lignes;
+    // One block for a save's hundred thousand lines instead of a score of
+    // regrowths, each copying the lines so far.
+    lignes.reserve(static_cast<std::size_t>(std::count(texte.begin(), texte.end(), '\n')) + 1);
     std::size_t debut = 0;
     for (std::size_t i = 0; i < texte.size(); ++i) {
         if (texte[i] == '\n' || texte[i] == '\r') {

@@ -272,13 +272,19 @@ void Placer_Ressources(ModMain& Main, bool Reseau) {
     const double largeurCarte = static_cast<double>(monde.LargeurCarte) * monde.LargeurCase;
     const double hauteurCarte = static_cast<double>(monde.HauteurCarte) * monde.HauteurCase;
     const std::int32_t l = ClsAffRessources::Largeur(), h = ClsAffRessources::Hauteur();
+    // Set once a scan of the whole grid found no free place: deposits only
+    // fill the map further, so the ones after it take their draw at once.
+    // Without it, each later deposit of a scenario asking for more than
+    // the map holds tried 500 draws and scanned the whole map again against
+    // every deposit, minutes of work for a few thousand.
+    bool carte_pleine = false;
     for (std::size_t i = 0; i < Main.Ressources.size(); ++i) {
         auto tirer = [&](double etendue) {
             return static_cast<std::int32_t>(Arrondi(static_cast<double>(Main.Aleatoire.Nombre_Aleatoire()) * etendue));
         };
         std::int32_t X = tirer(largeurCarte - l);
         std::int32_t Y = tirer(hauteurCarte - h);
-        if (!Reseau && !Main.Persos.empty()) {
+        if (!Reseau && !Main.Persos.empty() && !carte_pleine) {
             // Redrawn until the place is free; bounded, then the first free
             // place of a scan on the cell grid, and failing that the last
             // draw (a map with no room left).
@@ -296,6 +302,7 @@ void Placer_Ressources(ModMain& Main, bool Reseau) {
                             Y = y;
                             trouve = true;
                         }
+                carte_pleine = !trouve;
             }
         }
         std::int32_t t = P.NombreTerrainRessource > 0

@@ -52,5 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Donnees, std::size_t T
         std::abort();
     }
     fuzz::ExigerEgaux(t1, Ecrire_Texte_Monde(N));
+    fuzz::Liberer_Monde(M);
+    fuzz::Liberer_Monde(N);
     return 0;
 }

@@ -38,6 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Donnees, std::size_t T
         ModScenario(M).Lire_Scenario(texte, "Fuzz.snr");
     } catch (const ErreurFichier& e) {
         if (e.Fichier() != "Fuzz.snr" || std::string(e.what()).find("Fuzz.snr") == std::string::npos) std::abort();
+        fuzz::Liberer_Monde(M);
         return 0;
     }
     for (std::size_t i = 0; i < M.Persos.size() && i < M.Maisons.size(); ++i)
@@ -50,5 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Donnees, std::size_t T
         std::abort();
     }
     fuzz::ExigerEgaux(t1, Ecrire_Texte_Monde(second.Main));
+    fuzz::Liberer_Monde(M);
+    fuzz::Liberer_Monde(second.Main);
     return 0;
 }

@@ -86,4 +86,22 @@ inline void ExigerEgaux(std::string_view premier, std::string_view second) {
     std::abort();
 }
 
+// Frees what a run built into a world kept from one input to the next.
+// libFuzzer runs an input a second time, looking for a leak, whenever it
+// allocated more blocks than it freed; a world left standing until the
+// next input made nearly every run count as one.
+template <class Jeu>
+void Liberer_Monde(Jeu& M) {
+    M.Persos = {};
+    M.Fiefs = {};
+    M.Chateaux = {};
+    M.Maisons = {};
+    M.Ressources = {};
+    M.EffetsPersos = {};
+    M.EffetsMaisons = {};
+    M.Tresors = {};
+    M.Decors = {};
+    M.MessagesPartie = {};
+}
+
 }  // namespace fuzz

@@ -200,3 +200,21 @@ TEST_F(Scenarios, Attributs) {
     EXPECT_LE(Main.Persos[1].Vie, Main.Persos[1].Definir_MaxVie());
     ExigerMemeSauvegardeRelue();
 }
+
+// More deposits than the map has room for: the world is built with every
+// one of them on the map, and saves and reloads the same.
+TEST_F(Scenarios, PlusDeGisementsQueDePlace) {
+    ASSERT_EQ(Lire("monde_largeur=16\nmonde_hauteur=16\nnombre_fiefs=1\nnombre_persos=2\n"
+                   "nombre_ressources=3000\ndebut\nfin\n"),
+              "");
+    ASSERT_EQ(Main.Ressources.size(), 3000u);
+    const std::int32_t l = Main.Monde.LargeurCarte * Main.Monde.LargeurCase,
+                       h = Main.Monde.HauteurCarte * Main.Monde.HauteurCase;
+    for (const ClsJeuRessources& r : Main.Ressources) {
+        EXPECT_GE(r.X, 0);
+        EXPECT_GE(r.Y, 0);
+        EXPECT_LE(r.X, l);
+        EXPECT_LE(r.Y, h);
+    }
+    ExigerMemeSauvegardeRelue();
+}
