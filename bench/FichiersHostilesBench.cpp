@@ -21,6 +21,7 @@
 #include "rules/ClsJeuParam.h"
 #include "rules/ModRandom.h"
 #include "saves/ModSavPerso.h"
+#include "tests/rules/ImagesHostiles.h"
 
 namespace fs = std::filesystem;
 
@@ -122,8 +123,7 @@ void Script(benchmark::State& state) {
     fs::remove_all(d);
 }
 
-void Image(benchmark::State& state, const std::string& reproduction) {
-    const std::string octets = *LireFichier(Hostiles() / reproduction);
+void Image(benchmark::State& state, const std::string& reproduction, const std::string& octets) {
     for (auto _ : state) {
         try {
             benchmark::DoNotOptimize(DecoderBMP(octets, reproduction));
@@ -149,8 +149,8 @@ BENCHMARK_CAPTURE(Paroles, Commentaires_100x32767, "Ini_Commentaires.100x32767.i
 BENCHMARK_CAPTURE(Paroles, Commentaires_1000x32767, "Ini_Commentaires.1000x32767.ini")->Unit(benchmark::kMillisecond);
 BENCHMARK(Perso)->Unit(benchmark::kMillisecond);
 BENCHMARK(Script)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Image, Tronquee_5000x5000, "image-5000x5000-tronquee.bmp")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Image, Entete_100000x100000, "image-100000x100000-entete.bmp")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Image, Tronquee_5000x5000, "Tronquee.bmp", hostiles::Tronquee5000())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Image, Entete_100000x100000, "Entete.bmp", hostiles::Entete100000())->Unit(benchmark::kMillisecond);
 
 // A large settings file read key by key just after it was written (its
 // stamp still unsure): the text is not read again for every key.

@@ -26,6 +26,7 @@
 #include "rules/ModRandom.h"
 #include "saves/ModSavPerso.h"
 #include "tests/Outils.h"
+#include "tests/rules/ImagesHostiles.h"
 
 namespace {
 
@@ -160,10 +161,14 @@ TEST(FichiersHostiles, RefusesCourtementOuChargesCommeIlsSeSauvent) {
         {"perso-lignes-sans-egal.per", Genre::Perso, "Hostile.per", false,
          {"n'est pas une ligne clé=valeur", "... et "}},
         {"age-nomme-deux-fois.ia", Genre::ScriptIA, "Deux.ia", true, {}},
-        {"image-5000x5000-tronquee.bmp", Genre::Image, "Images/Tronquee.bmp", false,
-         {"ne peux être chargé.\nL'image est tronquée : l'en-tête annonce 5000 x 5000 pixels"}},
-        {"image-100000x100000-entete.bmp", Genre::Image, "Images/Entete.bmp", false,
-         {"L'image est trop grande (100000 x 100000 pixels ; au plus 16384 x 16384)."}},
+        {"image-5000x5000-tronquee", Genre::Image, "Images/Tronquee.bmp", false,
+         {"ne peux être chargé.\nL'image est tronquée : l'en-tête annonce 5000 x 5000 pixels"}, std::nullopt,
+         hostiles::Tronquee5000()},
+        {"image-100000x100000-entete", Genre::Image, "Images/Entete.bmp", false,
+         {"L'image est trop grande (100000 x 100000 pixels ; au plus 16384 x 16384)."}, std::nullopt,
+         hostiles::Entete100000()},
+        {"image-entete-geant", Genre::Image, "Images/Geant.bmp", false, {"Images/Geant.bmp"}, std::nullopt,
+         hostiles::EnteteGeant()},
         // A count far beyond the sections present.
         {"ressources-32767", Genre::Regles, "Ini_Parametres_Ressources.ini", false,
          {"clé NombreRessources : 32767 annoncés, mais la section [Ressource_"}, LigneChangee{"NombreRessources", "32767"}},
