@@ -3,6 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include "engine/ModMain.h"
+#include "rules/ModRandom.h"
+#include "world/ModGenererMonde.h"
 
 namespace {
 
@@ -21,5 +23,18 @@ void CreerMonde(benchmark::State& state) {
     }
 }
 BENCHMARK(CreerMonde)->Arg(64)->Arg(256)->Arg(1024)->Unit(benchmark::kMillisecond);
+
+// Castle sites spread over a map too small for their spacing (64 castles,
+// the most a scenario holds, on 20 x 20): the rounds run to their limit.
+void RepartirChateauxEncombres(benchmark::State& state) {
+    const auto taille = static_cast<std::int32_t>(state.range(0));
+    for (auto _ : state) {
+        ModRandom r;
+        r.Generateur().Semer(1);
+        GrillePoints g = Repartir_Points(1, taille - 9, 1, taille - 9, 64, r);
+        benchmark::DoNotOptimize(g.Occupe(1, 1));
+    }
+}
+BENCHMARK(RepartirChateauxEncombres)->Arg(20)->Arg(40)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -19,3 +19,15 @@ void ModRandom::Desactiver_Table() {
     TableActive = false;
     generateur_.SemerHorloge();
 }
+
+void ModRandom::Sauter(std::uint64_t n) {
+    if (!TableActive) {
+        generateur_.Sauter(n);
+        return;
+    }
+    if (n == 0) return;
+    // One real step first brings a position past the end back into the
+    // cycle; from there on every 17 steps come back to the same place.
+    Nombre_Aleatoire();
+    for (std::uint64_t k = (n - 1) % 17; k > 0; --k) Nombre_Aleatoire();
+}

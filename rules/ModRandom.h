@@ -17,6 +17,8 @@ public:
     void SemerHorloge();
     // 24 random bits over 2^24: exactly representable, never 1.
     float Suivant() { return static_cast<float>(moteur_() >> 40) * (1.0f / 16777216.0f); }
+    // Passes over n values as if drawn (one engine step per value).
+    void Sauter(std::uint64_t n) { moteur_.discard(n); }
 
 private:
     std::mt19937_64 moteur_;
@@ -43,6 +45,9 @@ public:
         }
         return generateur_.Suivant();
     }
+    // Moves on exactly as n draws of Nombre_Aleatoire would, without the
+    // n steps: a loop whose last rounds repeat can pass over their draws.
+    void Sauter(std::uint64_t n);
 
     GenerateurLocal& Generateur() { return generateur_; }
 

@@ -48,3 +48,27 @@ TEST(ModRandom, TableCoupeeEtReprise) {
     a.Nombre_Aleatoire();
     EXPECT_NE(a.Nombre_Aleatoire(), b.Nombre_Aleatoire());
 }
+
+TEST(ModRandom, SauterValeDesTirages) {
+    // Passing over n values leaves the source where n draws would, with
+    // the generator and with the cycle from any position, the one past its
+    // end included.
+    for (bool table : {false, true}) {
+        for (std::int16_t depart : {0, 5, 16, 17}) {
+            for (std::uint64_t n : {0u, 1u, 16u, 17u, 18u, 1000u, 123457u}) {
+                ModRandom a, b;
+                a.Generateur().Semer(42);
+                b.Generateur().Semer(42);
+                if (table) {
+                    a.Initialiser_Aleatoire();
+                    b.Initialiser_Aleatoire();
+                    a.PositionAleatoire = b.PositionAleatoire = depart;
+                }
+                for (std::uint64_t k = 0; k < n; ++k) a.Nombre_Aleatoire();
+                b.Sauter(n);
+                for (int k = 0; k < 3; ++k)
+                    ASSERT_EQ(a.Nombre_Aleatoire(), b.Nombre_Aleatoire()) << table << " " << depart << " " << n;
+            }
+        }
+    }
+}

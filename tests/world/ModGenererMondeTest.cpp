@@ -83,3 +83,30 @@ TEST(RepartirPoints, EcartAtteintQuandIlEstPossible) {
         }
     }
 }
+
+TEST(RepartirPoints, PointsEncombresGardentLesTiragesDeChaqueTour) {
+    // 64 castles on a small map can never reach their spacing, so the
+    // rounds run to their limit and every round draws. The points and the
+    // draw that follows must stay those of the round-by-round loop: every
+    // machine of a network game and every replay of a seed builds the same
+    // world only if the whole draw sequence is kept.
+    struct Cas { bool table; int taille, n; std::uint64_t empreinte; float suivant; };
+    const Cas cas[] = {
+        {false, 20, 64, 391266949124404769u, 0.790094554f},
+        {true, 20, 64, 8018534045784123473u, 0.7747401f},
+        {false, 37, 64, 1975080580715400294u, 0.495925009f},
+        {true, 56, 40, 11822033850060228508u, 0.7090379f},
+    };
+    for (const auto& c : cas) {
+        ModRandom r;
+        r.Generateur().Semer(static_cast<std::uint64_t>(c.taille * 7 + c.n));
+        if (c.table) r.Initialiser_Aleatoire();
+        GrillePoints g = Repartir_Points(1, c.taille - 9, 1, c.taille - 9, c.n, r);
+        std::uint64_t empreinte = 0;
+        for (const PointGrille& p : Marques(g))
+            empreinte = empreinte * 1000003u + static_cast<std::uint64_t>(p.Ligne * 1000 + p.Colonne);
+        const float suivant = r.Nombre_Aleatoire();
+        EXPECT_EQ(empreinte, c.empreinte) << c.taille << " " << c.n << " " << c.table;
+        EXPECT_EQ(suivant, c.suivant) << c.taille << " " << c.n << " " << c.table;
+    }
+}
