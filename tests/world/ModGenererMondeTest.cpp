@@ -87,9 +87,9 @@ TEST(RepartirPoints, EcartAtteintQuandIlEstPossible) {
 TEST(RepartirPoints, PointsEncombresGardentLesTiragesDeChaqueTour) {
     // 64 castles on a small map can never reach their spacing, so the
     // rounds run to their limit and every round draws. The points and the
-    // draw that follows must stay those of the round-by-round loop: every
-    // machine of a network game and every replay of a seed builds the same
-    // world only if the whole draw sequence is kept.
+    // draw that follows are those of running all 5,000 rounds one by one:
+    // a world built from a given seed must not change when idle rounds are
+    // passed over.
     struct Cas { bool table; int taille, n; std::uint64_t empreinte; float suivant; };
     const Cas cas[] = {
         {false, 20, 64, 391266949124404769u, 0.790094554f},
