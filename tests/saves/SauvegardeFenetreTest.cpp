@@ -14,6 +14,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <set>
+
 #include "engine/ModMain.h"
 #include "platform/Texte.h"
 #include "saves/FichierMonde.h"
@@ -146,5 +148,39 @@ TEST(SauvegardeFenetre, ChaqueScenarioDemarreDepuisLaFenetre) {
         EXPECT_TRUE(prog.dialogues.erreurs.empty()) << prog.dialogues.erreurs[0];
         EXPECT_GE(fiefs, 2u);
     }
+    prog.F().MenuPartieQuitter->trigger();
+}
+
+// A scenario crowding the most fiefs a scenario holds (64) onto a small
+// map, chosen with the mouse and started: the castles find 64 distinct
+// sites without the setup hanging on them, and the game runs.
+TEST(SauvegardeFenetre, ScenarioDeSoixanteQuatreFiefsDemarre) {
+    essai::Application a;
+    essai::Dossier dossier(true);
+    const fs::path scenarios = dossier.d.Chemin() / "Sauvegardes" / "Scenarios";
+    ASSERT_TRUE(EcrireFichierAtomique(scenarios / "Soixante-quatre fiefs.snr",
+                       "monde_largeur=28\nmonde_hauteur=28\nnombre_fiefs=64\nnombre_persos=64\n"
+                       "nombre_ressources=10\nfief(1)_equipe=1\nfief(2)_equipe=2\ndebut\ndebut\n"
+                                      "perso(1-32)_fief=1\nperso(33-64)_fief=2\nfin\n"));
+    ASSERT_TRUE(EcrireFichierAtomique(scenarios / "Soixante-quatre fiefs.txt", "Soixante-quatre chateaux sur une petite carte."));
+    essai::Programme prog(dossier);
+    ASSERT_TRUE(prog.p.Main());
+    FrmParam& p = prog.P();
+    QTest::mouseClick(p.TabStripMonde, Qt::LeftButton, Qt::NoModifier, p.TabStripMonde->tabRect(2).center());
+    const auto trouves = p.LstMonde->findItems("Soixante-quatre fiefs", Qt::MatchExactly);
+    ASSERT_EQ(trouves.size(), 1);
+    QTest::mouseClick(p.LstMonde->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      p.LstMonde->visualItemRect(trouves[0]).center());
+    EXPECT_EQ(p.LblDescriptionMonde->text().toStdString(), "Soixante-quatre chateaux sur une petite carte.");
+    std::set<std::pair<std::int32_t, std::int32_t>> sites;
+    Jouer(
+        prog, [&] { QTest::mouseClick(p.CmdCommencer, Qt::LeftButton); },
+        [&](FrmMoteur2D& partie) { essai::Photographier(*partie.Fenetre().Ecran(), "scenario-64-fiefs.png"); },
+        [&] {
+            for (const ClsJeuBatiment& c : prog.p.Jeu_Monde->Chateaux) sites.insert({c.X, c.Y});
+            return true;
+        });
+    EXPECT_TRUE(prog.dialogues.erreurs.empty()) << prog.dialogues.erreurs[0];
+    EXPECT_EQ(sites.size(), 64u);
     prog.F().MenuPartieQuitter->trigger();
 }
