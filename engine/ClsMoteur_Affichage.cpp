@@ -308,8 +308,9 @@ Rectangle ClsMoteur::Rectangle_Emplacement(std::int32_t X, std::int32_t Y, doubl
 }
 
 void ClsMoteur::Afficher_Separation() {
-    SurfBack.RemplirRectangle(Au_Plus_Proche(LargeurEcran / 2.0 - 1), 0, Au_Plus_Proche(LargeurEcran / 2.0 + 1), HauteurEcran,
-                              0x403830);
+    // A box drawn in the fore colour, black: two pixels wide, it is all
+    // outline.
+    SurfBack.Boite(Au_Plus_Proche(LargeurEcran / 2.0 - 1), 0, Au_Plus_Proche(LargeurEcran / 2.0 + 1), HauteurEcran, 0);
 }
 
 void ClsMoteur::Afficher_Ecran() {

@@ -59,8 +59,13 @@ TEST_F(Trame, EcranSepareAvecSaBarre) {
     M->Trame();
     EXPECT_GT(Couvert(0, 399), 0.95);
     EXPECT_GT(Couvert(401, 800), 0.95);
-    EXPECT_EQ(M->SurfBack.Pixel(399, 300), Surface::Couleur565(0x403830));
-    EXPECT_EQ(M->SurfBack.Pixel(400, 300), Surface::Couleur565(0x403830));
+    // The bar is black, two pixels wide, from top to bottom.
+    for (std::int32_t y : {0, 300, 599}) {
+        EXPECT_EQ(M->SurfBack.Pixel(399, y), 0) << y;
+        EXPECT_EQ(M->SurfBack.Pixel(400, y), 0) << y;
+    }
+    EXPECT_NE(M->SurfBack.Pixel(398, 300), 0);
+    EXPECT_NE(M->SurfBack.Pixel(401, 300), 0);
     // Both views show the same map corner: the halves are alike.
     EXPECT_EQ(M->SurfBack.Pixel(100, 50), M->SurfBack.Pixel(500, 50));
     EXPECT_EQ(M->VueCourante.LargeurVue, 800) << "the view's width is back to the screen's";
