@@ -273,10 +273,8 @@ void ModDocuments::Ouvrir(const std::string& NomFichier, const std::string& Erre
 std::string ModDocuments::Ecrire_Document_Batiments() {
     const ClsJeuParam& P = Parametres;
     const auto H = EchapperHTML;
-    // A picture column beside the name: the finished building as the map
-    // shows it.
-    Debut_Page(9);
-    for (const char* entete : {"EPOQUE", "IMAGE", "NOM", "PRIX", "METIER H / F", "TAILLE", "VIE", "STOCK"})
+    Debut_Page(8);
+    for (const char* entete : {"EPOQUE", "NOM", "PRIX", "METIER H / F", "TAILLE", "VIE", "STOCK"})
         EcrireCellule(entete, true, true);
     EcrireCellule("FABRIQUE", true, false);
     // The era's name heads the first building of each era (the rules list
@@ -290,9 +288,6 @@ std::string ModDocuments::Ecrire_Document_Batiments() {
             derniereEpoque = e;
         }
         EcrireCellule(epoque, false, true);
-        EcrireCellule("<img src=\"Images/Batiments/" + SegmentAdresse(P.Batiment_Nom(b)) + ".png\" width=" +
-                          Nb(P.Batiment_Largeur(b)) + " height=" + Nb(P.Batiment_Hauteur(b)) + " alt=\"\">",
-                      false, true);
         EcrireCellule(H(P.Batiment_Nom(b)), false, true);
         Liste prix(RetourLigne);
         for (std::int32_t r = 0; r < P.NombreRessources; ++r)

@@ -1,7 +1,7 @@
-// Pictures of the HTML pages: PNG copies of the item icons and of each
-// finished building, with the colour key made transparent, in the Images
-// folder beside the pages (the folder Ini_Documents names). Browsers show
-// PNG everywhere; the game's own bitmaps stay as they are.
+// Pictures of the HTML pages: PNG copies of the item icons, with the
+// colour key made transparent, in the Images folder beside the pages (the
+// folder Ini_Documents names). Browsers show PNG everywhere; the game's own
+// bitmaps stay as they are.
 #include <QImage>
 
 #include "platform/Chemins.h"
@@ -49,14 +49,6 @@ int CopierImagesDocuments(const DonneesRegles& d, DossierJeu& dossier, const fs:
     for (const auto& o : d.Objets) {
         const QImage icone(QString::fromStdString((images / "Objets" / (o.Image + ".bmp")).string()));
         n += Copier(icone, pages / "Images" / "Objets" / (o.Image + ".png"));
-    }
-    // The last row of a building's sheet is the finished house, first step
-    // of its animation.
-    for (const auto& b : d.Batiments) {
-        const QImage feuille(QString::fromStdString((images / "Batiments" / (b.Nom + ".bmp")).string()));
-        if (feuille.isNull()) continue;
-        const QImage fini = feuille.copy(0, b.EtapesFabrication * b.Hauteur, b.Largeur, b.Hauteur);
-        n += Copier(fini, pages / "Images" / "Batiments" / (b.Nom + ".png"));
     }
     return n;
 }

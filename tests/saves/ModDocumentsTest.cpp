@@ -154,20 +154,20 @@ TEST(Documents, BatimentsEpoqueSecreteServiceEtTexteAEchapper) {
     });
     ASSERT_EQ(p.Docs().Ecrire_Document_Batiments(), "");
     // An era beyond the rules' eras is "Secret", once; the text of the
-    // rules is escaped, in the cell and in the picture's address alike.
-    const Ligne tour = p.Rang("Batiments", 2, "Tour &lt;noire&gt; &amp; co");
+    // rules is escaped. Eight columns, the name second.
+    const Ligne tour = p.Rang("Batiments", 1, "Tour &lt;noire&gt; &amp; co");
+    ASSERT_EQ(tour.size(), 8u);
     EXPECT_EQ(tour[0], "Secret");
-    EXPECT_EQ(tour[1], "<img src=\"Images/Batiments/Tour%20%3Cnoire%3E%20%26%20co.png\" width=32 height=32 alt=\"\">");
-    EXPECT_EQ(tour[8], "Prime de chasse");
+    EXPECT_EQ(tour[7], "Prime de chasse");
     // A second building of the same era: no era; a producer that also
     // makes items shows only its resource.
-    const Ligne jumelle = p.Rang("Batiments", 2, "Tour jumelle");
+    const Ligne jumelle = p.Rang("Batiments", 1, "Tour jumelle");
     EXPECT_EQ(jumelle[0], "");
-    EXPECT_EQ(jumelle[8], "Bois");
+    EXPECT_EQ(jumelle[7], "Bois");
     // Neither resource nor service: an empty cell, not "-"; no stock: "-".
-    EXPECT_EQ(p.Rang("Batiments", 2, "Atelier vide")[8], "");
-    EXPECT_EQ(p.Rang("Batiments", 2, "Cabane")[7], "-");
-    EXPECT_EQ(p.Rang("Batiments", 2, "Cabane")[5], "48*48");
+    EXPECT_EQ(p.Rang("Batiments", 1, "Atelier vide")[7], "");
+    EXPECT_EQ(p.Rang("Batiments", 1, "Cabane")[6], "-");
+    EXPECT_EQ(p.Rang("Batiments", 1, "Cabane")[4], "48*48");
 }
 
 TEST(Documents, RessourcesMatierePremiereEtQuantiteFractionnaire) {
@@ -259,14 +259,15 @@ TEST(Documents, SansFragmentsUnePageNEstQueSaStructure) {
     ASSERT_EQ(p.Docs().Ecrire_Document_Batiments(), "");
     const std::vector<std::string> lignes = DecouperLignes(p.Lire("Batiments"));
     // An empty first line, the table tag, each row framed by two empty
-    // lines around its nine cells, an empty last line.
+    // lines around its eight cells, an empty last line.
     const std::size_t rangs = 1 + 6;
-    ASSERT_EQ(lignes.size(), 2 + rangs * 11 + 1);
+    ASSERT_EQ(lignes.size(), 2 + rangs * 10 + 1);
     EXPECT_EQ(lignes[0], "");
     EXPECT_EQ(lignes[1], "<table width=100% border=1 cellspacing=0;>");
     EXPECT_EQ(lignes[2], "");
     EXPECT_EQ(lignes[3], "<td align=center>EPOQUE</td>");
-    EXPECT_EQ(lignes[12], "");
+    EXPECT_EQ(lignes[4], "<td align=center>NOM</td>");
+    EXPECT_EQ(lignes[11], "");
     EXPECT_EQ(lignes.back(), "");
 }
 
@@ -384,5 +385,5 @@ TEST(Documents, LesImagesDesPagesDesDonneesParDefautSontCellesDuDossierDuJeu) {
             ++images;
         }
     }
-    EXPECT_EQ(images, main.Parametres.NombreTypeBatiments + main.Parametres.NombreTypesObjets);
+    EXPECT_EQ(images, main.Parametres.NombreTypesObjets);
 }
