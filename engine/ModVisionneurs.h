@@ -2,7 +2,8 @@
 // viewer, a folder in the file manager, a page or an address in the web
 // browser. The programs are started by the platform layer (never through a
 // shell command line); when one cannot be started the player is told so in
-// the game's words and the caller goes on.
+// the game's words and the caller goes on. A text file or folder that does
+// not exist is reported as such, before any program is asked.
 #pragma once
 
 #include <string>

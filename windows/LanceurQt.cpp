@@ -18,13 +18,11 @@ QUrl Adresse(const std::string& texte) {
 
 }  // namespace
 
-bool LanceurQt::Ouvrir_Fichier_Texte(const std::string& Chemin) {
-    return QFileInfo::exists(QString::fromStdString(Chemin)) && QDesktopServices::openUrl(Adresse(Chemin));
-}
+// Whether the file or folder is there is the caller's check
+// (ModVisionneurs): false here means the desktop had no program for it.
+bool LanceurQt::Ouvrir_Fichier_Texte(const std::string& Chemin) { return QDesktopServices::openUrl(Adresse(Chemin)); }
 
-bool LanceurQt::Ouvrir_Dossier(const std::string& Chemin) {
-    return QFileInfo(QString::fromStdString(Chemin)).isDir() && QDesktopServices::openUrl(Adresse(Chemin));
-}
+bool LanceurQt::Ouvrir_Dossier(const std::string& Chemin) { return QDesktopServices::openUrl(Adresse(Chemin)); }
 
 bool LanceurQt::Ouvrir_Page(const std::string& Adresse_) { return QDesktopServices::openUrl(Adresse(Adresse_)); }
 

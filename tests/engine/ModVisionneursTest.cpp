@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "engine/ModVisionneurs.h"
+#include "tests/Outils.h"
 
 namespace {
 
@@ -26,24 +27,57 @@ struct AvertisseurFactice : AvertisseurErreur {
 }  // namespace
 
 TEST(ModVisionneurs, ChaqueVisionneurEtSonMessageDEchec) {
+    DossierTemporaire d;
+    d.Ecrire("a b.txt", "texte");
+    const std::string fichier = (d.Chemin() / "a b.txt").string(), dossier = d.Chemin().string();
     using Fonction = void (*)(LanceurExterne&, AvertisseurErreur&, const std::string&);
     const struct {
         Fonction f;
-        const char* ouvert;
+        std::string chemin;
+        std::string ouvert;
         const char* message;
     } cas[] = {
-        {ModVisionneurs::Ouvrir_Notepad, "texte:a b.txt", "Logiciel Notepad introuvable."},
-        {ModVisionneurs::Ouvrir_Explorer, "dossier:a b.txt", "Logiciel Explorer introuvable."},
-        {ModVisionneurs::Ouvrir_Navigateur, "page:a b.txt", "Logiciel Internet Explorer introuvable."},
+        {ModVisionneurs::Ouvrir_Notepad, fichier, "texte:" + fichier, "Logiciel Notepad introuvable."},
+        {ModVisionneurs::Ouvrir_Explorer, dossier, "dossier:" + dossier, "Logiciel Explorer introuvable."},
+        {ModVisionneurs::Ouvrir_Navigateur, "page.html", "page:page.html", "Logiciel Internet Explorer introuvable."},
     };
     for (const auto& c : cas) {
         LanceurFactice lanceur;
         AvertisseurFactice avertisseur;
-        c.f(lanceur, avertisseur, "a b.txt");
+        c.f(lanceur, avertisseur, c.chemin);
         EXPECT_EQ(lanceur.ouverts, std::vector<std::string>{c.ouvert});
         EXPECT_TRUE(avertisseur.messages.empty());
         lanceur.reussit = false;
-        c.f(lanceur, avertisseur, "a b.txt");
+        c.f(lanceur, avertisseur, c.chemin);
+        EXPECT_EQ(avertisseur.messages, std::vector<std::string>{c.message});
+    }
+}
+
+// A text file or a folder that is not there is named as missing: no
+// program is started, and the program is not blamed.
+TEST(ModVisionneurs, FichierOuDossierAbsentNommeCommeTel) {
+    DossierTemporaire d;
+    d.Ecrire("dossier/f.txt", "texte");
+    const std::string absent = (d.Chemin() / "absent.txt").string();
+    const std::string dossierAbsent = (d.Chemin() / "Musiques").string();
+    const std::string unDossier = (d.Chemin() / "dossier").string();
+    const std::string unFichier = (d.Chemin() / "dossier" / "f.txt").string();
+    using Fonction = void (*)(LanceurExterne&, AvertisseurErreur&, const std::string&);
+    const struct {
+        Fonction f;
+        std::string chemin;
+        std::string message;
+    } cas[] = {
+        {ModVisionneurs::Ouvrir_Notepad, absent, "Le fichier « " + absent + " » est introuvable."},
+        {ModVisionneurs::Ouvrir_Notepad, unDossier, "Le fichier « " + unDossier + " » est introuvable."},
+        {ModVisionneurs::Ouvrir_Explorer, dossierAbsent, "Le dossier « " + dossierAbsent + " » est introuvable."},
+        {ModVisionneurs::Ouvrir_Explorer, unFichier, "Le dossier « " + unFichier + " » est introuvable."},
+    };
+    for (const auto& c : cas) {
+        LanceurFactice lanceur;
+        AvertisseurFactice avertisseur;
+        c.f(lanceur, avertisseur, c.chemin);
+        EXPECT_TRUE(lanceur.ouverts.empty()) << c.chemin;
         EXPECT_EQ(avertisseur.messages, std::vector<std::string>{c.message});
     }
 }

@@ -330,6 +330,8 @@ TEST_F(FrmOptions, ValeursNullesOuNegativesGardees) {
 }
 
 TEST_F(FrmOptions, LesDeuxBoutonsOuvrentConseilsEtMusiques) {
+    // The build makes the music folder; the data set alone has none.
+    fs::create_directories(d.Chemin() / "Musiques");
     Ouvrir();
     Cliquer("CmdConseils");
     Cliquer("CmdMusiques");
@@ -344,6 +346,12 @@ TEST_F(FrmOptions, LesDeuxBoutonsOuvrentConseilsEtMusiques) {
               (std::vector<std::string>{"Logiciel Notepad introuvable.", "Logiciel Explorer introuvable."}));
     // Neither button closes the window nor writes anything.
     EXPECT_FALSE(fenetre.isNull());
+    // Without the folder, the folder is named as missing, not the program.
+    fs::remove(d.Chemin() / "Musiques");
+    Cliquer("CmdMusiques");
+    ASSERT_EQ(avertisseur.Messages.size(), 3u);
+    EXPECT_EQ(avertisseur.Messages[2].rfind("Le dossier « ", 0), 0u) << avertisseur.Messages[2];
+    EXPECT_NE(avertisseur.Messages[2].find("Musiques"), std::string::npos) << avertisseur.Messages[2];
 }
 
 // Player 1's interface handed in, left in full view by the last game: the
