@@ -29,7 +29,7 @@ public:
     // Opens a music file as the current track (closing none: the caller
     // closes first). False when it cannot be read or there is no device.
     virtual bool Ouvrir(const std::filesystem::path& fichier) = 0;
-    // Plays the opened track, over and over until it is stopped.
+    // Plays the opened track once through (it may be stopped sooner).
     virtual void Jouer() = 0;
     virtual void Arreter() = 0;
     virtual void Fermer() = 0;

@@ -103,7 +103,8 @@ bool SonSDL::Ouvrir(const std::filesystem::path& fichier) {
 }
 
 void SonSDL::Jouer() {
-    if (ouvert_ && musique_) Mix_PlayMusic(musique_, -1);
+    // Once through: then silence until the music asks for the next track.
+    if (ouvert_ && musique_) Mix_PlayMusic(musique_, 1);
 }
 
 void SonSDL::Arreter() {

@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include <SDL.h>
+#include <SDL_mixer.h>
+
 #include "platform/sdl/SonSDL.h"
 #include "tests/Outils.h"
 
@@ -78,6 +81,25 @@ TEST(SonSDL, PiloteFactice) {
     son.Fermer();
     EXPECT_FALSE(son.Ouvrir(d.Chemin() / "absent.ogg"));
     son.Jouer();
+}
+
+// A track plays once through, then the music is silent until the next
+// track is asked for (the interval between tracks runs meanwhile).
+TEST(SonSDL, UnMorceauJoueUneFoisPuisSilence) {
+    Environnement pilote("SDL_AUDIODRIVER", "dummy");
+    DossierTemporaire d;
+    EcrireWav(d.Chemin() / "fanfare.wav", 2205);  // a tenth of a second
+    SonSDL son;
+    ASSERT_TRUE(son.Disponible()) << son.Erreur();
+    ASSERT_TRUE(son.Ouvrir(d.Chemin() / "fanfare.wav"));
+    son.Jouer();
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
+    // The dummy device plays in real time: the track ends within its
+    // length, and a loaded machine gets a minute.
+    const Uint64 limite = SDL_GetTicks64() + 60000;
+    while (Mix_PlayingMusic() && SDL_GetTicks64() < limite) SDL_Delay(10);
+    EXPECT_EQ(Mix_PlayingMusic(), 0) << "the track is still playing: it loops";
+    son.Fermer();
 }
 
 TEST(SonSDL, SansPeripheriqueLeSilence) {
