@@ -49,6 +49,7 @@ std::int32_t GigaCapture(const std::filesystem::path& dossierJeu, const ClsJeuMo
                 AffTerrain.AfficheFast(0, 0, VueX, VueY, ecran.LargeurVue, ecran.HauteurVue, SurfBack, ecran, Monde);
             if (couches.DessinerCouches) couches.DessinerCouches(ecran);
             if (couches.Presenter) couches.Presenter();
+            if (couches.VersPressePapiers) CopierEcranPressePapiers(SurfBack, *couches.VersPressePapiers);
             if (!EcrireBMP(SurfBack, dossierJeu / NomCapture(compteur))) return compteur;
             ++compteur;
         }

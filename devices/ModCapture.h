@@ -26,6 +26,9 @@ struct CoucheCapture {
     std::function<void(const Vue&)> DessinerCouches;
     // Shows the frame on the screen (may be empty).
     std::function<void()> Presenter;
+    // Where each tile goes before its file is written (may be null): the
+    // clipboard holds the last tile afterwards.
+    PressePapiers* VersPressePapiers = nullptr;
 };
 
 // Photographs the whole map: columns of screen-sized tiles from left to

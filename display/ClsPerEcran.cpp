@@ -1,6 +1,7 @@
 #include "display/ClsPerEcran.h"
 
 #include <algorithm>
+#include <new>
 
 #include "platform/ErreurFichier.h"
 #include "platform/Graphique.h"
@@ -81,12 +82,22 @@ std::vector<std::string> ClsPerEcran::Init(Graphique& dd, SortieEcran* fenetre, 
 
     // The back buffer always has the chosen size; the background picture
     // gives its first content.
-    SurfBack = Surface(largeur_, hauteur_);
+    try {
+        SurfBack = Surface(largeur_, hauteur_);
+    } catch (const std::bad_alloc&) {
+        SurfBack = Surface();
+        SurfTemp = Surface();
+        erreurs.push_back(MessageErreurInit);
+        erreurs.push_back(MessageEchecSurface);
+        return erreurs;
+    }
     SurfBack.DefinirGlyphes(dd.Glyphes());
-    if (auto fond = dd.Essayer("\\Images\\Fond" + std::to_string(largeur_) + ".bmp")) {
-        SurfBack.Copier(0, 0, *fond, fond->Bornes(), false);
-    } else {
-        erreurs.push_back("Une erreur a eu lieu durant l'initalisation de DirectDraw");
+    try {
+        const Surface fond = dd.Charger("\\Images\\Fond" + std::to_string(largeur_) + ".bmp");
+        SurfBack.Copier(0, 0, fond, fond.Bornes(), false);
+    } catch (const ErreurImage& e) {
+        // The game's words first, then which file and why.
+        erreurs.push_back(std::string(MessageErreurInit) + "\n\n" + e.what());
     }
     SurfTemp = SurfBack;
     MonFond = {0, 0, largeur_, hauteur_};

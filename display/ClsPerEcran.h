@@ -25,11 +25,19 @@ public:
     bool ModeFenetre = true;
     std::int16_t NoResolution = 0;
 
+    // What the player is told when the screen cannot be set up: the first
+    // for any failure (followed by the file and its fault when the
+    // background picture is to blame), the second also when no back buffer
+    // could be made at all.
+    static constexpr const char* MessageErreurInit = "Une erreur a eu lieu durant l'initalisation de DirectDraw";
+    static constexpr const char* MessageEchecSurface = "Echec de la création de la surface DirectDraw";
+
     // Opens the engine window at the chosen size (or full screen), and
     // makes SurfBack and SurfTemp from the background picture
-    // "\Images\Fond<width>.bmp". Returns the messages the player must see
-    // (empty when all went well); the game goes on in any case, with a
-    // plain back buffer of the chosen size when the picture is missing.
+    // "\Images\Fond<width>.bmp". Returns the messages the player must see,
+    // in order (empty when all went well); the game goes on in any case,
+    // with a plain back buffer of the chosen size when the picture is
+    // missing.
     std::vector<std::string> Init(Graphique& dd, SortieEcran* fenetre, Surface& SurfBack, Surface& SurfTemp,
                                   Rectangle& MonFond);
     void Femer_Ecran(SortieEcran* fenetre);

@@ -36,6 +36,7 @@ class Graphique;
 class PartieReseau;
 class Horloge;
 class ModMain;
+class PressePapiers;
 class SortieEcran;
 
 // How the loop waits between two passes: for at most Secondes, returning
@@ -95,6 +96,9 @@ public:
     // ---- Plugged in by the window layer (all optional) ----
     SortieEcran* Sortie = nullptr;
     AttenteEvenements* Attente = nullptr;
+    // The clipboard: each tile of a capture goes there before its file is
+    // written, and the screen of each save (its preview).
+    PressePapiers* PressePapiersJeu = nullptr;
     // The key dispatcher, once per pass for each local player (its own
     // bindings, its own character); without one, Escape (code 1) ends the
     // game.

@@ -145,6 +145,7 @@ std::int32_t ClsMoteur::Capture_Ecran() {
         Afficher_Commentaires(0);
     };
     couches.Presenter = [this] { Afficher_Ecran(); };
+    couches.VersPressePapiers = PressePapiersJeu;
     const std::int32_t n = GigaCapture(Main.Dossier.Racine(), Main.Monde, AffTerrain, SurfBack, Joueurs[0].VueX,
                                        Joueurs[0].VueY, couches);
     VueCourante = gardee;

@@ -52,6 +52,19 @@ Demarrage::~Demarrage() {
     if (Musique) Musique->StopSon();
 }
 
+void Demarrage::Signaler_Erreurs_IA() {
+    const auto& erreurs = Jeu_Monde->IA2.ErreursChargement;
+    if (erreurs.empty()) return;
+    // One box for them all, each fault naming its file; the scripts that
+    // loaded are kept and the game goes on.
+    std::string texte;
+    for (const std::string& e : erreurs) texte += e + "\n\n";
+    texte += erreurs.size() == 1
+                 ? "Le jeu continue sans cette IA : les personnages qui devaient la suivre ont le comportement de base."
+                 : "Le jeu continue sans ces IAs : les personnages qui devaient les suivre ont le comportement de base.";
+    Dialogues().Message(texte, "Erreur", ::Dialogues::Icone::Critique);
+}
+
 bool Demarrage::Main() {
     GenerateurMusique.SemerHorloge();
     QCoreApplication::processEvents();
@@ -111,7 +124,7 @@ bool Demarrage::Main() {
         ModScenario::Brancher(*Jeu_Monde);
         legende(" - chargement IAs");
         Jeu_Monde->IA2.Charger_IAs();
-        for (const auto& erreur : Jeu_Monde->IA2.ErreursChargement) std::cerr << erreur << "\n";
+        Signaler_Erreurs_IA();
         legende(" - chargement fenêtres");
         f.Charger_FrmParam();
     } catch (const ErreurFichier& e) {

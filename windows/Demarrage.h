@@ -66,6 +66,9 @@ public:
     AvertisseurErreur& Avertisseur() { return *avertisseur_; }
 
 private:
+    // Scripts that could not be loaded, told in a message box.
+    void Signaler_Erreurs_IA();
+
     std::unique_ptr<::Dialogues> dialoguesQt_;
     std::unique_ptr<LanceurExterne> lanceurQt_;
     std::unique_ptr<AvertisseurErreur> avertisseur_;

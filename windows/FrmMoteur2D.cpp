@@ -12,11 +12,13 @@
 #include "engine/InterfaceJoueur.h"
 #include "interface/ClsIntTouches.h"
 #include "engine/ModMain.h"
+#include "platform/Dialogues.h"
 #include "platform/ErreurFichier.h"
 #include "platform/Graphique.h"
 #include "platform/qt/EntreesQt.h"
 #include "platform/qt/WidgetEcran.h"
 #include "platform/sdl/SonSDL.h"
+#include "windows/VersionJeu.h"
 
 FrmMoteur2D::FrmMoteur2D(ModMain& Main, ClsJeu& Jeu, ClsPerEcran& Ecran, Graphique& dd, const SonsProgramme& Sons)
     : Main_(Main),
@@ -45,6 +47,7 @@ FrmMoteur2D::FrmMoteur2D(ModMain& Main, ClsJeu& Jeu, ClsPerEcran& Ecran, Graphiq
     }
     moteur_.Sortie = &fenetre_;
     moteur_.Attente = this;
+    moteur_.PressePapiersJeu = &pressePapiers_;
     if (musique_)
         moteur_.Jouer_Musique = [this](std::int32_t situation, bool garder) {
             musique_->Jouer_Musique(situation, garder, horloge_.Maintenant());
@@ -128,7 +131,12 @@ FrmMoteur2D::~FrmMoteur2D() {
 void FrmMoteur2D::MoteurJeu(const SetupChoices& Choix) {
     Surface back, temp;
     Rectangle fond;
-    Ecran_.Init(dd_, &fenetre_, back, temp, fond);
+    // The screen's faults are told before the game starts, one box each;
+    // the game then runs with what could be made.
+    for (const std::string& erreur : Ecran_.Init(dd_, &fenetre_, back, temp, fond)) {
+        if (boites_) boites_->Message(erreur, TitreJeu, Dialogues::Icone::Critique);
+        else std::cerr << erreur << "\n";
+    }
     Traiter();
     souris_.Init(&entrees_->Souris());
     clavier_.Init(&entrees_->Clavier(), horloge_.Maintenant());

@@ -18,11 +18,13 @@
 #include "engine/ClsMoteur.h"
 #include "engine/Horloge.h"
 #include "engine/PeripheriquesJeu.h"
+#include "platform/qt/ImagesQt.h"
 #include "windows/FenetreMoteur.h"
 
 class ClsIntTouches;
 class ClsJeu;
 class ClsPerEcran;
+class Dialogues;
 class EntreesQt;
 class Graphique;
 class ModMain;
@@ -51,6 +53,9 @@ public:
     EntreesQt& Entrees() { return *entrees_; }
     // Alt + F4 was pressed during the game: the program ends after it.
     bool Quitter_Programme() const { return quitterProgramme_; }
+    // Where the player is told that the screen could not be set up as
+    // asked (the game goes on); without boxes, the error output.
+    void Definir_Dialogues(Dialogues* boites) { boites_ = boites; }
 
     // AttenteEvenements
     void Attendre(double Secondes) override;
@@ -79,6 +84,8 @@ private:
     // The key bindings of each local player of the game being played.
     std::vector<std::unique_ptr<ClsIntTouches>> touches_;
     bool quitterProgramme_ = false;
+    Dialogues* boites_ = nullptr;
+    PressePapiersQt pressePapiers_;
     PeripheriquesJeu peripheriques_;
     ClsMoteur moteur_;
     QTimer minuterie_;

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "devices/ClsPerMusique.h"
+#include "devices/ModCapture.h"
 #include "display/ClsPerEcran.h"
 #include "windows/Demarrage.h"
 #include "windows/FrmAPropos2.h"
@@ -267,6 +268,7 @@ void MDIFrmMain::Commencer_Partie(const SetupChoices& choix) {
         FrmMoteur2D moteur(*Programme_.Jeu_Monde, *Programme_.Jeu, *Programme_.Ecran, *Programme_.dd,
                            {Programme_.SortieSon.get(), Programme_.Son.get(), Programme_.Musique.get()});
         partie_ = &moteur;
+        moteur.Definir_Dialogues(&Programme_.Dialogues());
         Brancher_Sauvegarde(moteur);
         QCoreApplication::processEvents();
         moteur.MoteurJeu(choix);
@@ -308,6 +310,8 @@ void MDIFrmMain::Brancher_Sauvegarde(FrmMoteur2D& Partie) {
     ModMain& monde = *Programme_.Jeu_Monde;
     m.Sauvegarder_Monde = [sav, &m, &monde](const std::string& Nom) {
         try {
+            // The screen goes to the clipboard too, as the preview it is.
+            if (m.PressePapiersJeu) CopierEcranPressePapiers(m.SurfBack, *m.PressePapiersJeu);
             sav->Sauvegarder_Monde(monde, Nom, &m.SurfBack);
             if (!m.Joueurs.empty())
                 if (auto* j = dynamic_cast<InterfaceJoueur*>(m.Joueurs[0].Interface.get()))

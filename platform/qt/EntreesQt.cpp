@@ -13,6 +13,7 @@
 
 #include "devices/ClsPerClavier.h"
 #include "platform/qt/CodesTouches.h"
+#include "platform/qt/WidgetEcran.h"
 
 namespace {
 
@@ -74,8 +75,24 @@ void EntreesQt::PerdreFocus() {
 
 void EntreesQt::Suivre(const QPoint& p) {
     if (dernierConnu_) {
-        souris_.attente.DeplacementX += p.x() - dernier_.x();
-        souris_.attente.DeplacementY += p.y() - dernier_.y();
+        // Moves count in the back buffer's pixels: on a picture scaled down
+        // to fit the window, the game's cursor keeps under the pointer.
+        double echelleX = 1.0, echelleY = 1.0;
+        if (auto* ecran = qobject_cast<WidgetEcran*>(zone_.data()); ecran && !ecran->Image().isNull()) {
+            const QRect cible = ecran->Cible();
+            if (cible.width() > 0 && cible.height() > 0) {
+                echelleX = static_cast<double>(ecran->Image().width()) / cible.width();
+                echelleY = static_cast<double>(ecran->Image().height()) / cible.height();
+            }
+        }
+        resteX_ += (p.x() - dernier_.x()) * echelleX;
+        resteY_ += (p.y() - dernier_.y()) * echelleY;
+        // Whole pixels go to the game; the fractions wait for the next move.
+        const int dx = static_cast<int>(resteX_), dy = static_cast<int>(resteY_);
+        resteX_ -= dx;
+        resteY_ -= dy;
+        souris_.attente.DeplacementX += dx;
+        souris_.attente.DeplacementY += dy;
     }
     dernier_ = p;
     dernierConnu_ = true;

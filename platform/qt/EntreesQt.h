@@ -2,7 +2,9 @@
 // area turned into what ClsPerSouris and ClsPerClavier read. The mouse is
 // relative: each move counts from the last pointer position, and while the
 // window has the focus the pointer is put back in the middle whenever it
-// strays from it, so it never reaches the window's edge.
+// strays from it, so it never reaches the window's edge. On a drawing area
+// that shows the back buffer scaled (WidgetEcran), moves are scaled to the
+// back buffer's pixels.
 // Keys are held in a 256-entry table of DirectInput codes (CodesTouches).
 #pragma once
 
@@ -68,4 +70,6 @@ private:
     // next move from.
     QPoint dernier_;
     bool dernierConnu_ = false;
+    // Fractions of a back-buffer pixel not yet handed over.
+    double resteX_ = 0, resteY_ = 0;
 };

@@ -117,10 +117,15 @@ TEST_F(Captures, BlocsPrecalcules) {
     ASSERT_TRUE(terrain.Modeliser_Carte(*monde));
     Surface back(400, 300);
     std::int32_t vueX = 0, vueY = 0;
-    ASSERT_EQ(GigaCapture(d.Chemin(), *monde, terrain, back, vueX, vueY, {}), 12);
+    FauxPressePapiers pp;
+    CoucheCapture c;
+    c.VersPressePapiers = &pp;
+    ASSERT_EQ(GigaCapture(d.Chemin(), *monde, terrain, back, vueX, vueY, c), 12);
     const Surface reference = CarteEntiere();
     Surface image = Lire(11);
     ASSERT_FALSE(image.Vide());
+    // Each tile went through the clipboard: the last one is there.
+    EXPECT_EQ(pp.image.Pixels(), image.Pixels());
     for (int y = 0; y < 300; y += 7)
         for (int x = 0; x < 400; x += 7) ASSERT_EQ(image.Pixel(x, y), reference.Pixel(560 + x, 660 + y));
 }

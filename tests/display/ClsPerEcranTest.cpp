@@ -106,10 +106,13 @@ TEST(ClsPerEcran, TamponArriere) {
     Rectangle fond;
 
     // Without its background picture the game goes on with a black screen
-    // of the chosen size, and the player is told.
+    // of the chosen size, and the player is told, with the file's name and
+    // fault.
     auto erreurs = ecran.Init(dd, &sortie, back, temp, fond);
     ASSERT_EQ(erreurs.size(), 1u);
-    EXPECT_EQ(erreurs[0], "Une erreur a eu lieu durant l'initalisation de DirectDraw");
+    EXPECT_EQ(erreurs[0].rfind("Une erreur a eu lieu durant l'initalisation de DirectDraw\n\n", 0), 0u) << erreurs[0];
+    EXPECT_NE(erreurs[0].find((d.Chemin() / "Images" / "Fond800.bmp").string()), std::string::npos) << erreurs[0];
+    EXPECT_NE(erreurs[0].find("Le fichier est introuvable."), std::string::npos) << erreurs[0];
     EXPECT_EQ(back.Largeur(), 800);
     EXPECT_EQ(back.Hauteur(), 600);
     EXPECT_EQ(sortie.largeur, 800);
