@@ -28,7 +28,29 @@ std::string MinusculesAscii(std::string_view s) {
         } else if (c == 0xC5 && i + 1 < r.size() && static_cast<unsigned char>(r[i + 1]) == 0x92) {
             r[i + 1] = static_cast<char>(0x93);  // Œ
             ++i;
+        } else if (c == 0xC5 && i + 1 < r.size() && static_cast<unsigned char>(r[i + 1]) == 0xB8) {
+            r[i] = static_cast<char>(0xC3);  // Ÿ
+            r[i + 1] = static_cast<char>(0xBF);
+            ++i;
         }
+    }
+    return r;
+}
+
+std::string PremiereMajuscule(std::string_view s) {
+    std::string r(s);
+    if (r.empty()) return r;
+    const unsigned char c = static_cast<unsigned char>(r[0]);
+    const unsigned char d = r.size() > 1 ? static_cast<unsigned char>(r[1]) : 0;
+    if (c >= 'a' && c <= 'z') {
+        r[0] = static_cast<char>(c - 32);
+    } else if (c == 0xC3 && d >= 0xA0 && d <= 0xBE && d != 0xB7) {
+        r[1] = static_cast<char>(d - 0x20);  // à .. þ, not ÷
+    } else if (c == 0xC3 && d == 0xBF) {
+        r[0] = static_cast<char>(0xC5);  // ÿ
+        r[1] = static_cast<char>(0xB8);
+    } else if (c == 0xC5 && d == 0x93) {
+        r[1] = static_cast<char>(0x92);  // œ
     }
     return r;
 }

@@ -10,9 +10,12 @@
 
 // Blanks are spaces and tabs.
 std::string_view Rogner(std::string_view s);
-// ASCII letters, the accented capitals of Latin-1 (UTF-8 "É" -> "é") and "Œ"
-// folded to lower case, so that keys compare as the Windows functions did.
+// ASCII letters, the accented capitals of Latin-1 (UTF-8 "É" -> "é"), "Œ"
+// and "Ÿ" folded to lower case: every letter of French, so that keys compare
+// as the Windows functions did and names read well once lowered.
 std::string MinusculesAscii(std::string_view s);
+// The first letter in upper case, by the same table ("élise" -> "Élise").
+std::string PremiereMajuscule(std::string_view s);
 bool EgalSansCasse(std::string_view a, std::string_view b);
 // Number of characters (code points) of a UTF-8 text.
 std::size_t LongueurCaracteres(std::string_view s);

@@ -323,8 +323,7 @@ private:
             if (!autre) return;
             std::string nom(Rogner(A_));
             if (nom.empty()) Erreur("le nom est vide.");
-            if (nom[0] >= 'a' && nom[0] <= 'z') nom[0] = static_cast<char>(nom[0] - 'a' + 'A');
-            p.Nom = nom;
+            p.Nom = PremiereMajuscule(nom);
         } else if (a == "chef") {
             const std::int32_t k = Numero(A_, "chef", n);
             if (k == i) Erreur("un personnage ne peut pas être son propre chef.");

@@ -14,6 +14,13 @@ TEST(Texte, CasseEtLongueurUtf8) {
     EXPECT_TRUE(EgalSansCasse("ÉPOQUE_1", "époque_1"));
     EXPECT_FALSE(EgalSansCasse("Epoque", "Époque"));
     EXPECT_EQ(MinusculesAscii("Épée Œil ÀÇÊ ×"), "épée œil àçê ×");
+    // Every letter of French, and back for a first letter.
+    const std::string capitales = "ÀÂÆÇÈÉÊËÎÏÔŒÙÛÜŸ", minuscules = "àâæçèéêëîïôœùûüÿ";
+    EXPECT_EQ(MinusculesAscii(capitales), minuscules);
+    for (std::size_t i = 0; i < minuscules.size(); i += 2)
+        EXPECT_EQ(PremiereMajuscule(minuscules.substr(i, 2) + "x"), capitales.substr(i, 2) + "x") << minuscules.substr(i, 2);
+    for (const char* reste : {"", "Élise", "1er", "÷", "z"})
+        EXPECT_EQ(PremiereMajuscule(reste), std::string(reste) == "z" ? "Z" : reste);
     EXPECT_EQ(LongueurCaracteres("élève"), 5u);
     EXPECT_EQ(PremiersCaracteres("élève", 2), "él");
     EXPECT_EQ(PremiersCaracteres("abc", 10), "abc");

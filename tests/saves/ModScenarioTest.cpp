@@ -193,6 +193,12 @@ TEST_F(Scenarios, Attributs) {
     EXPECT_DOUBLE_EQ(Main.Persos[5].Vie, 10);
     EXPECT_EQ(Main.Persos[1].Objet_NombreType(1), 3);
     EXPECT_DOUBLE_EQ(Main.Persos[0].Moral, 5);
+    // A name is read lower-cased, its first letter put back in upper case,
+    // accented or not.
+    ASSERT_EQ(Lire(Base() + "perso(2)_nom=ÉLISE\nperso(3)_nom=Jean-Paul\nperso(4)_nom=œDIPE\n"), "");
+    EXPECT_EQ(Main.Persos[1].Nom, "Élise");
+    EXPECT_EQ(Main.Persos[2].Nom, "Jean-paul");
+    EXPECT_EQ(Main.Persos[3].Nom, "Œdipe");
     // A maximum given to a race of smaller coefficient (race 2, 0.85 of the
     // life) is worked out as the game does, and the current value kept
     // below it: the world saves and reloads the same.
