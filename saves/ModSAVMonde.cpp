@@ -117,7 +117,7 @@ void ModSAVMonde::Supprimer_Monde(const std::string& Nom, bool EstScenario) cons
 namespace {
 
 std::string Deux(int v) {
-    char t[8];
+    char t[12];  // room for any int
     std::snprintf(t, sizeof t, "%02d", v);
     return t;
 }
