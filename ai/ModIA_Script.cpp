@@ -113,27 +113,20 @@ bool ModIA::Phase_Ressource_Voulue(std::int32_t i) {
         Collecter_Ressource(i, r);
         return true;
     }
+    // What the own house makes is fetched (bought, or produced at home);
+    // anything else, the character goes home and, once inside, gathers the
+    // house's raw material.
     const bool maison = IndiceDans(i, Main.Maisons.size());
     const std::int16_t type = maison ? Main.Maisons[k].TypeBatiment : -1;
-    const bool debout = maison && Main.Maisons[k].Visible();
-    // What the own house makes, or what the character can pay for, it buys
-    // (its own shop, another, or the castle) and otherwise produces: sent
-    // home instead, a buyer would wait there for ever.
-    const bool achat = perso().Definir_Argent() >= P.Ressources_PrixVente(r) * QuantiteVoulue[k];
-    if ((debout && P.Batiment_RessourceFabrique(type) == r) || achat) {
+    const bool connu = type >= 0 && type < P.NombreTypeBatiments;
+    if (connu && P.Batiment_RessourceFabrique(type) == r) {
         if (perso().Action != 203 && perso().Action != 202) Collecter_Etape(i, r, QuantiteVoulue[k]);
-    } else if (!debout) {
-        // No house to make it in: the goal is dropped, and the script's
-        // own steps ask again (to buy it, or to build what makes it).
-        RessourceVoulue[k] = -1;
     } else if (!perso().DansMaison) {
         Envoyer_Maison(i);
-    } else {
+    } else if (connu) {
         const std::int16_t m = P.Batiment_TypeMatierePremiere(type, Main.Aleatoire);
-        if (m >= 0 && perso().Definir_Ressources(m) < 1.0)
+        if (m >= 0 && m < P.NombreRessources && perso().Definir_Ressources(m) < 1.0)
             Collecter_Etape(i, m, P.PersosMaxRessources);
-        else
-            RessourceVoulue[k] = -1;  // nothing here brings it closer
     }
     return true;
 }

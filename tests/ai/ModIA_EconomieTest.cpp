@@ -107,7 +107,9 @@ TEST_F(EconomieIA, ChercherMatierePremiere) {
         IA().DistanceRecherche[0] = 2000;
         for (int n = 0; n < 3 && Perso(0).Action == 0; ++n) IA().Chercher_Matiere_Premiere(0);
         EXPECT_EQ(Perso(0).Action, argent > 1.0 ? 201 : 0) << argent;
-        if (argent > 1.0) EXPECT_EQ(Perso(0).CibleMaison, 1);
+        if (argent > 1.0) {
+            EXPECT_EQ(Perso(0).CibleMaison, 1);
+        }
     }
 }
 

@@ -195,12 +195,16 @@ public:
 
 }  // namespace
 
-// Measured over the three seeds: 55 to 60 building sites (about a quarter
-// of them more than 15 cells from the castle, as the search widens), every
-// constructible type finished, 30 to 38 items made, 0 to 12 sold at the
-// castle, 1 to 14 purchases in shops and 23 to 68 at the castles, 8 to 23
-// points of castle life paid for, 13 to 175 items put on, four era
-// changes. The bounds leave room under the lowest.
+// Measured over eight seeds (the three below and 1, 5, 99, 31337, 424242):
+// 48 to 54 building sites (8 to 14 of them more than 15 cells from the
+// castle, as the search widens), 10 to 12 types finished, 44,000 to 53,000
+// villager-ticks harvesting and 33,000 to 51,000 producing, 10 to 43 items
+// made, 0 to 8 sold at the castle, 1 to 16 purchases in shops and 2 to 8 at
+// the castles (6 to 19 purchases in all), 17 to 177 points of castle life
+// paid for, 1 to 242 items put on, four era changes. A pending resource
+// the character cannot harvest is fetched only when its own house makes
+// it; otherwise it goes home and works there, so the castle sells little.
+// The bounds leave room under the lowest.
 TEST(PartieScriptee, VingtMilleTours) {
     BilanEconomie total;
     for (std::uint32_t graine : {11u, 2024u, 77777u}) {
@@ -214,16 +218,16 @@ TEST(PartieScriptee, VingtMilleTours) {
         EXPECT_EQ(b.Scriptes, static_cast<std::int32_t>(partie.Main.Persos.size()) - 1);
         EXPECT_EQ(b.Bouges, static_cast<std::int32_t>(partie.Main.Persos.size()) - 1);
         // Houses rise, mostly near their castle, of many types.
-        EXPECT_GE(b.MaisonsPosees, 30);
-        EXPECT_GE(b.MaisonsAchevees, 30);
+        EXPECT_GE(b.MaisonsPosees, 40);
+        EXPECT_GE(b.MaisonsAchevees, 40);
         EXPECT_LE(b.MaisonsLoinChateau * 2, b.MaisonsPosees);
-        EXPECT_GE(b.TypesAcheves.size(), 8u);
+        EXPECT_GE(b.TypesAcheves.size(), 9u);
         // Villagers harvest, produce and make items.
-        EXPECT_GE(b.TicksRecolte, 10000);
-        EXPECT_GE(b.TicksProduction, 10000);
-        EXPECT_GE(b.ObjetsFabriques, 10);
-        // Both villages move on in time.
-        EXPECT_GE(b.ChangementsEpoque, 2);
+        EXPECT_GE(b.TicksRecolte, 30000);
+        EXPECT_GE(b.TicksProduction, 25000);
+        EXPECT_GE(b.ObjetsFabriques, 8);
+        // Both villages move on in time, more than once.
+        EXPECT_GE(b.ChangementsEpoque, 3);
         // No two standing buildings share ground.
         std::vector<const ClsJeuBatiment*> debout;
         for (const ClsJeuBatiment& m : partie.Main.Maisons)
@@ -244,7 +248,9 @@ TEST(PartieScriptee, VingtMilleTours) {
         total.AchatsChateau += b.AchatsChateau;
         total.DonsReparation += b.DonsReparation;
         total.ObjetsPortes += b.ObjetsPortes;
-        EXPECT_GT(b.AchatsChateau, 5);
+        // Goods are bought, at the castle and in the shops.
+        EXPECT_GE(b.AchatsChateau, 1);
+        EXPECT_GE(b.AchatsChateau + b.AchatsBoutique, 4);
         EXPECT_GT(b.DonsReparation, 0.0);
         EXPECT_GT(b.ObjetsPortes, 0);
     }
@@ -264,6 +270,8 @@ TEST(PartieScriptee, DeuxPartiesIdentiques) {
     for (int t = 0; t < 4000; ++t) {
         a.Main.Tour_Simulation();
         b.Main.Tour_Simulation();
-        if (t % 1000 == 999) ASSERT_EQ(Hacher_Etat(a.Main), Hacher_Etat(b.Main)) << t;
+        if (t % 1000 == 999) {
+            ASSERT_EQ(Hacher_Etat(a.Main), Hacher_Etat(b.Main)) << t;
+        }
     }
 }

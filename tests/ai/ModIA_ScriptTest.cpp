@@ -97,7 +97,9 @@ TEST_F(ExecuteurIA, Attaquer) {
         Tirages({0.15f, 0.5f, 0.5f, 0.95f, 0.95f, 0.95f, 0.95f});
         IA().Executer_IA(0);
         EXPECT_EQ(p.Action, c.action) << c.nom;
-        if (c.action == 300) EXPECT_EQ(p.CiblePerso, 1) << c.nom;
+        if (c.action == 300) {
+            EXPECT_EQ(p.CiblePerso, 1) << c.nom;
+        }
     }
 }
 
@@ -235,25 +237,43 @@ TEST_F(ExecuteurIA, ValeursHorsDesTables) {
 }
 
 // Something bought but not sold anywhere near: with money the character
-// goes to buy it at the castle rather than wait at home.
-TEST_F(ExecuteurIA, RessourceEnAttenteAchetee) {
-    Peupler(1);
-    const std::int16_t pain = 5;
-    ASSERT_FALSE(P().Ressources_Recoltable(pain));
-    Batir(0, 0, 300, 400);  // a plain home
-    Fief(0).Definir_Ressources(pain, 20);
-    Script(0, "Ressource_6=2");
-    Perso(0).Definir_Argent(400);
-    IA().Executer_IA(0);
-    EXPECT_EQ(IA().RessourceVoulue[0], pain);
-    EXPECT_EQ(Perso(0).Action, 202);  // back to the castle
+// goes to buy it at the castle. Once it is pending, the castle sells it
+// only to a character whose own house makes it; any other goes home to
+// work there.
+TEST_F(ExecuteurIA, RessourceEnAttenteAcheteeSiLaMaisonLaFait) {
+    const std::int16_t pain = 5, maisonSimple = 0, boulangerie = 6;
+    ASSERT_EQ(P().Batiment_RessourceFabrique(boulangerie), pain);
+    ASSERT_NE(P().Batiment_RessourceFabrique(maisonSimple), pain);
+    const struct {
+        std::int16_t maison;
+        bool achete;
+    } cas[] = {{boulangerie, true}, {maisonSimple, false}};
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.maison);
+        Peupler(1);
+        ASSERT_FALSE(P().Ressources_Recoltable(pain));
+        Batir(0, c.maison, 300, 400);
+        Fief(0).Definir_Ressources(pain, 20);
+        Script(0, "Ressource_6=2");
+        Perso(0).Definir_Argent(400);
+        IA().Executer_IA(0);
+        EXPECT_EQ(IA().RessourceVoulue[0], pain);
+        EXPECT_EQ(Perso(0).Action, 202);  // back to the castle
 
-    Perso(0).Arreter();
-    Perso(0).DansChateau = true;
-    IA().Executer_IA(0);
-    EXPECT_EQ(Perso(0).Definir_Ressources(pain), 2.0);
-    EXPECT_EQ(Fief(0).Definir_Ressources(pain), 18.0);
-    EXPECT_LT(Perso(0).Definir_Argent(), 400);
+        Perso(0).Arreter();
+        Perso(0).DansChateau = true;
+        IA().Executer_IA(0);
+        if (c.achete) {
+            EXPECT_EQ(Perso(0).Definir_Ressources(pain), 2.0);
+            EXPECT_EQ(Fief(0).Definir_Ressources(pain), 18.0);
+            EXPECT_LT(Perso(0).Definir_Argent(), 400);
+        } else {
+            EXPECT_EQ(Perso(0).Definir_Ressources(pain), 0.0);
+            EXPECT_EQ(Fief(0).Definir_Ressources(pain), 20.0);
+            EXPECT_EQ(Perso(0).Action, 101) << "sent home";
+            EXPECT_EQ(IA().RessourceVoulue[0], pain) << "still wanted";
+        }
+    }
 }
 
 // A hungry scripted character looks after itself before its script.
