@@ -162,12 +162,20 @@ void ClsMoteur::Entrees_Joueur(std::int16_t i) {
                              std::abs(j.SourisY - j.DebutSelectionY) >= j.Interface->RectangleSelectionMinY;
         j.CurseurLibre = false;
     } else {
-        if (j.SelectionEtendue)
+        if (j.SelectionEtendue) {
             Selectionner_Soldats(i, ShiftEnfonce, CtrlEnfonce);
-        else if (j.InterfaceUtilisee)
-            j.InterfaceUtilisee = false;
-        else
+        } else if (j.InterfaceUtilisee) {
+            // The click the interface took lasts until its button is up and
+            // its release has been acted on: a pass that runs before the
+            // next frame has seen the button held (or let go) must not hand
+            // the release to the map, where a closed window no longer is.
+            const EtatBoutons& t = j.BoutonsTrame;
+            const bool enCours = t.Maintenu[0] || t.Maintenu[1] || t.Clique[0] || t.Clique[1] || t.Relache[0] ||
+                                 t.Relache[1];
+            if (!enCours) j.InterfaceUtilisee = false;
+        } else {
             j.CurseurLibre = true;
+        }
         j.DebutSelectionX = j.SourisX;
         j.DebutSelectionY = j.SourisY;
     }

@@ -537,3 +537,83 @@ TEST_F(Moteur, LeZoomAgranditAutourDuCentreDeLaVue) {
         EXPECT_EQ(M->Carte_X(joueur, centre + 100), j.VueX + centre + 100 - c.gauche);
     }
 }
+
+namespace {
+
+// A window over the left 100 pixels whose close box is the whole window: a
+// left press there closes it, after which the cursor is over the map.
+struct FenetreQuiSeFerme : InterfaceMoteur {
+    bool ouverte = true;
+    bool Interieur_Boutons(const CurseurInterface& c, ClsJeuPerso&, const ClsJeuParam&, Surface&, std::int32_t& code,
+                           std::int16_t&) override {
+        code = 0;
+        if (!ouverte || c.X >= 100) return false;
+        code = 999;
+        if (c.CliqueGauche) ouverte = false;
+        return true;
+    }
+};
+
+}  // namespace
+
+// A press that closes a window leaves the release over the map: however
+// the passes with and without a frame fall between the press and the
+// release, the click stays the interface's and the character does not walk.
+TEST(MoteurClic, UneFenetreFermeeParUnClicNeLaissePasSonRelacheALaCarte) {
+    struct Cas {
+        const char* nom;
+        // Each step: what the mouse reports at the next reading, then the
+        // time to the next pass (a frame is due every 50 ms).
+        std::vector<std::pair<EtatBoutons, double>> etapes;
+    };
+    EtatBoutons appui, tenu, relache, clic;
+    appui.Clique[0] = true;
+    tenu.Maintenu[0] = true;
+    relache.Relache[0] = true;
+    clic.Clique[0] = clic.Relache[0] = true;
+    const std::vector<Cas> cas = {
+        {"appui et relâche entre deux lectures", {{clic, 0.001}, {{}, 0.001}, {{}, 0.06}}},
+        {"relâche à la lecture suivante, sans trame entre", {{appui, 0.001}, {{}, 0.001}, {relache, 0.001}, {{}, 0.001}, {{}, 0.06}}},
+        {"bouton tenu quelques passes", {{appui, 0.001}, {tenu, 0.001}, {tenu, 0.06}, {tenu, 0.06}, {relache, 0.001}, {{}, 0.001}, {{}, 0.06}}},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        MoteurSansEcran m;
+        FenetreQuiSeFerme* fenetre = nullptr;
+        m.M->CreerInterface = [&](std::int16_t, std::int16_t) {
+            auto i = std::make_unique<FenetreQuiSeFerme>();
+            fenetre = i.get();
+            return i;
+        };
+        ASSERT_TRUE(m.Demarrer());
+        ClsJeuPerso& P = m.Main->Persos[static_cast<std::size_t>(m.Main->NoPersoParJoueur[0])];
+        P.DansChateau = P.DansChateauCible = P.DansMaison = P.DansMaisonCible = false;
+        JoueurLocal& j = m.M->Joueurs[0];
+        j.SourisX = 50;
+        j.SourisY = 300;
+        double t = 0.2;
+        for (int k = 0; k < 4; ++k, t += 0.06) {
+            m.horloge.Temps = t;
+            m.M->Passe();
+        }
+        ASSERT_TRUE(j.SurInterface);
+        P.Arreter();
+        const std::int32_t x = P.DestinationX, y = P.DestinationY;
+        for (const auto& [souris, delai] : c.etapes) {
+            m.peripheriques.Souris = souris;
+            m.horloge.Temps = t += delai;
+            m.M->Passe();
+        }
+        EXPECT_FALSE(fenetre->ouverte);
+        EXPECT_FALSE(j.SurInterface) << "the release came over the map";
+        EXPECT_EQ(P.DestinationX, x);
+        EXPECT_EQ(P.DestinationY, y);
+        // The next click there is the map's.
+        m.peripheriques.Souris = clic;
+        for (double delai : {0.001, 0.001, 0.06}) {
+            m.horloge.Temps = t += delai;
+            m.M->Passe();
+        }
+        EXPECT_NE(P.DestinationX, x);
+    }
+}
