@@ -1,10 +1,27 @@
 #include "tests/Outils.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <string>
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// The offscreen platform's own screen is a square of 800 pixels: an
+// 800 x 600 game window and its frame would not fit it, and the game would
+// scale its picture down. The tests get a desktop of 1920 x 1200 instead
+// (before any test makes its application).
+const bool EcranDesTests = [] {
+    const char* plateforme = std::getenv("QT_QPA_PLATFORM");
+    if (plateforme && std::string(plateforme) == "offscreen")
+        setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + (fs::path(MORVAINE_FIXTURES) / "ecran_offscreen.json").string()).c_str(), 1);
+    return true;
+}();
+
+}  // namespace
 
 DossierTemporaire::DossierTemporaire() {
     std::random_device rd;
