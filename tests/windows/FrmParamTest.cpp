@@ -212,8 +212,13 @@ TEST(FrmParam, MondesListesDecritsRenommesSupprimesEtRegleDeDepart) {
     EXPECT_EQ(fs::path(prog.lanceur.ouverts[0]).filename(), "Iles.snr");
     f.MenuPartieMonde[3]->trigger();
     EXPECT_EQ(p.LstMonde->currentRow(), 2);
+    // Gamma has no summary: the file is named as missing, nothing opened.
+    const std::size_t ouverts = prog.lanceur.ouverts.size();
     f.MenuMondeCommentaires->trigger();
-    EXPECT_EQ(fs::path(prog.lanceur.ouverts.back()).filename(), "Gamma.txt");
+    EXPECT_EQ(prog.lanceur.ouverts.size(), ouverts);
+    ASSERT_FALSE(prog.dialogues.erreurs.empty());
+    EXPECT_EQ(prog.dialogues.erreurs.back().rfind("Le fichier « ", 0), 0u) << prog.dialogues.erreurs.back();
+    EXPECT_NE(prog.dialogues.erreurs.back().find("Gamma.txt » est introuvable."), std::string::npos);
 
     // Renaming: refused names leave every file; a good one moves them all.
     const fs::path mondes = dossier.d.Chemin() / "Sauvegardes" / "Mondes";
