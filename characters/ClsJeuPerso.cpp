@@ -50,6 +50,7 @@ void ClsJeuPerso::Init(std::int32_t Indice, const ClsJeuParam& Parametres, Gener
     Apparence = false;
     FichierApparence.clear();
     Invocateur = -1;
+    EquipementDecrit = false;
     CapaciteEnAttente = -1;
     IndiceObjetSelectionne = -1;
     SelectionRessources = false;

@@ -176,6 +176,10 @@ public:
     // Above 0 for a character loaded from a character file (a hero): it
     // keeps its own name across race changes and is saved at game end.
     std::int32_t PersoFichier = 0;
+    // The file the character comes from already says what it carries (a
+    // saved world, a scenario's items): the game start gives it no race
+    // equipment. Read only there, so neither saved nor hashed.
+    bool EquipementDecrit = false;
     std::int32_t NiveauObjetsDepart = 0;  // reference level of item scaling
     std::int16_t CapaciteEnAttente = -1;  // item whose ability waits for the abilities step
     float VitesseRegenerationVie = 0.0f;
@@ -476,6 +480,8 @@ public:
     // when there is no world or the index is invalid).
     void Calculer_Apparence(const ClsJeuParam& Parametres);
     void Calculer_Longueur_Pas();
+    // The two legs of a diagonal step, from LongueurPas alone.
+    void Calculer_Pas_Diagonaux();
 
     // ======== Race (ClsJeuPerso_Race.cpp) ========
     void Changer_Race_Personnage(std::int32_t Indice, const ClsJeuParam& Parametres, bool SansEquipement = false);
@@ -680,8 +686,9 @@ public:
                      ClsJeuBatiment* Chateau, ClsJeuFief* Fief, std::int16_t& Code, ClsJeuCommentaires& Commentaires,
                      const ClsJeuParam& Parametres);
     // Feeds every field of the record, in a fixed order, to the game-state
-    // hash (the speech line, local to one machine, excepted).
-    void Hacher(class HacheurEtat& Hacheur) const;
+    // hash (the speech line, local to one machine, excepted): the saved
+    // fields from the save's own list, then what the load works out again.
+    void Hacher(class HacheurEtat& Hacheur, const ClsJeuParam& Parametres, const struct ComptesMonde& Comptes) const;
 
 private:
     // The phases of Deplacement, in the order it runs them.

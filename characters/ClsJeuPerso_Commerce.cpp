@@ -79,7 +79,7 @@ void ClsJeuPerso::Objet_Deposer_Sol(std::int16_t NumeroObjet, bool ObjetInventai
     // An inseparable item stays with its bearer, and so does the rest of
     // the selection.
     if (Regles->Objet_Inseparable(type)) return;
-    const std::int32_t n = Main->Tresors.Ajouter_Tresor(PositionX, PositionY, *Regles);
+    const std::int32_t n = Main->Tresors.Deposer_Tresor(PositionX, PositionY, Main->Monde, *Regles);
     Main->Tresors(n).Ajouter_Objet(type, *Regles);
     if (ObjetInventaire)
         Objet_Inventaire_Detruire(NumeroObjet);

@@ -179,6 +179,10 @@ void ClsJeuPerso::Calculer_Longueur_Pas() {
         if (pas < 1.0) pas = 1.0;
         LongueurPas = Sature32(pas);
     }
+    Calculer_Pas_Diagonaux();
+}
+
+void ClsJeuPerso::Calculer_Pas_Diagonaux() {
     const std::int32_t h = Sature32(LongueurPas / 2.0);
     const std::int32_t q = static_cast<std::int32_t>(Entier(LongueurPas / 4.0));
     PasDiagonalB = Sature16(static_cast<double>(q) + h);

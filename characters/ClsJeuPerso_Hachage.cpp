@@ -1,14 +1,18 @@
-// The character's share of the game-state fingerprint: every field of the
-// record in declaration order, its item slots, competences and private
-// values. The speech line and its time stamp are left out: they are drawn
-// and stamped by one machine only.
+// The character's share of the game-state fingerprint: the fields of its
+// saved record, from the list the world save reads and writes, then what
+// the save does not hold because the load works it out again from the
+// record (maxima, bonuses, the items' rules), which the hash still checks.
+// The speech line and its time stamp are left out: they are drawn and
+// stamped by one machine only.
 #include "characters/ClsJeuPerso.h"
+#include "characters/ClsJeuPerso_Champs.h"
 #include "engine/HachageEtat.h"
 #include "rules/ClsJeuParam.h"
 
 namespace {
 
 void Hacher_Slot(HacheurEtat& h, const ClsJeuObjet& o, const ClsJeuParam* P) {
+    h.Nommer("Objet");
     h.Ajouter(o.Indice);
     h.Ajouter(o.Nom);
     h.Ajouter(o.Description);
@@ -69,198 +73,72 @@ void Hacher_Slot(HacheurEtat& h, const ClsJeuObjet& o, const ClsJeuParam* P) {
 
 }  // namespace
 
-void ClsJeuPerso::Hacher(HacheurEtat& h) const {
-    h.Ajouter(PositionX);
-    h.Ajouter(PositionY);
-    h.Ajouter(Vitesse);
-    h.Ajouter(VitesseTotale);
-    h.Ajouter(EtapeAnimation);
-    h.Ajouter(ApparenceBase);
-    h.Ajouter(DestinationX);
-    h.Ajouter(DestinationY);
-    h.Ajouter(NoMaison);
-    h.Ajouter(Nom);
-    h.Ajouter(Largeur);
-    h.Ajouter(Hauteur);
-    h.Ajouter(Equipe);
-    h.Ajouter(Camp);
-    h.Ajouter(Invocateur);
-    h.Ajouter(IA_Incommandable);
-    h.Ajouter(DecalageFormationX);
-    h.Ajouter(DecalageFormationY);
-    h.Ajouter(Attitude);
-    h.Ajouter(Formation);
-    h.Ajouter(IA_Active);
-    h.Ajouter(NombreInvocations);
-    h.Ajouter(Race);
-    h.Ajouter(Parole);
-    h.Ajouter(Volant);
-    h.Ajouter(Apparence);
-    h.Ajouter(FichierApparence);
-    h.Ajouter(ApparenceFichier);
-    h.Ajouter(ApparenceAffichee);
-    h.Ajouter(Sexe);
-    h.Ajouter(Experience);
-    h.Ajouter(DelaiResurrection);
-    h.Ajouter(ParoleSpecifique);
-    h.Ajouter(CommentairesSpecifique);
-    h.Ajouter(Vie);
-    h.Ajouter(VieBase);
-    h.Ajouter(ReserveVie);
-    h.Ajouter(ExpVie);
-    h.Ajouter(NiveauVie);
-    h.Ajouter(ExpNivVie);
-    h.Ajouter(ExpNivPlusVie);
-    h.Ajouter(Energie);
-    h.Ajouter(EnergieBase);
-    h.Ajouter(ReserveEnergie);
-    h.Ajouter(ExpEnergie);
-    h.Ajouter(NiveauEnergie);
-    h.Ajouter(ExpNivEnergie);
-    h.Ajouter(ExpNivPlusEnergie);
-    h.Ajouter(Magie);
-    h.Ajouter(MagieBase);
-    h.Ajouter(ReserveMagie);
-    h.Ajouter(ExpMagie);
-    h.Ajouter(NiveauMagie);
-    h.Ajouter(ExpNivMagie);
-    h.Ajouter(ExpNivPlusMagie);
-    h.Ajouter(Moral);
-    h.Ajouter(MoralBase);
-    h.Ajouter(ReserveMoral);
-    h.Ajouter(ExpMoral);
-    h.Ajouter(NiveauMoral);
-    h.Ajouter(ExpNivMoral);
-    h.Ajouter(ExpNivPlusMoral);
-    h.Ajouter(Attaque);
-    h.Ajouter(AttaqueBase);
-    h.Ajouter(ExpAttaque);
-    h.Ajouter(NiveauAttaque);
-    h.Ajouter(ExpNivAttaque);
-    h.Ajouter(ExpNivPlusAttaque);
-    h.Ajouter(PorteeAttaque);
-    h.Ajouter(EffetAttaque);
-    h.Ajouter(PremierCoup);
-    h.Ajouter(Kamikaze);
-    h.Ajouter(Defense);
-    h.Ajouter(DefenseBase);
-    h.Ajouter(ExpDefense);
-    h.Ajouter(NiveauDefense);
-    h.Ajouter(ExpNivDefense);
-    h.Ajouter(ExpNivPlusDefense);
-    h.Ajouter(Armure);
-    h.Ajouter(IA);
-    h.Ajouter(FichierIA);
-    h.Ajouter(Equiper);
-    h.Ajouter(IA_Manger);
-    h.Ajouter(IA_Pacifique);
-    h.Ajouter(IA_Temeraire);
-    h.Ajouter(IA_Berserk);
-    h.Ajouter(Suivre);
-    h.Ajouter(IndiceIA);
-    // `Joueur` says which of this machine's players steers the character:
-    // each machine of a network game marks only its own, so it stays out.
-    h.Ajouter(Action);
-    h.Ajouter(Direction);
-    h.Ajouter(DureeImmobilisation);
-    h.Ajouter(DansMaisonCible);
-    h.Ajouter(DansMaison);
-    h.Ajouter(CibleMaison);
-    h.Ajouter(DansChateauCible);
-    h.Ajouter(DansChateau);
-    h.Ajouter(CibleRessource);
-    h.Ajouter(CibleChateau);
-    h.Ajouter(CiblePerso);
-    h.Ajouter(CibleTresor);
-    h.Ajouter(RessourceEnCours);
-    h.Ajouter(ServiceEnCours);
-    h.Ajouter(CoefVie);
-    h.Ajouter(CoefEnergie);
-    h.Ajouter(CoefMagie);
-    h.Ajouter(CoefMoral);
-    h.Ajouter(CoefAttaque);
-    h.Ajouter(CoefDefense);
-    h.Ajouter(ObjetEnCours);
-    h.Ajouter(IndiceObjetSelectionne);
-    h.Ajouter(ProgressionFabrication);
-    h.Ajouter(EnMarche);
-    h.Ajouter(ArgentSelectionne);
-    h.Ajouter(SelectionRessources);
-    h.Ajouter(CoefVitesse);
-    h.Ajouter(LongueurPas);
-    h.Ajouter(PasDiagonalA);
-    h.Ajouter(PasDiagonalB);
-    h.Ajouter(FragsPersos);
-    h.Ajouter(FragsMaisons);
-    h.Ajouter(FragsChateaux);
-    h.Ajouter(Morts);
-    h.Ajouter(PersoFichier);
-    h.Ajouter(NiveauObjetsDepart);
-    h.Ajouter(CapaciteEnAttente);
-    h.Ajouter(VitesseRegenerationVie);
-    h.Ajouter(VitesseRegenerationEnergie);
-    h.Ajouter(VitesseRegenerationMagie);
-    h.Ajouter(VitesseRegenerationMoral);
-    h.Ajouter(RegenerationVie);
-    h.Ajouter(RegenerationEnergie);
-    h.Ajouter(RegenerationMagie);
-    h.Ajouter(RegenerationMoral);
-    h.Ajouter(RessourceAttaque);
-    h.Ajouter(CoutAttaque);
+void ClsJeuPerso::Hacher(HacheurEtat& h, const ClsJeuParam& P, const ComptesMonde& n) const {
+    ArchiveHachage a(h);
+    ClsJeuPerso& p = const_cast<ClsJeuPerso&>(*this);
+    // The saved record, its final section included.
+    Champs_Perso_Debut(a, p, P, n);
+    Champs_Perso_Fabrication(a, p, P);
+    Champs_Perso_Objets(a, p, P);
+    Champs_Perso_Fin(a, p, n);
+    Champs_Perso_Suite(a, p);
+
+    // What the load works out again from the record, the rules and the
+    // world; the hash keeps checking that it comes back the same.
+    a.I16(IndiceIA, "IndiceIA");
+    a.F64(ArgentSelectionne, "ArgentSelectionne");
+    a.B(SelectionRessources, "SelectionRessources");
+    a.I16(PasDiagonalA, "PasDiagonalA");
+    a.I16(PasDiagonalB, "PasDiagonalB");
+    a.I32(PersoFichier, "PersoFichier");
+    a.I32(NiveauObjetsDepart, "NiveauObjetsDepart");
+    a.I16(CapaciteEnAttente, "CapaciteEnAttente");
+    a.F32(VitesseRegenerationVie, "VitesseRegenerationVie");
+    a.F32(VitesseRegenerationEnergie, "VitesseRegenerationEnergie");
+    a.F32(VitesseRegenerationMagie, "VitesseRegenerationMagie");
+    a.F32(VitesseRegenerationMoral, "VitesseRegenerationMoral");
+    a.F32(RegenerationVie, "RegenerationVie");
+    a.F32(RegenerationEnergie, "RegenerationEnergie");
+    a.F32(RegenerationMagie, "RegenerationMagie");
+    a.F32(RegenerationMoral, "RegenerationMoral");
+    a.I16(RessourceAttaque, "RessourceAttaque");
+    a.F64(CoutAttaque, "CoutAttaque");
+    h.Nommer("ObjetsEnAttenteSol");
     h.Ajouter(ObjetsEnAttenteSol);
-    h.Ajouter(Argent);
-    h.Ajouter(Ressources);
+    h.Nommer("RessourcesSelectionnees");
     h.Ajouter(RessourcesSelectionnees);
-    h.Ajouter(RestaurationComplete);
-    h.Ajouter(Bestiaire);
-    h.Ajouter(VieMax);
-    h.Ajouter(EnergieMax);
-    h.Ajouter(MagieMax);
-    h.Ajouter(MoralMax);
-    h.Ajouter(AttaqueMax);
-    h.Ajouter(DefenseMax);
-    h.Ajouter(SurfaceAttaqueBase);
-    h.Ajouter(SurfaceAttaqueTotale);
-    h.Ajouter(PorteeAttaqueTotale);
-    h.Ajouter(CoutCoupVie);
-    h.Ajouter(CoutCoupEnergie);
-    h.Ajouter(CoutCoupMagie);
-    h.Ajouter(CoutCoupMoral);
-    h.Ajouter(CoutCoupArgent);
-    h.Ajouter(ArmureTotale);
-    h.Ajouter(GainsObjets);
-    h.Ajouter(GainArgentObjets);
+    a.B(RestaurationComplete, "RestaurationComplete");
+    a.I32(VieMax, "VieMax");
+    a.I32(EnergieMax, "EnergieMax");
+    a.I32(MagieMax, "MagieMax");
+    a.I32(MoralMax, "MoralMax");
+    a.I32(AttaqueMax, "AttaqueMax");
+    a.I32(DefenseMax, "DefenseMax");
+    a.I16(SurfaceAttaqueBase, "SurfaceAttaqueBase");
+    a.I16(SurfaceAttaqueTotale, "SurfaceAttaqueTotale");
+    a.I16(PorteeAttaqueTotale, "PorteeAttaqueTotale");
+    a.F64(CoutCoupVie, "CoutCoupVie");
+    a.F64(CoutCoupEnergie, "CoutCoupEnergie");
+    a.F64(CoutCoupMagie, "CoutCoupMagie");
+    a.F64(CoutCoupMoral, "CoutCoupMoral");
+    a.F64(CoutCoupArgent, "CoutCoupArgent");
+    a.I16(ArmureTotale, "ArmureTotale");
+    a.B(GainsObjets, "GainsObjets");
+    a.F32(GainArgentObjets, "GainArgentObjets");
+    h.Nommer("GainRessourcesObjets");
     h.Ajouter(GainRessourcesObjets);
-    h.Ajouter(CaracRessources);
-    h.Ajouter(BonusMaxRessources);
-    h.Ajouter(CaracSpeciales);
-    h.Ajouter(ExpSpeciales);
-    h.Ajouter(NiveauSpeciales);
+    a.I32(BonusMaxRessources, "BonusMaxRessources");
+    h.Nommer("NiveauEffectifSpeciales");
     h.Ajouter(NiveauEffectifSpeciales);
-    h.Ajouter(ExpNivSpeciales);
-    h.Ajouter(ExpNivPlusSpeciales);
-    h.Ajouter(ExpRessources);
-    h.Ajouter(NiveauRessources);
+    h.Nommer("NiveauEffectifRessources");
     h.Ajouter(NiveauEffectifRessources);
-    h.Ajouter(ExpNivRessources);
-    h.Ajouter(ExpNivPlusRessources);
-    h.Ajouter(CaracServices);
-    h.Ajouter(ExpServices);
-    h.Ajouter(NiveauServices);
+    h.Nommer("NiveauEffectifServices");
     h.Ajouter(NiveauEffectifServices);
-    h.Ajouter(ExpNivServices);
-    h.Ajouter(ExpNivPlusServices);
-    h.Ajouter(CaracObjets);
-    h.Ajouter(ExpObjets);
-    h.Ajouter(NiveauObjets);
+    h.Nommer("NiveauEffectifObjets");
     h.Ajouter(NiveauEffectifObjets);
-    h.Ajouter(ExpNivObjets);
-    h.Ajouter(ExpNivPlusObjets);
-    h.Ajouter(CoefRaceCompSpeciales);
-    h.Ajouter(CoefRaceCompRessources);
-    h.Ajouter(CoefRaceCompServices);
-    h.Ajouter(CoefRaceCompObjets);
-    h.Ajouter(MaxRessourcesDepart);
+    a.I32(MaxRessourcesDepart, "MaxRessourcesDepart");
+    // Each slot's copy of its item's rules, which the load takes again
+    // from the rules.
     h.Ajouter(static_cast<std::uint64_t>(ObjetsEquipes.size()));
     for (const ClsJeuObjet& o : ObjetsEquipes) Hacher_Slot(h, o, Regles);
     h.Ajouter(static_cast<std::uint64_t>(ObjetsInventaire.size()));

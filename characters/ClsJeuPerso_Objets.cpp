@@ -55,7 +55,7 @@ void ClsJeuPerso::Objet_Poser_Sol(std::int16_t IndiceObjet) {
     // In a world the waiting items go down at once, in one treasure at the
     // character's feet; without one they wait in the list.
     if (Main == nullptr || Regles == nullptr) return;
-    const std::int32_t n = Main->Tresors.Ajouter_Tresor(PositionX, PositionY, *Regles);
+    const std::int32_t n = Main->Tresors.Deposer_Tresor(PositionX, PositionY, Main->Monde, *Regles);
     for (std::int16_t type : ObjetsEnAttenteSol) Main->Tresors(n).Ajouter_Objet(type, *Regles);
     ObjetsEnAttenteSol.clear();
 }

@@ -105,7 +105,7 @@ void ClsJeuPerso::Ressources_Deposer_Sol(std::int32_t Indice) {
             Definir_ObjetSelectionne(false);
             return;
         }
-        Indice = Main->Tresors.Ajouter_Tresor(PositionX, PositionY, *Regles);
+        Indice = Main->Tresors.Deposer_Tresor(PositionX, PositionY, Main->Monde, *Regles);
     }
     ClsJeuTresors& tresor = Main->Tresors(Indice);
     tresor.Definir_Argent(tresor.Definir_Argent() + ArgentSelectionne);
@@ -122,7 +122,7 @@ void ClsJeuPerso::Ressources_Deposer_Sol(std::int32_t Indice) {
 
 void ClsJeuPerso::Poser_Objets_En_Attente_Sol() {
     if (ObjetsEnAttenteSol.empty() || Main == nullptr || Regles == nullptr) return;
-    const std::int32_t n = Main->Tresors.Ajouter_Tresor(PositionX, PositionY, *Regles);
+    const std::int32_t n = Main->Tresors.Deposer_Tresor(PositionX, PositionY, Main->Monde, *Regles);
     for (std::int16_t type : ObjetsEnAttenteSol) Main->Tresors(n).Ajouter_Objet(type, *Regles);
     ObjetsEnAttenteSol.clear();
     // Only unknown item types were waiting: leave no empty treasure behind.

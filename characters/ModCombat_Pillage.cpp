@@ -27,7 +27,7 @@ class TresorPillage {
 public:
     TresorPillage(ModMain& main, std::int32_t x, std::int32_t y) : main_(main), x_(x), y_(y) {}
     ClsJeuTresors& operator()() {
-        if (numero_ == 0) numero_ = main_.Tresors.Ajouter_Tresor(x_, y_, main_.Parametres);
+        if (numero_ == 0) numero_ = main_.Tresors.Deposer_Tresor(x_, y_, main_.Monde, main_.Parametres);
         return main_.Tresors(numero_);
     }
     bool Fait() const { return numero_ != 0; }

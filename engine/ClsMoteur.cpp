@@ -116,9 +116,13 @@ bool ClsMoteur::Demarrer(const SetupChoices& Choix, Graphique* dd, std::int32_t 
         }
     }
     Resoudre_Scripts_IA(Main);
-    // Characters not loaded from a file take their race's equipment.
+    // Characters of a new world take their race's equipment. Heroes bring
+    // theirs from their files, and the characters of a saved world or of a
+    // scenario that lists their items carry what the file says: giving
+    // them the race's again would fill their bags from nothing at every
+    // start.
     for (ClsJeuPerso& perso : Main.Persos)
-        if (perso.PersoFichier == 0) perso.Changer_Race_Personnage_Equipement(P);
+        if (perso.PersoFichier == 0 && !perso.EquipementDecrit) perso.Changer_Race_Personnage_Equipement(P);
     // Looks that depend on the character's house.
     for (std::size_t i = 0; i < Main.Persos.size(); ++i)
         if (i < Main.Maisons.size()) Main.Persos[i].Calculer_Apparence(Main.Maisons[i], P);

@@ -9,6 +9,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "characters/ClsJeuPerso_Champs.h"
 #include "engine/ModMain.h"
 #include "platform/ErreurFichier.h"
 #include "platform/Nombres.h"
@@ -49,19 +50,20 @@ std::string Texte_Simple_Monde(float Valeur) { return TexteReel(Valeur); }
 
 namespace {
 
-constexpr long long Min32 = std::numeric_limits<std::int32_t>::min();
-constexpr long long Max32 = std::numeric_limits<std::int32_t>::max();
-constexpr long long Min16 = std::numeric_limits<std::int16_t>::min();
-constexpr long long Max16 = std::numeric_limits<std::int16_t>::max();
+using champs::Max16;
+using champs::Max32;
+using champs::Min16;
+using champs::Min32;
 
 // ---- The two directions over one description of every record ----
-// Each record is described once (Champs_* below) against an "archive" that
-// either writes the values or reads them back, so that the writer and the
-// reader can never disagree on the order of the lines.
+// Each record is described once against an "archive" that either writes
+// the values or reads them back (the state hash is a third), so that the
+// writer and the reader can never disagree on the order of the lines.
 
 class Ecrivain {
 public:
     static constexpr bool Lecture = false;
+    static constexpr bool Ecriture = true;
     std::string Texte;
 
     void Ligne(std::string_view t) {
@@ -91,11 +93,19 @@ public:
     void PI16(G lire, E, const char*, long long = Min16, long long = Max16) { Ligne(Texte_Entier_Monde(lire())); }
     template <class G, class E>
     void PS(G lire, E, const char* c) { S(lire(), c); }
+    template <class G, class E>
+    void PF64Prefixe(G lire, E, const char*) { Ligne(Texte_Decimal_Monde(lire())); }
+    void Compte(const long long& v, const char*, long long) { Ligne(Texte_Entier_Monde(v)); }
+    template <class F>
+    void Reste(long long, F) {}
+    template <class F>
+    void Local(F champs) { champs(); }
 };
 
 class Lecteur {
 public:
     static constexpr bool Lecture = true;
+    static constexpr bool Ecriture = false;
 
     Lecteur(std::string_view texte, std::string fichier) : fichier_(std::move(fichier)) {
         lignes_ = DecouperVues(texte);
@@ -109,6 +119,9 @@ public:
         throw ErreurFichier(fichier_, "Ligne " + std::to_string(ligne) + " : " + quoi);
     }
     [[noreturn]] void Erreur(const std::string& quoi) const { Erreur(pos_, quoi); }
+
+    // The next line, left to be read.
+    std::string_view Regarder() const { return pos_ < lignes_.size() ? lignes_[pos_] : std::string_view(); }
 
     std::string_view Suivante(const char* champ) {
         if (pos_ >= lignes_.size())
@@ -178,6 +191,24 @@ public:
         S(s, c);
         ecrire(s);
     }
+    template <class G, class E>
+    void PF64Prefixe(G, E ecrire, const char* c) { ecrire(Prefixe(c)); }
+    // A count, by its leading number: at most Max, and no more than the
+    // lines the file still holds.
+    void Compte(long long& v, const char* c, long long Max) {
+        const double k = Arrondi(Prefixe(c));
+        const long long reste = static_cast<long long>(lignes_.size() - pos_);
+        if (!(k >= 0 && k <= static_cast<double>(std::min(reste, Max))))
+            Erreur(std::string(c) + " (" + TexteNombre(k) + ") ne tient pas dans le fichier.");
+        v = static_cast<long long>(k);
+    }
+    template <class F>
+    void Reste(long long n, F quoi) {
+        if (static_cast<long long>(pos_) + n > static_cast<long long>(lignes_.size()))
+            Erreur("le fichier est tronqué : il s'arrête au milieu de " + quoi() + ".");
+    }
+    template <class F>
+    void Local(F champs) { champs(); }
 
 private:
     static std::string Court(std::string_view t) {
@@ -192,268 +223,36 @@ private:
 };
 
 // ---- Records ----
-
-struct Comptes {
-    std::int32_t NR = 0, NCS = 0, NSV = 0, NCO = 0, NRA = 0;
-    std::int32_t NF = 0, NP = 0;
-    explicit Comptes(const ClsJeuParam& P)
-        : NR(P.NombreRessources), NCS(P.NombreCompetencesSpeciales), NSV(P.NombreServices),
-          NCO(P.NombreCompetencesObjets), NRA(P.NombreRaces) {}
-};
-
-template <class A>
-void Champs_Fief(A& a, ClsJeuFief& f, const ClsJeuParam& P, const Comptes& n) {
-    a.I32(f.Camp, "Camp");
-    a.I16(f.Peuple, "Peuple", 0, P.NombrePeuples - 1);
-    a.I16(f.Epoque, "Epoque", 0, P.NombreEpoques - 1);
-    a.B(f.ChangementEpoque, "ChangementEpoque");
-    a.I32(f.NombrePersos, "NombreSoldats");
-    a.I32(f.NombreMorts, "NombreSoldatsRef");
-    a.F64(f.FondsRestauration, "FondsRestauration");
-    for (std::int32_t r = 0; r < n.NR; ++r)
-        a.PF64([&] { return f.Definir_Ressources(r); }, [&](double v) { f.Definir_Ressources(r, v); }, "Ressources");
-}
-
-template <class A>
-void Champs_Batiment_Base(A& a, ClsJeuBatiment& b) {
-    a.I32(b.X, "PositionX");
-    a.I32(b.Y, "PositionY");
-    a.I16(b.Largeur, "Largeur");
-    a.I16(b.Hauteur, "Hauteur");
-    a.I16(b.EntreePositionX, "EntreePositionX");
-    a.I16(b.EntreePositionY, "EntreePositionY");
-    a.B(b.Acheve, "Construit");
-    a.B(b.Endommage, "Degrade");
-    a.F64(b.Vie, "Vie");
-    a.F64(b.ReserveVie, "ReserveVie");
-    a.I32(b.MaxVie, "MaxVie");
-}
-
-template <class A>
-void Champs_Chateau(A& a, ClsJeuBatiment& b, const Comptes& n) {
-    a.I32(b.Proprietaire, "Proprietaire", 0, n.NF - 1);
-    Champs_Batiment_Base(a, b);
-}
-
-template <class A>
-void Champs_Ressource(A& a, ClsJeuRessources& r, const Comptes& n) {
-    a.I32(r.X, "X");
-    a.I32(r.Y, "Y");
-    a.S(r.Nom, "Nom");
-    a.I32(r.TypeTerrainRessource, "TypeGisement");
-    a.I32(r.TypeRessource, "TypeRessource", -1, n.NR - 1);
-    a.F64(r.Quantite, "QuantiteRestante");
-    a.F64(r.QuantiteInitiale, "Quantite");
-}
-
-template <class A>
-void Champs_Decor(A& a, ClsJeuDecors& d, const ClsJeuParam& P) {
-    a.I16(d.Categorie, "Categorie", 0, P.NombreDecors - 1);
-    a.I32(d.X, "X");
-    a.I32(d.Y, "Y");
-    a.I16(d.Largeur, "Largeur");
-    a.I16(d.Hauteur, "Hauteur");
-    a.I16(d.EtapeAnimation, "EtapeAnimation");
-    a.I16(d.NombreEtapeAnimation, "NombreEtapeAnimation");
-}
-
-// One characteristic: value, base, reserve (when it has one), experience,
-// level and the two level thresholds.
-template <class A>
-void Carac(A& a, double& v, std::int32_t& base, double* reserve, double& exp, std::int32_t& niv, double& expNiv,
-           double& expNivPlus, const char* nom) {
-    a.F64(v, nom);
-    a.I32(base, "Base");
-    if (reserve) a.F64(*reserve, "Reserve");
-    a.F64(exp, "Exp");
-    a.I32(niv, "Niveau");
-    a.F64(expNiv, "ExpNiv");
-    a.F64(expNivPlus, "ExpNivPlus");
-}
-
-// Lines 1 to 105 of a character and its competences and coefficients.
-template <class A>
-void Champs_Perso_Debut(A& a, ClsJeuPerso& p, const ClsJeuParam& P, const Comptes& n) {
-    a.I32(p.PositionX, "PositionX");
-    a.I32(p.PositionY, "PositionY");
-    a.I32(p.Vitesse, "Vitesse");
-    a.I32(p.VitesseTotale, "VitesseTotale");
-    a.I16(p.EtapeAnimation, "EtapeAnimation");
-    a.I16(p.ApparenceBase, "ApparenceBase");
-    a.I32(p.DestinationX, "DestinationX");
-    a.I32(p.DestinationY, "DestinationY");
-    a.I32(p.NoMaison, "NoMaison");
-    a.S(p.Nom, "Nom");
-    a.I16(p.Largeur, "Largeur");
-    a.I16(p.Hauteur, "Hauteur");
-    a.I32(p.Equipe, "Equipe", 0, n.NF - 1);
-    a.I32(p.Camp, "Camp");
-    a.I32(p.Invocateur, "Invocateur", -1, n.NP - 1);
-    a.B(p.IA_Incommandable, "IA_Incommandable");
-    a.I32(p.DecalageFormationX, "DecalageFormationX");
-    a.I32(p.DecalageFormationY, "DecalageFormationY");
-    a.I16(p.Attitude, "Attitude");
-    a.I16(p.Formation, "Formation");
-    a.B(p.IA_Active, "IA_Active");
-    a.I32(p.NombreInvocations, "NombreInvocations");
-    a.I16(p.Race, "Race", 0, n.NRA - 1);
-    a.B(p.Parole, "Parole");
-    a.B(p.Volant, "Volant");
-    a.B(p.Apparence, "Apparence");
-    a.S(p.FichierApparence, "FichierApparence");
-    a.I16(p.ApparenceFichier, "ApparenceFichier");
-    a.I16(p.ApparenceAffichee, "ApparenceAffichee");
-    a.B(p.Sexe, "Sexe");
-    a.B(p.Experience, "Experience");
-    a.F64(p.DelaiResurrection, "DelaiResurrection");
-    a.PS([&] { return p.Definir_Commentaires(); }, [&](const std::string& s) { p.Definir_Commentaires(s, 0.0); },
-         "Commentaires");
-    a.B(p.ParoleSpecifique, "ParoleSpecifique");
-    a.I16(p.CommentairesSpecifique, "CommentairesSpecifique");
-    a.F64(p.HeureCommentaire, "HeureCommentaire");
-    Carac(a, p.Vie, p.VieBase, &p.ReserveVie, p.ExpVie, p.NiveauVie, p.ExpNivVie, p.ExpNivPlusVie, "Vie");
-    Carac(a, p.Energie, p.EnergieBase, &p.ReserveEnergie, p.ExpEnergie, p.NiveauEnergie, p.ExpNivEnergie,
-          p.ExpNivPlusEnergie, "Energie");
-    Carac(a, p.Magie, p.MagieBase, &p.ReserveMagie, p.ExpMagie, p.NiveauMagie, p.ExpNivMagie, p.ExpNivPlusMagie,
-          "Magie");
-    Carac(a, p.Moral, p.MoralBase, &p.ReserveMoral, p.ExpMoral, p.NiveauMoral, p.ExpNivMoral, p.ExpNivPlusMoral,
-          "Moral");
-    Carac(a, p.Attaque, p.AttaqueBase, nullptr, p.ExpAttaque, p.NiveauAttaque, p.ExpNivAttaque, p.ExpNivPlusAttaque,
-          "Attaque");
-    a.I16(p.PorteeAttaque, "PorteeAttaque");
-    a.I16(p.EffetAttaque, "EffetAttaque", -1, P.NombreEffets - 1);
-    a.B(p.PremierCoup, "PremierCoup");
-    a.B(p.Kamikaze, "Kamikaze");
-    Carac(a, p.Defense, p.DefenseBase, nullptr, p.ExpDefense, p.NiveauDefense, p.ExpNivDefense, p.ExpNivPlusDefense,
-          "Defense");
-    a.I16(p.Armure, "Armure");
-    a.B(p.IA, "IA");
-    a.S(p.FichierIA, "FichierIA");
-    a.B(p.Equiper, "Equiper");
-    a.B(p.IA_Manger, "IA_Manger");
-    a.B(p.IA_Pacifique, "IA_Pacifique");
-    a.B(p.IA_Temeraire, "IA_Temeraire");
-    a.B(p.IA_Berserk, "IA_Berserk");
-    a.I16(p.Suivre, "Suivre");
-    a.B(p.Joueur, "Joueur");
-    a.PF64([&] { return p.Definir_Argent(); }, [&](double v) { p.Definir_Argent(v); }, "Argent");
-    a.I16(p.Action, "Action");
-    a.I16(p.Direction, "Direction");
-    a.F64(p.DureeImmobilisation, "DureeImmobilisation");
-    a.B(p.DansMaisonCible, "DansMaisonCible");
-    a.B(p.DansMaison, "DansMaison");
-    a.I32(p.CibleMaison, "CibleMaison");
-    a.B(p.DansChateauCible, "DansChateauCible");
-    a.B(p.DansChateau, "DansChateau");
-    a.I32(p.CibleRessource, "CibleRessource");
-    a.I32(p.CibleChateau, "CibleChateau");
-    a.I32(p.CiblePerso, "CiblePerso");
-    a.I32(p.CibleTresor, "CibleTresor");
-    a.I32(p.RessourceEnCours, "RessourceEnCours");
-    a.I32(p.ServiceEnCours, "ServiceEnCours");
-
-    for (std::int32_t s = 0; s < n.NCS; ++s) {
-        a.PI16([&] { return p.Definir_Carac_CompetenceSpeciales(s); },
-               [&](std::int16_t v) { p.Definir_Carac_CompetenceSpeciales(s, v); }, "CompetenceSpeciale");
-        a.PF64([&] { return p.Definir_ExpSpeciales(s); }, [&](double v) { p.Definir_ExpSpeciales(s, v); }, "ExpSpeciales");
-        a.PI16([&] { return p.Niveau_CompetenceSpeciales(s); }, [&](std::int16_t v) { p.Niveau_CompetenceSpeciales(s, v); },
-               "NiveauSpeciales");
-        a.PF64([&] { return p.Definir_ExpNivSpeciales(s); }, [&](double v) { p.Definir_ExpNivSpeciales(s, v); },
-               "ExpNivSpeciales");
-        a.PF64([&] { return p.Definir_ExpNivPlusSpeciales(s); }, [&](double v) { p.Definir_ExpNivPlusSpeciales(s, v); },
-               "ExpNivPlusSpeciales");
-    }
-    for (std::int32_t r = 0; r < n.NR; ++r) {
-        a.PI32([&] { return p.Definir_Carac_Ressources(r); }, [&](std::int32_t v) { p.Definir_Carac_Ressources(r, v); },
-               "CompetenceRessource");
-        a.PF64([&] { return p.Definir_ExpRessources(r); }, [&](double v) { p.Definir_ExpRessources(r, v); },
-               "ExpRessources");
-        a.PI16([&] { return p.Niveau_CompetenceRessources(r); },
-               [&](std::int16_t v) { p.Niveau_CompetenceRessources(r, v); }, "NiveauRessources");
-        a.PF64([&] { return p.Definir_ExpNivRessources(r); }, [&](double v) { p.Definir_ExpNivRessources(r, v); },
-               "ExpNivRessources");
-        a.PF64([&] { return p.Definir_ExpNivPlusRessources(r); },
-               [&](double v) { p.Definir_ExpNivPlusRessources(r, v); }, "ExpNivPlusRessources");
-    }
-    for (std::int32_t v = 0; v < n.NSV; ++v) {
-        a.PI16([&] { return p.Definir_Carac_CompetenceServices(v); },
-               [&](std::int16_t x) { p.Definir_Carac_CompetenceServices(v, x); }, "CompetenceService");
-        a.PF64([&] { return p.Definir_ExpServices(v); }, [&](double x) { p.Definir_ExpServices(v, x); }, "ExpServices");
-        a.PI16([&] { return p.Niveau_CompetenceServices(v); }, [&](std::int16_t x) { p.Niveau_CompetenceServices(v, x); },
-               "NiveauServices");
-        a.PF64([&] { return p.Definir_ExpNivServices(v); }, [&](double x) { p.Definir_ExpNivServices(v, x); },
-               "ExpNivServices");
-        a.PF64([&] { return p.Definir_ExpNivPlusServices(v); }, [&](double x) { p.Definir_ExpNivPlusServices(v, x); },
-               "ExpNivPlusServices");
-    }
-    for (std::int32_t o = 0; o < n.NCO; ++o) {
-        a.PI16([&] { return p.Definir_Carac_CompetenceObjets(o); },
-               [&](std::int16_t x) { p.Definir_Carac_CompetenceObjets(o, x); }, "CompetenceObjet");
-        a.PF64([&] { return p.Definir_ExpObjets(o); }, [&](double x) { p.Definir_ExpObjets(o, x); }, "ExpObjets");
-        a.PI16([&] { return p.Niveau_CompetenceObjets(o); }, [&](std::int16_t x) { p.Niveau_CompetenceObjets(o, x); },
-               "NiveauObjets");
-        a.PF64([&] { return p.Definir_ExpNivObjets(o); }, [&](double x) { p.Definir_ExpNivObjets(o, x); },
-               "ExpNivObjets");
-        a.PF64([&] { return p.Definir_ExpNivPlusObjets(o); }, [&](double x) { p.Definir_ExpNivPlusObjets(o, x); },
-               "ExpNivPlusObjets");
-    }
-    a.F32(p.CoefVie, "CoefVie");
-    a.F32(p.CoefEnergie, "CoefEnergie");
-    a.F32(p.CoefMagie, "CoefMagie");
-    a.F32(p.CoefMoral, "CoefMoral");
-    a.F32(p.CoefAttaque, "CoefAttaque");
-    a.F32(p.CoefDefense, "CoefDefense");
-    for (std::int16_t s = 0; s < n.NCS; ++s)
-        a.PF32([&] { return p.Definir_CoefRaceCompSpeciales(s); }, [&](float v) { p.Definir_CoefRaceCompSpeciales(s, v); },
-               "CoefRaceCompSpeciales");
-    for (std::int16_t r = 0; r < n.NR; ++r)
-        a.PF32([&] { return p.Definir_CoefRaceCompRessources(r); },
-               [&](float v) { p.Definir_CoefRaceCompRessources(r, v); }, "CoefRaceCompRessources");
-    for (std::int16_t v = 0; v < n.NSV; ++v)
-        a.PF32([&] { return p.Definir_CoefRaceCompServices(v); }, [&](float x) { p.Definir_CoefRaceCompServices(v, x); },
-               "CoefRaceCompServices");
-    for (std::int16_t o = 0; o < n.NCO; ++o)
-        a.PF32([&] { return p.Definir_CoefRaceCompObjets(o); }, [&](float x) { p.Definir_CoefRaceCompObjets(o, x); },
-               "CoefRaceCompObjets");
-}
+// The records' fields are listed in world/ChampsMonde.h and
+// characters/ClsJeuPerso_Champs.h, shared with the state hash.
 
 // Lines of a character record, from its slot counts.
-long long Lignes_Perso(const Comptes& n, long long emplacements) {
+long long Lignes_Perso(const ComptesMonde& n, long long emplacements) {
     return 105 + 6LL * (n.NCS + n.NR + n.NSV + n.NCO) + 9 + 2 * emplacements + n.NR + n.NRA;
 }
 
 // ---- Writer ----
 
-void Ecrire_Perso(Ecrivain& e, const ClsJeuPerso& perso, const ClsJeuParam& P, const Comptes& n) {
+// The final section follows the last house. Its first line names it with
+// its version: a file of the first layout, which ends with its last house,
+// still loads, and a later version can add fields behind these.
+constexpr std::string_view MarqueSuite = "Compléments 1";
+
+void Ecrire_Perso(Ecrivain& e, const ClsJeuPerso& perso, const ClsJeuParam& P, const ComptesMonde& n) {
     // The description takes a modifiable record so that one text serves
     // both directions; the writer only reads through it.
     ClsJeuPerso& p = const_cast<ClsJeuPerso&>(perso);
     Champs_Perso_Debut(e, p, P, n);
-    e.I16(p.ObjetEnCours, "ObjetEnCours");
-    e.I16(p.IndiceObjetSelectionne, "IndiceObjetSelectionne");
-    e.F64(p.ProgressionFabrication, "ProgressionFabrication");
-    // A unique item belongs to its hero's file, not to the world: its slot
-    // is kept empty here.
-    auto emplacement = [&](bool actif, std::int16_t type) {
-        if (actif && type >= 0 && type < P.NombreTypesObjets && P.Objet_Unique(type)) {
-            actif = false;
-            type = 0;
-        }
-        e.B(actif, "ObjetActif");
-        e.I16(type, "ObjetType");
-    };
-    for (std::int16_t k = 0; k < p.Nombre_Objets_Equipes(); ++k) emplacement(p.Objet_Equipes_Actif(k), p.Objet_Equipes_Type(k));
-    for (std::int16_t k = 0; k < p.Nombre_Objets_Inventaire(); ++k)
-        emplacement(p.Objet_Inventaire_Actif(k), p.Objet_Inventaire_Type(k));
-    for (std::int32_t r = 0; r < n.NR; ++r) e.F64(p.Definir_Ressources(r), "Ressources");
-    for (std::int16_t a = 0; a < n.NRA; ++a) e.I32(p.Definir_Bestiaire(a), "Bestiaire");
+    Champs_Perso_Fabrication(e, p, P);
+    Champs_Perso_Objets(e, p, P);
+    Champs_Perso_Fin(e, p, n);
 }
 
 }  // namespace
 
 std::string Ecrire_Texte_Monde(const ModMain& Main) {
     const ClsJeuParam& P = Main.Parametres;
-    Comptes n(P);
+    ComptesMonde n(P);
     n.NF = static_cast<std::int32_t>(Main.Fiefs.size());
     n.NP = static_cast<std::int32_t>(Main.Persos.size());
     Ecrivain e;
@@ -474,31 +273,14 @@ std::string Ecrire_Texte_Monde(const ModMain& Main) {
     for (const ClsJeuFief& f : Main.Fiefs) Champs_Fief(e, const_cast<ClsJeuFief&>(f), P, n);
     for (const ClsJeuBatiment& c : Main.Chateaux) Champs_Chateau(e, const_cast<ClsJeuBatiment&>(c), n);
     for (const ClsJeuRessources& r : Main.Ressources) Champs_Ressource(e, const_cast<ClsJeuRessources&>(r), n);
-    for (const ClsJeuTresors& t : Main.Tresors) {
-        e.I32(t.X, "X");
-        e.I32(t.Y, "Y");
-        e.F64(t.Definir_Fortune(), "Fortune");
-        e.F64(t.Definir_Argent(), "Argent");
-        for (std::int32_t r = 0; r < n.NR; ++r) e.F64(t.Definir_Ressources(r), "Ressources");
-        e.Ligne(Texte_Entier_Monde(t.Nombre_Objets()));
-        for (std::int32_t k = 1; k <= t.Nombre_Objets(); ++k) e.Ligne(Texte_Entier_Monde(t.Definir_Objet(k)));
-    }
+    for (const ClsJeuTresors& t : Main.Tresors) Champs_Tresor(e, const_cast<ClsJeuTresors&>(t), P, n);
     for (const ClsJeuDecors& d : Main.Decors) Champs_Decor(e, const_cast<ClsJeuDecors&>(d), P);
     for (const ClsJeuPerso& p : Main.Persos) Ecrire_Perso(e, p, P, n);
-    for (const ClsJeuBatiment& mb : Main.Maisons) {
-        ClsJeuBatiment& b = const_cast<ClsJeuBatiment&>(mb);
-        e.I32(b.Proprietaire, "Proprietaire");
-        e.I16(b.TypeBatiment, "TypeBatiment");
-        Champs_Batiment_Base(e, b);
-        e.F64(b.Argent, "Argent");
-        e.F64(b.MaxStock, "CapaciteStock");
-        const std::int32_t N = std::max(0, P.Batiment_NombreObjetsFabriques(b.TypeBatiment));
-        for (std::int32_t k = 0; k < N; ++k) e.F64(b.Stock_Objets(k), "Stock_Objets");
-        e.F64(b.Definir_Stock(), "Stock");
-        e.B(b.Magasin, "Magasin");
-        e.B(b.Fabrique, "Fabrique");
-        e.I16(b.Service, "Service");
-    }
+    for (std::size_t i = 0; i < Main.Maisons.size(); ++i)
+        Champs_Maison(e, const_cast<ClsJeuBatiment&>(Main.Maisons[i]), i, P, n);
+    e.Ligne(MarqueSuite);
+    Champs_Monde_Suite(e, const_cast<std::int16_t&>(M.TypeMonde));
+    for (const ClsJeuPerso& p : Main.Persos) Champs_Perso_Suite(e, const_cast<ClsJeuPerso&>(p));
     return std::move(e.Texte);
 }
 
@@ -546,7 +328,7 @@ struct MondeLu {
 
 void Lire_Texte_Monde(ModMain& Main, std::string_view Texte, const std::string& NomFichier) {
     const ClsJeuParam& P = Main.Parametres;
-    Comptes n(P);
+    ComptesMonde n(P);
     Lecteur L(Texte, NomFichier);
     const long long lignes = static_cast<long long>(L.NombreLignes());
 
@@ -611,32 +393,7 @@ void Lire_Texte_Monde(ModMain& Main, std::string_view Texte, const std::string& 
     m.Ressources.resize(static_cast<std::size_t>(ND));
     for (ClsJeuRessources& r : m.Ressources) Champs_Ressource(L, r, n);
 
-    for (long long t = 0; t < NT; ++t) {
-        ClsJeuTresors& tr = m.Tresors(m.Tresors.Ajouter_Tresor(0, 0, P));
-        L.I32(tr.X, "X");
-        L.I32(tr.Y, "Y");
-        double fortune = 0, argent = 0;
-        L.F64(fortune, "Fortune");
-        L.F64(argent, "Argent");
-        tr.Definir_Argent(argent);
-        for (std::int32_t r = 0; r < n.NR; ++r) {
-            double q = 0;
-            L.F64(q, "Ressources");
-            tr.Definir_Ressources(r, q);
-        }
-        const double k = Arrondi(L.Prefixe("le nombre d'objets du trésor"));
-        const long long reste = lignes - static_cast<long long>(L.Position());
-        if (!(k >= 0 && k <= static_cast<double>(std::min<long long>(reste, Max16))))
-            L.Erreur("le nombre d'objets du trésor (" + TexteNombre(k) + ") ne tient pas dans le fichier.");
-        for (long long j = 0; j < static_cast<long long>(k); ++j) {
-            std::int16_t type = 0;
-            L.I16(type, "Objet du trésor", 0, P.NombreTypesObjets - 1);
-            tr.Ajouter_Objet(type, P);
-        }
-        // The setters above each add their share to the fortune: the saved
-        // fortune is put back last, so that it is counted once.
-        tr.Definir_Fortune(fortune);
-    }
+    for (long long t = 0; t < NT; ++t) Champs_Tresor(L, m.Tresors(m.Tresors.Ajouter_Tresor(0, 0, P)), P, n);
     for (long long s = 0; s < NS; ++s) {
         ClsJeuDecors d;
         Champs_Decor(L, d, P);
@@ -648,6 +405,7 @@ void Lire_Texte_Monde(ModMain& Main, std::string_view Texte, const std::string& 
     for (long long i = 0; i < NP; ++i) {
         ClsJeuPerso& p = m.Persos.emplace_back(&Main);
         p.Init(static_cast<std::int32_t>(i), P, generateur);
+        p.EquipementDecrit = true;
         Champs_Perso_Debut(L, p, P, n);
         // The bonus updates below rescale the current values and the
         // reserves to the new maxima; the file holds them as they stood.
@@ -656,29 +414,8 @@ void Lire_Texte_Monde(ModMain& Main, std::string_view Texte, const std::string& 
         const double reserves[4] = {p.ReserveVie, p.ReserveEnergie, p.ReserveMagie, p.ReserveMoral};
         p.Gestion_Tous_Niveaux();
         p.Ajuster_Bonus();
-        L.I16(p.ObjetEnCours, "ObjetEnCours");
-        L.I16(p.IndiceObjetSelectionne, "IndiceObjetSelectionne", -1, P.NombreTypesObjets - 1);
-        L.F64(p.ProgressionFabrication, "ProgressionFabrication");
-        auto emplacement = [&](bool& actif, std::int16_t& type) {
-            L.B(actif, "ObjetActif");
-            L.I16(type, "ObjetType", actif ? 0 : Min16, actif ? P.NombreTypesObjets - 1 : Max16);
-        };
-        for (std::int16_t k = 0; k < p.Nombre_Objets_Equipes(); ++k) {
-            bool actif = false;
-            std::int16_t type = 0;
-            emplacement(actif, type);
-            p.Objet_Equipes_Actif(k, actif);
-            p.Objet_Equipes_Type(k, type);
-            if (actif) p.Objet_Equipe_Charger(k, type, P);
-        }
-        for (std::int16_t k = 0; k < p.Nombre_Objets_Inventaire(); ++k) {
-            bool actif = false;
-            std::int16_t type = 0;
-            emplacement(actif, type);
-            p.Objet_Inventaire_Actif(k, actif);
-            p.Objet_Inventaire_Type(k, type);
-            if (actif) p.Objet_Inventaire_Charger(k, type, P);
-        }
+        Champs_Perso_Fabrication(L, p, P);
+        Champs_Perso_Objets(L, p, P);
         // What the race gives and the file does not hold.
         p.VitesseRegenerationVie = P.Race_VitesseRegenerationVie(p.Race);
         p.VitesseRegenerationEnergie = P.Race_VitesseRegenerationEnergie(p.Race);
@@ -698,44 +435,24 @@ void Lire_Texte_Monde(ModMain& Main, std::string_view Texte, const std::string& 
         p.ReserveEnergie = reserves[1];
         p.ReserveMagie = reserves[2];
         p.ReserveMoral = reserves[3];
-        for (std::int32_t r = 0; r < n.NR; ++r) {
-            double q = 0;
-            L.F64(q, "Ressources");
-            p.Definir_Ressources(r, q);
-        }
-        for (std::int16_t a = 0; a < n.NRA; ++a) {
-            std::int32_t b = 0;
-            L.I32(b, "Bestiaire", 0, Max32);
-            p.Definir_Bestiaire(a, b);
-        }
+        Champs_Perso_Fin(L, p, n);
     }
 
     m.Maisons.resize(static_cast<std::size_t>(NM));
-    for (std::size_t i = 0; i < m.Maisons.size(); ++i) {
-        ClsJeuBatiment& b = m.Maisons[i];
-        L.I32(b.Proprietaire, "Proprietaire", 0, NP - 1);
-        L.I16(b.TypeBatiment, "TypeBatiment", 0, P.NombreTypeBatiments - 1);
-        Champs_Batiment_Base(L, b);
-        L.F64(b.Argent, "Argent");
-        L.F64(b.MaxStock, "CapaciteStock");
-        const std::int32_t N = std::max(0, P.Batiment_NombreObjetsFabriques(b.TypeBatiment));
-        if (static_cast<long long>(L.Position()) + N + 4 > lignes)
-            L.Erreur("le fichier est tronqué : il s'arrête au milieu de la maison " + std::to_string(i + 1) + ".");
-        // The made-item slots as a new house of that type has them.
-        b.Definir_Nombre_Stock_Objet(std::max(0, N - 1));
-        for (std::int32_t k = 0; k < N; ++k) {
-            double q = 0;
-            L.F64(q, "Stock_Objets");
-            b.Stock_Objets(k, q);
-        }
-        b.Definir_Stock(L.Prefixe("Stock"));
-        L.B(b.Magasin, "Magasin");
-        L.B(b.Fabrique, "Fabrique");
-        L.I16(b.Service, "Service", 0, P.NombreServices);
+    for (std::size_t i = 0; i < m.Maisons.size(); ++i) Champs_Maison(L, m.Maisons[i], i, P, n);
+
+    // The final section, which a file of the first layout does not have.
+    const bool suite = L.Position() < L.NombreLignes() && Rogner(L.Regarder()) == MarqueSuite;
+    std::int16_t typeMonde = 0;
+    if (suite) {
+        L.Suivante("la section finale");
+        Champs_Monde_Suite(L, typeMonde);
+        for (ClsJeuPerso& p : m.Persos) Champs_Perso_Suite(L, p);
     }
     if (L.Position() < L.NombreLignes())
-        L.Erreur(L.Position() + 1, "des données suivent la dernière maison : le fichier n'est pas une sauvegarde "
-                                   "de monde faite avec ces règles.");
+        L.Erreur(L.Position() + 1, std::string("des données suivent ") +
+                                       (suite ? "la section finale" : "la dernière maison") +
+                                       " : le fichier n'est pas une sauvegarde de monde faite avec ces règles.");
 
     // The whole file is read: the world is handed over.
     for (std::size_t i = 0; i < m.Persos.size(); ++i) m.Persos[i].Calculer_Apparence(m.Maisons[i], P);
@@ -758,13 +475,20 @@ void Lire_Texte_Monde(ModMain& Main, std::string_view Texte, const std::string& 
     Main.Maisons = std::move(m.Maisons);
     Main.EffetsPersos.assign(Main.Persos.size(), ClsJeuEffet{});
     Main.EffetsMaisons.assign(Main.Maisons.size(), ClsJeuEffet{});
-    // The pace follows from the speed, the fatigue and the ground under
-    // the character, now that the map is there.
-    for (ClsJeuPerso& p : Main.Persos) {
-        // A character short of its destination is on its way.
-        p.EnMarche = p.PositionX != p.DestinationX || p.PositionY != p.DestinationY;
-        p.Calculer_Coef_Vitesse();
-        p.Calculer_Longueur_Pas();
+    if (suite) {
+        M.TypeMonde = typeMonde;
+        // The diagonal steps follow from the saved pace alone.
+        for (ClsJeuPerso& p : Main.Persos) p.Calculer_Pas_Diagonaux();
+    } else {
+        // A file without the final section: the pace is worked out from
+        // the speed, the fatigue and the ground under the character, now
+        // that the map is there, and a character short of its destination
+        // is on its way.
+        for (ClsJeuPerso& p : Main.Persos) {
+            p.EnMarche = p.PositionX != p.DestinationX || p.PositionY != p.DestinationY;
+            p.Calculer_Coef_Vitesse();
+            p.Calculer_Longueur_Pas();
+        }
     }
 }
 

@@ -162,11 +162,17 @@ std::string ModSAVMonde::Sauvegarder_Monde(const ModMain& Main, std::string Nom,
 
 std::string ModSAVMonde::Sauvegarder_Monde(const ModMain& Main, std::string Nom, const Surface* Apercu,
                                            const std::tm& Maintenant) const {
-    if (Nom.empty()) Nom = Nom_Date(Maintenant);
-    if (!NomFichierSur(Nom) || Nom.find('.') != std::string::npos)
-        throw ErreurFichier(Nom, "Le nom « " + Nom + " » ne peut pas être un nom de monde.");
     const fs::path dossier = Dossier_Mondes(false);
     std::error_code ec;
+    if (Nom.empty()) {
+        // A name from the minute: a second save in the same minute takes
+        // the next free suffix instead of replacing the first.
+        const std::string date = Nom_Date(Maintenant);
+        Nom = date;
+        for (int n = 2; Nom_Pris(Nom); ++n) Nom = date + "_" + std::to_string(n);
+    }
+    if (!NomFichierSur(Nom) || Nom.find('.') != std::string::npos)
+        throw ErreurFichier(Nom, "Le nom « " + Nom + " » ne peut pas être un nom de monde.");
     fs::create_directories(dossier, ec);
     // The preview is a convenience: a save never fails for it.
     if (Apercu && !Apercu->Vide()) EcrireBMP(*Apercu, dossier / (Nom + ExtensionFichiersApercu));
@@ -176,6 +182,14 @@ std::string ModSAVMonde::Sauvegarder_Monde(const ModMain& Main, std::string Nom,
                                                             dossier.string() + ".");
     Ecrire_Fichier_Monde(Main, dossier / (Nom + ExtensionFichiersMonde));
     return Nom;
+}
+
+bool ModSAVMonde::Nom_Pris(const std::string& Nom) const {
+    const fs::path dossier = Dossier_Mondes(false);
+    std::error_code ec;
+    for (const std::string& ext : {ExtensionFichiersMonde, ExtensionFichiersTexte, ExtensionFichiersApercu})
+        if (fs::exists(CheminJeu(dossier, Nom + ext), ec)) return true;
+    return false;
 }
 
 bool ModSAVMonde::Charger_Monde(ModMain& Main, const std::string& NomFichier) const {

@@ -53,7 +53,8 @@ public:
 
     // ---- Saving and loading a world ----
     // Saves the world of Main under Nom ("" gives a name from the date and
-    // time, "09_12_2026__10_21"): the preview (a copy of Apercu, the game's
+    // time, "09_12_2026__10_21", or "09_12_2026__10_21_2", "_3"... when a
+    // world of that minute is already there): the preview (a copy of Apercu, the game's
     // back buffer; skipped without a message when there is none or it
     // cannot be written), the summary, then the world file, each through a
     // temporary file, so a failed save leaves the previous one whole.
@@ -74,5 +75,7 @@ public:
 
 private:
     std::vector<std::string> Extensions() const;
+    // A saved world of that name is there (its world, summary or preview).
+    bool Nom_Pris(const std::string& Nom) const;
     DossierJeu& dossier_;
 };

@@ -391,10 +391,14 @@ private:
             const auto type = static_cast<std::int16_t>(Numero(A_, "objet", P.NombreTypesObjets));
             const std::int32_t nombre = Entier32(B_, "nombre d'objets", 0, 100);
             for (std::int32_t k = 0; k < std::max(1, nombre); ++k) p.Objet_Ajouter_Inventaire(type, P, M.Commentaires, true);
+            // The file says what the character carries: the game start
+            // adds no race equipment to it.
+            p.EquipementDecrit = true;
         } else if (a == "equipement") {
             const std::int32_t essais = Entier32(A_, "equipement", 0, 100);
             const double chance = Borne(B_, "chance", 0, 100);
             for (std::int32_t k = 0; k <= essais; ++k) Objet_Hasard(i, chance);
+            p.EquipementDecrit = true;
         }
     }
 

@@ -102,9 +102,9 @@ void ClsJeuBatiment::Rendre_Contenu(ClsJeuPerso& O, const ClsJeuParam& Parametre
     std::int32_t numero = 0;
     auto tresor = [&]() -> ClsJeuTresors& {
         if (numero == 0)
-            numero = Main->Tresors.Ajouter_Tresor(Sature32(Arrondi(Largeur / 2.0 + X - TailleTresor / 2.0)),
+            numero = Main->Tresors.Deposer_Tresor(Sature32(Arrondi(Largeur / 2.0 + X - TailleTresor / 2.0)),
                                                   Sature32(Arrondi(Largeur / 2.0 + Y - TailleTresor / 2.0)),
-                                                  Parametres);
+                                                  Main->Monde, Parametres);
         return Main->Tresors(numero);
     };
 

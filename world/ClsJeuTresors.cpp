@@ -21,6 +21,20 @@ void ClsJeuTresors::Ajouter_Objet(std::int16_t Type, const ClsJeuParam& Parametr
     Definir_Fortune(Fortune + Parametres.Objet_PrixVente(Type));
 }
 
+void ClsJeuTresors::Joindre(const ClsJeuTresors& Autre, const ClsJeuParam& Parametres) {
+    Definir_Argent(Argent + Autre.Argent);
+    for (std::int32_t r = 0; r < static_cast<std::int32_t>(Autre.Ressources.size()); ++r)
+        Definir_Ressources(r, Definir_Ressources(r) + Autre.Ressources[static_cast<std::size_t>(r)]);
+    for (std::int16_t type : Autre.Objets) Ajouter_Objet(type, Parametres);
+}
+
+void ClsJeuTresors::Vider() {
+    Fortune = 0.0;
+    Argent = 0.0;
+    std::fill(Ressources.begin(), Ressources.end(), 0.0);
+    Objets.clear();
+}
+
 std::int16_t ClsJeuTresors::Definir_Objet(std::int32_t k) const {
     if (k < 1 || k > Nombre_Objets()) return -1;
     return Objets[static_cast<std::size_t>(k - 1)];

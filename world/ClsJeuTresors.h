@@ -23,6 +23,11 @@ public:
     void Init(const ClsJeuParam& Parametres);
 
     void Ajouter_Objet(std::int16_t Type, const ClsJeuParam& Parametres);
+    // Adds everything Autre holds (money, resources, items after this
+    // one's), its fortune with it.
+    void Joindre(const ClsJeuTresors& Autre, const ClsJeuParam& Parametres);
+    // Holds nothing any more; keeps its place and its kind.
+    void Vider();
     // The character takes everything. What its inventory cannot hold drops
     // back to the ground through the character's own rule.
     void Rammasser_Tresor(const ClsJeuParam& Parametres, ClsJeuCommentaires& Commentaires, ClsJeuPerso& Perso);

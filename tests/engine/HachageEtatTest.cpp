@@ -11,7 +11,7 @@
 
 namespace {
 
-TEST(HachageEtat, SeesEveryFieldButTheSpeechLine) {
+TEST(HachageEtat, SeesEveryFieldButTheSpeechLineAndWhatIsOnlyDrawn) {
     MondeCombat a, b;
     for (MondeCombat* w : {&a, &b}) {
         w->Fief(0);
@@ -22,6 +22,11 @@ TEST(HachageEtat, SeesEveryFieldButTheSpeechLine) {
     EXPECT_EQ(h, Hacher_Etat(b.M()));
 
     a.Pe(0).Definir_Commentaires("bonjour");
+    EXPECT_EQ(Hacher_Etat(a.M()), h);
+    // A visual effect is drawn and never read by the rules; a save does
+    // not keep it.
+    a.M().EffetsPersos[0].Activer_Effet(0, 10, 10, 24, 32, a.P(), true);
+    a.M().EffetsPersos[0].Etape = 0.5;
     EXPECT_EQ(Hacher_Etat(a.M()), h);
 
     struct Cas {
@@ -37,7 +42,8 @@ TEST(HachageEtat, SeesEveryFieldButTheSpeechLine) {
         {"tresor", [](MondeCombat& w) { w.M().Tresors.Ajouter_Tresor(0, 0, w.P()); }},
         {"fief", [](MondeCombat& w) { w.M().Fiefs[0].Definir_Ressources(1, 2); }},
         {"chateau", [](MondeCombat& w) { w.Ch(0).Argent = 3; }},
-        {"effet", [](MondeCombat& w) { w.M().EffetsPersos[0].Etape = 0.5; }},
+        {"tues", [](MondeCombat& w) { w.Pe(0).FragsPersos = 1; }},
+        {"pas", [](MondeCombat& w) { w.Pe(0).LongueurPas += 1; }},
         {"ia", [](MondeCombat& w) { w.M().IA.RayonPerso[0] = 64; }},
         {"moins zero", [](MondeCombat& w) { w.Pe(0).ExpVie = -0.0; }},
     };

@@ -9,12 +9,20 @@
 
 #include <fstream>
 
+#include <algorithm>
+#include <functional>
+#include <memory>
+
 #include "engine/HachageEtat.h"
 #include "engine/ModMain.h"
+#include "engine/ModMain_Heros.h"
 #include "platform/ErreurFichier.h"
 #include "platform/Texte.h"
 #include "saves/FichierMonde.h"
+#include "saves/ModSAVMonde.h"
+#include "saves/ModScenario.h"
 #include "tests/Outils.h"
+#include "tests/engine/MoteurOutils.h"
 
 namespace {
 
@@ -122,80 +130,275 @@ TEST(FichierMonde, FormesDesValeurs) {
     EXPECT_EQ(Texte_Decimal_Monde(0.1 + 0.2), " .30000000000000004 ");
 }
 
-// Save, load, save: the same bytes, for a new world, a battle and a loaded
-// world, each after some play; the file has CR LF lines and the layout's
-// header.
-TEST(FichierMonde, SauvegarderChargerSauvegarderMemesOctets) {
-    for (const char* mode : {SetupChoices::NouveauMonde, SetupChoices::NouvelleBataille}) {
-        SCOPED_TRACE(mode);
-        Jeu a;
-        Creer(a, mode, 300);
-        // Reserves still to flow in stay as they stood, whatever bonus the
-        // worn items add to the maxima while the file loads (item 18, an
-        // amulet, adds 25 to the maximum life).
-        ClsJeuPerso& porteur = a.Main.Persos[0];
-        porteur.Objet_Equipe_Charger(5, 18, a.Main.Parametres);
-        porteur.Actualiser_Bonus();
-        for (ClsJeuPerso& p : a.Main.Persos) p.ReserveVie = p.ReserveEnergie = p.ReserveMagie = p.ReserveMoral = 5;
-        const std::string t1 = Ecrire_Texte_Monde(a.Main);
-        ASSERT_NE(t1.find("\r\n"), std::string::npos);
-        const auto l = Lignes(t1);
-        EXPECT_EQ(l[0], Texte_Entier_Monde(static_cast<long long>(a.Main.Fiefs.size())));
-        EXPECT_EQ(l[5], Texte_Entier_Monde(static_cast<long long>(a.Main.Persos.size())));
-        EXPECT_EQ(l[7], " 40 ");
+namespace {
 
-        Jeu b;
-        Lire_Texte_Monde(b.Main, t1, "essai.sav");
-        EXPECT_EQ(b.Main.Persos.size(), a.Main.Persos.size());
-        EXPECT_EQ(b.Main.Tresors.Count(), a.Main.Tresors.Count());
-        const std::string t2 = Ecrire_Texte_Monde(b.Main);
-        EXPECT_EQ(Difference(t1, t2), "");
-        // A loaded world that played on saves and reloads the same too.
-        for (int t = 0; t < 100; ++t) b.Main.Tour_Simulation();
-        const std::string t3 = Ecrire_Texte_Monde(b.Main);
-        Jeu c;
-        Lire_Texte_Monde(c.Main, t3, "essai.sav");
-        EXPECT_EQ(Difference(Ecrire_Texte_Monde(c.Main), t3), "");
-    }
+// What is not part of a world is handed over by hand, as it lives as long
+// as the program: the random sources, the players' characters and the AI's
+// memory; and the scripts are looked up, as the engine does at every start.
+void Reprendre_Hors_Monde(ModMain& A, ModMain& B) {
+    B.NoPersoJoueur = A.NoPersoJoueur;
+    B.NoPersoParJoueur = A.NoPersoParJoueur;
+    B.Aleatoire = A.Aleatoire;
+    B.GenerateurPlateforme = A.GenerateurPlateforme;
+    Resoudre_Scripts_IA(A);
+    Resoudre_Scripts_IA(B);
+    ModIA &a = A.IA, &b = B.IA;
+    b.Redimensionner_Tableaux_IA(static_cast<std::int32_t>(B.Persos.size()));
+    b.DistanceRecherche = a.DistanceRecherche;
+    b.RayonTresor = a.RayonTresor;
+    b.RayonPerso = a.RayonPerso;
+    b.RayonMaison = a.RayonMaison;
+    b.RayonChateau = a.RayonChateau;
+    b.CurseurMaison = a.CurseurMaison;
+    b.CurseurPerso = a.CurseurPerso;
+    b.CurseurMaisonEnnemie = a.CurseurMaisonEnnemie;
+    b.CurseurChateau = a.CurseurChateau;
+    b.TypeMaisonVoulue = a.TypeMaisonVoulue;
+    b.RessourceVoulue = a.RessourceVoulue;
+    b.ObjetVoulu = a.ObjetVoulu;
+    b.QuantiteVoulue = a.QuantiteVoulue;
+    b.QuantiteObjetVoulue = a.QuantiteObjetVoulue;
+    b.CourseFaite = a.CourseFaite;
+    b.DernierPerso = a.DernierPerso;
+    b.PersosParTour = a.PersosParTour;
+    b.NombreParRecherche = a.NombreParRecherche;
+    b.CurseurIA = a.CurseurIA;
+    b.IndiceTrouve = a.IndiceTrouve;
+    b.RayonEmplacement = a.RayonEmplacement;
+    b.EmplacementAleatoire = a.EmplacementAleatoire;
+    b.NiveauMaxBatiment = a.NiveauMaxBatiment;
 }
 
-// The saved world and the original play the same 1,000 ticks: the file
-// keeps everything the game goes on from. What is not part of a world is
-// handed over by hand: the random sources, the player's character, and the
-// AI's memory, which lives as long as the program and is not saved.
-TEST(FichierMonde, MemePartieApres1000Tours) {
-    for (const char* mode : {SetupChoices::NouveauMonde, SetupChoices::NouvelleBataille}) {
-        SCOPED_TRACE(mode);
-        Jeu a;
-        Creer(a, mode, 200);
+// "" when the two states hash alike, else the first field that differs.
+std::string Ecart(const ModMain& A, const ModMain& B) {
+    if (Hacher_Etat(A) == Hacher_Etat(B)) return "";
+    const auto a = Relever_Etat(A), b = Relever_Etat(B);
+    for (std::size_t i = 0; i < std::max(a.size(), b.size()); ++i) {
+        const std::string x = i < a.size() ? a[i] : "<fin>", y = i < b.size() ? b[i] : "<fin>";
+        if (x != y) return x + " / " + y;
+    }
+    return "empreintes différentes pour les mêmes valeurs";
+}
+
+std::int16_t Premier_Objet(const ClsJeuParam& P, bool unique) {
+    for (std::int16_t t = 1; t < P.NombreTypesObjets; ++t)
+        if (P.Objet_Unique(t) == unique) return t;
+    return -1;
+}
+
+// A world of the table: built headless, or started by the engine.
+struct Partie {
+    Jeu jeu;
+    std::unique_ptr<MoteurSansEcran> moteur;
+    std::unique_ptr<ModSAVMonde> sav;
+    ModMain& Main() { return moteur ? *moteur->Main : jeu.Main; }
+};
+
+struct MondeVarie {
+    const char* nom;
+    std::function<void(Partie&)> construire;
+};
+
+SetupChoices Carte(std::int32_t largeur, std::int32_t hauteur, std::vector<SetupChoices::Fief> fiefs) {
+    SetupChoices c = Choix(SetupChoices::NouveauMonde);
+    c.LargeurCarte = largeur;
+    c.HauteurCarte = hauteur;
+    c.Fiefs = std::move(fiefs);
+    return c;
+}
+
+// A world built from its choices, the engine's start-of-game steps done,
+// then played for some ticks with the given table setting.
+void Batir(Jeu& j, const SetupChoices& c, int ticks, bool table = false) {
+    j.Main.IA2.Charger_IAs();
+    j.Main.Creer_Partie(c);
+    ASSERT_FALSE(j.Main.FinPartie);
+    if (!table) {
+        j.Main.Aleatoire.TableActive = false;
+        j.Main.Aleatoire.Generateur().Semer(31);
+    }
+    Resoudre_Scripts_IA(j.Main);
+    j.Main.IA.Initialiser_IA();
+    for (std::size_t i = 0; i < j.Main.Persos.size() && i < j.Main.Maisons.size(); ++i)
+        j.Main.Persos[i].Calculer_Apparence(j.Main.Maisons[i], j.Main.Parametres);
+    for (int t = 0; t < ticks; ++t) j.Main.Tour_Simulation();
+}
+
+}  // namespace
+
+// Worlds of every kind the game makes, each saved after some play: the
+// reloaded world hashes as the one saved, saves to the same bytes, and the
+// two play 1,000 more ticks to the same state.
+TEST(FichierMonde, MondesVariesRevenusALIdentique) {
+    const std::vector<MondeVarie> mondes = {
+        {"carte de 32 x 32, un fief", [](Partie& p) { Batir(p.jeu, Carte(32, 32, {{0, 0, 5}}), 300); }},
+        {"carte de 48 x 200, trois fiefs",
+         [](Partie& p) { Batir(p.jeu, Carte(48, 200, {{0, 0, 3}, {1, 1, 3}, {2, 2, 2}}), 200); }},
+        {"douze fiefs",
+         [](Partie& p) {
+             std::vector<SetupChoices::Fief> fiefs;
+             for (std::int16_t f = 0; f < 12; ++f) fiefs.push_back({f, static_cast<std::int16_t>(f % 3), 1});
+             Batir(p.jeu, Carte(96, 96, fiefs), 150);
+         }},
+        {"bataille sauvée en plein combat",
+         [](Partie& p) {
+             Batir(p.jeu, Choix(SetupChoices::NouvelleBataille), 300);
+             bool combat = false;
+             for (const ClsJeuPerso& p : p.jeu.Main.Persos) combat = combat || (p.Action >= 300 && p.Action < 400);
+             EXPECT_TRUE(combat) << "personne ne se bat au moment de la sauvegarde";
+             EXPECT_GT(std::count_if(p.jeu.Main.Persos.begin(), p.jeu.Main.Persos.end(),
+                                     [](const ClsJeuPerso& p) { return p.FragsPersos > 0 || p.Morts > 0; }),
+                       0);
+         }},
+        {"économie des scripts après 2 000 tours",
+         [](Partie& p) { Batir(p.jeu, Carte(64, 64, {{0, 0, 6}, {1, 1, 6}}), 2000); }},
+        {"personnages chargés d'objets",
+         [](Partie& p) {
+             Batir(p.jeu, Carte(40, 40, {{0, 0, 4}, {1, 2, 4}}), 50);
+             ModMain& M = p.jeu.Main;
+             const ClsJeuParam& P = M.Parametres;
+             // A villager carrying a unique item picked up from a treasure,
+             // another wearing an amulet with reserves still to flow in.
+             M.Persos[1].Objet_Inventaire_Charger(3, Premier_Objet(P, true), P);
+             M.Persos[2].Objet_Equipe_Charger(5, 18, P);
+             M.Persos[2].Actualiser_Bonus();
+             for (ClsJeuPerso& p : M.Persos) {
+                 p.ReserveVie = p.ReserveEnergie = p.ReserveMagie = p.ReserveMoral = 5;
+                 p.Objet_Inventaire_Charger(0, Premier_Objet(P, false), P);
+             }
+             const std::int32_t t = M.Tresors.Ajouter_Tresor(300, 300, P);
+             M.Tresors(t).Definir_Argent(75.5);
+             M.Tresors(t).Ajouter_Objet(1, P);
+             for (int k = 0; k < 100; ++k) M.Tour_Simulation();
+         }},
+        {"gisements épuisés",
+         [](Partie& p) {
+             Batir(p.jeu, Carte(40, 40, {{0, 1, 5}}), 0);
+             for (std::size_t r = 0; r < p.jeu.Main.Ressources.size(); r += 2) p.jeu.Main.Ressources[r].Quantite = 0;
+             for (int k = 0; k < 300; ++k) p.jeu.Main.Tour_Simulation();
+         }},
+        {"scénario",
+         [](Partie& p) {
+             ModScenario::Brancher(p.jeu.Main);
+             SetupChoices c;
+             c.Mode = SetupChoices::ChargerScenario;
+             c.FichierMonde = "Siege de Roc-Noir.snr";
+             Batir(p.jeu, c, 200);
+         }},
+        {"partie en réseau, sur la table fixe",
+         [](Partie& p) { Batir(p.jeu, Carte(40, 40, {{0, 0, 4}, {1, 1, 4}}), 300, true); }},
+        {"démarré par le moteur depuis une sauvegarde",
+         [](Partie& p) {
+             Batir(p.jeu, Carte(40, 40, {{0, 0, 5}, {1, 1, 5}}), 400);
+             p.moteur = std::make_unique<MoteurSansEcran>();
+             ModMain& M = *p.moteur->Main;
+             M.IA2.Charger_IAs();
+             p.sav = std::make_unique<ModSAVMonde>(*p.moteur->dossier);
+             p.sav->Brancher(M);
+             Ecrire_Fichier_Monde(p.jeu.Main, p.sav->Dossier_Mondes(false) / "Essai.sav");
+             SetupChoices c = MoteurSansEcran::Choix();
+             c.Mode = SetupChoices::ChargerMonde;
+             c.FichierMonde = "Essai.sav";
+             ASSERT_TRUE(p.moteur->M->Demarrer(c, nullptr, 800, 600));
+             // Every character carries what it was saved with, no more.
+             ASSERT_EQ(M.Persos.size(), p.jeu.Main.Persos.size());
+             for (std::size_t i = 0; i < M.Persos.size(); ++i) {
+                 const ClsJeuPerso &x = M.Persos[i], &y = p.jeu.Main.Persos[i];
+                 for (std::int16_t k = 0; k < x.Nombre_Objets_Inventaire(); ++k) {
+                     ASSERT_EQ(x.Objet_Inventaire_Actif(k), y.Objet_Inventaire_Actif(k)) << i << " " << k;
+                     if (x.Objet_Inventaire_Actif(k)) EXPECT_EQ(x.Objet_Inventaire_Type(k), y.Objet_Inventaire_Type(k));
+                 }
+                 for (std::int16_t k = 0; k < x.Nombre_Objets_Equipes(); ++k) {
+                     ASSERT_EQ(x.Objet_Equipes_Actif(k), y.Objet_Equipes_Actif(k)) << i << " " << k;
+                     if (x.Objet_Equipes_Actif(k)) EXPECT_EQ(x.Objet_Equipes_Type(k), y.Objet_Equipes_Type(k));
+                 }
+             }
+             M.Aleatoire.TableActive = false;
+             M.Aleatoire.Generateur().Semer(5);
+             for (int t = 0; t < 300; ++t) M.Tour_Simulation();
+         }},
+    };
+    for (const MondeVarie& m : mondes) {
+        SCOPED_TRACE(m.nom);
+        Partie a;
+        m.construire(a);
+        if (::testing::Test::HasFatalFailure()) return;
+        ModMain& A = a.Main();
+        const std::string t1 = Ecrire_Texte_Monde(A);
+        const auto l = Lignes(t1);
+        ASSERT_NE(t1.find("\r\n"), std::string::npos);
+        EXPECT_EQ(l[0], Texte_Entier_Monde(static_cast<long long>(A.Fiefs.size())));
+        EXPECT_EQ(l[5], Texte_Entier_Monde(static_cast<long long>(A.Persos.size())));
+        EXPECT_EQ(l[7], Texte_Entier_Monde(A.Monde.LargeurCarte));
+
         Jeu b;
-        Lire_Texte_Monde(b.Main, Ecrire_Texte_Monde(a.Main), "essai.sav");
-        ModMain &A = a.Main, &B = b.Main;
-        B.NoPersoJoueur = A.NoPersoJoueur;
-        B.NoPersoParJoueur = A.NoPersoParJoueur;
-        B.Aleatoire = A.Aleatoire;
-        B.GenerateurPlateforme = A.GenerateurPlateforme;
-        A.IA.Initialiser_IA();
-        B.IA.Initialiser_IA();
-        B.IA.DistanceRecherche = A.IA.DistanceRecherche;
-        B.IA.RayonTresor = A.IA.RayonTresor;
-        B.IA.RayonPerso = A.IA.RayonPerso;
-        B.IA.RayonMaison = A.IA.RayonMaison;
-        B.IA.RayonChateau = A.IA.RayonChateau;
-        B.IA.CurseurMaison = A.IA.CurseurMaison;
-        B.IA.CurseurPerso = A.IA.CurseurPerso;
-        B.IA.CurseurMaisonEnnemie = A.IA.CurseurMaisonEnnemie;
-        B.IA.CurseurChateau = A.IA.CurseurChateau;
-        B.IA.CourseFaite = A.IA.CourseFaite;
-        B.IA.CurseurIA = A.IA.CurseurIA;
-        B.IA.IndiceTrouve = A.IA.IndiceTrouve;
+        ModMain& B = b.Main;
+        B.IA2.Charger_IAs();
+        Lire_Texte_Monde(B, t1, "essai.sav");
+        Reprendre_Hors_Monde(A, B);
+        EXPECT_EQ(Ecart(A, B), "");
+        EXPECT_EQ(Difference(Ecrire_Texte_Monde(B), t1), "");
+
         for (int t = 0; t < 1000; ++t) {
             A.Tour_Simulation();
             B.Tour_Simulation();
         }
+        EXPECT_EQ(Ecart(A, B), "");
         EXPECT_EQ(Difference(Ecrire_Texte_Monde(A), Ecrire_Texte_Monde(B)), "");
-        EXPECT_EQ(Hacher_Etat(A), Hacher_Etat(B));
     }
+}
+
+// A unique item belongs to the world unless a hero's file keeps it: a
+// villager's comes back with the world, a hero's slot is saved empty.
+TEST(FichierMonde, ObjetUniqueDUnVillageoisGardeParLeMonde) {
+    Jeu a;
+    Creer(a, SetupChoices::NouveauMonde, 0);
+    const ClsJeuParam& P = a.Main.Parametres;
+    const std::int16_t unique = Premier_Objet(P, true);
+    ASSERT_GE(unique, 0);
+    ClsJeuPerso& villageois = a.Main.Persos[1];
+    ClsJeuPerso& heros = a.Main.Persos[2];
+    villageois.Objet_Inventaire_Charger(3, unique, P);
+    villageois.Objet_Equipe_Charger(0, unique, P);
+    heros.PersoFichier = 1;
+    heros.Objet_Inventaire_Charger(3, unique, P);
+    Jeu b;
+    Lire_Texte_Monde(b.Main, Ecrire_Texte_Monde(a.Main), "essai.sav");
+    const ClsJeuPerso& v = b.Main.Persos[1];
+    EXPECT_TRUE(v.Objet_Inventaire_Actif(3));
+    EXPECT_EQ(v.Objet_Inventaire_Type(3), unique);
+    EXPECT_TRUE(v.Objet_Equipes_Actif(0));
+    EXPECT_EQ(v.Objet_Equipes_Type(0), unique);
+    EXPECT_FALSE(b.Main.Persos[2].Objet_Inventaire_Actif(3));
+}
+
+// A save of the first layout, which ends with its last house, still loads:
+// its records as they are, kill counts from 0, the pace worked out from
+// the position.
+TEST(FichierMonde, SauvegardeSansSectionFinaleSeCharge) {
+    Jeu a;
+    Batir(a, Choix(SetupChoices::NouvelleBataille), 300);
+    ClsJeuPerso& tueur = a.Main.Persos[0];
+    tueur.FragsPersos = 3;
+    tueur.Morts = 2;
+    a.Main.Monde.TypeMonde = 1;
+    const std::string t = Ecrire_Texte_Monde(a.Main);
+    const std::string::size_type fin = t.find("Compléments 1\r\n");
+    ASSERT_NE(fin, std::string::npos);
+    const std::string ancien = t.substr(0, fin);
+    Jeu b;
+    Lire_Texte_Monde(b.Main, ancien, "ancien.sav");
+    EXPECT_EQ(b.Main.Persos[0].FragsPersos, 0);
+    EXPECT_EQ(b.Main.Persos[0].Morts, 0);
+    EXPECT_EQ(b.Main.Monde.TypeMonde, 0);
+    for (const ClsJeuPerso& p : b.Main.Persos) EXPECT_GE(p.LongueurPas, 1);
+    EXPECT_EQ(Difference(Ecrire_Texte_Monde(b.Main).substr(0, fin), ancien), "");
+    // With the section, the same file gives them back.
+    Jeu c;
+    Lire_Texte_Monde(c.Main, t, "essai.sav");
+    EXPECT_EQ(c.Main.Persos[0].FragsPersos, 3);
+    EXPECT_EQ(c.Main.Persos[0].Morts, 2);
+    EXPECT_EQ(c.Main.Monde.TypeMonde, 1);
 }
 
 // A treasure's fortune is the saved one, not the saved one plus what its
@@ -235,6 +438,9 @@ TEST(FichierMonde, FichiersAbimesRefuses) {
     while (nomPerso < N && l[nomPerso] != a.Main.Persos[0].Nom) ++nomPerso;
     ASSERT_LT(nomPerso, N);
     const std::size_t lignePerso = nomPerso + 1 - 9;
+    // The final section's first line.
+    const std::size_t suite = static_cast<std::size_t>(std::find(l.begin(), l.end(), "Compléments 1") - l.begin()) + 1;
+    ASSERT_LT(suite, N);
 
     auto change = [&](std::size_t ligne, std::string valeur) {
         auto c = l;
@@ -252,7 +458,10 @@ TEST(FichierMonde, FichiersAbimesRefuses) {
         {"tronqué dans l'en-tête", tronque(5), "Ligne 3"},
         {"tronqué dans la grille", tronque(grille - 100), "demandent au moins"},
         {"tronqué dans les personnages", tronque(lignePerso + 50), "demandent au moins"},
-        {"tronqué à la dernière ligne", tronque(N - 1), "tronqué"},
+        {"tronqué à la dernière ligne", tronque(N - 1), "manque encore la valeur de Morts"},
+        {"tronqué dans la dernière maison", tronque(suite - 3), "tronqué : il s'arrête au milieu de la maison"},
+        {"section finale inconnue", change(suite, "Autre chose"), "des données suivent la dernière maison"},
+        {"compte de tués illisible", change(N, " x "), "n'est pas un nombre"},
         {"trop de personnages", change(6, " 999999 "), "ne tient pas dans le fichier"},
         {"trop de fiefs pour le fichier", change(1, " 2000 "), "Ligne 2"},
         {"nombre négatif", change(4, "-3 "), "Ligne 4"},

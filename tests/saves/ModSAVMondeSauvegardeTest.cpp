@@ -1,5 +1,6 @@
 // Saving and loading worlds through the saves module: the three files of a
-// save, the name from the date, the summary's lines, a preview that cannot
+// save, the name from the date (with a suffix for a second save in the
+// same minute), the summary's lines, a preview that cannot
 // be written costing nothing, and the "ChargerMonde" start mode, which
 // refuses a bad file with its reason and starts no game.
 #include <gtest/gtest.h>
@@ -67,10 +68,20 @@ TEST_F(Sauvegardes, TroisFichiersSousUnNomDeDate) {
     EXPECT_EQ(l[4], "Personnage utilisé : " + Main->Persos[static_cast<std::size_t>(Main->NoPersoJoueur)].Nom);
     EXPECT_EQ(l[8], "Nombre de fiefs : 2");
     EXPECT_EQ(l[9], "Nombre de personnages : " + std::to_string(Main->Persos.size()));
-    // The setup window lists it; a second save in the same minute replaces it.
+    // The setup window lists it. Later saves in the same minute take the
+    // next free suffix and leave it whole; a save given its name replaces
+    // the world of that name.
     EXPECT_EQ(Sav->Liste_Fichiers(false), std::vector<std::string>{nom + ".sav"});
-    Sav->Sauvegarder_Monde(*Main, "", &ecran, neufDecembre);
-    EXPECT_EQ(Sav->Liste_Fichiers(false).size(), 1u);
+    const std::string premier = *LireFichier(Mondes() / (nom + ".sav"));
+    for (int t = 0; t < 10; ++t) Main->Tour_Simulation();
+    EXPECT_EQ(Sav->Sauvegarder_Monde(*Main, "", &ecran, neufDecembre), nom + "_2");
+    EXPECT_EQ(Sav->Sauvegarder_Monde(*Main, "", nullptr, neufDecembre), nom + "_3");
+    EXPECT_EQ(Sav->Liste_Fichiers(false),
+              (std::vector<std::string>{nom + ".sav", nom + "_2.sav", nom + "_3.sav"}));
+    EXPECT_EQ(*LireFichier(Mondes() / (nom + ".sav")), premier);
+    EXPECT_TRUE(fs::is_regular_file(Mondes() / (nom + "_2.txt")));
+    EXPECT_EQ(Sav->Sauvegarder_Monde(*Main, nom + "_2", nullptr, neufDecembre), nom + "_2");
+    EXPECT_EQ(Sav->Liste_Fichiers(false).size(), 3u);
 }
 
 // A preview that cannot be written (its name taken by a folder) and no

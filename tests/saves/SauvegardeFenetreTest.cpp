@@ -1,7 +1,8 @@
 // A world saved from the real engine window: the save key (Insert) pressed
 // during a game writes the world, its summary and its preview; back in the
 // setup window, the "Charger monde" tab lists it with its description and
-// picture, and starting it plays the saved world.
+// picture, and starting it plays the saved world with the items it was
+// saved with. Two saves in the same minute both stay.
 //
 // Runs offscreen in the suite and by hand under Xvfb (QT_QPA_PLATFORM=xcb).
 #include <gtest/gtest.h>
@@ -114,6 +115,139 @@ TEST(SauvegardeFenetre, ToucheSauvegarderPuisChargerLeMonde) {
     EXPECT_TRUE(prog.dialogues.erreurs.empty()) << prog.dialogues.erreurs[0];
     EXPECT_EQ(largeurChargee, largeur);
     EXPECT_EQ(persosCharges, persos);
+    prog.F().MenuPartieQuitter->trigger();
+}
+
+// Two presses of the save key in the same minute leave two saves, and the
+// "Charger monde" tab lists both.
+TEST(SauvegardeFenetre, DeuxSauvegardesDansLaMemeMinute) {
+    essai::Application a;
+    essai::Dossier dossier(true);
+    essai::Programme prog(dossier);
+    ASSERT_TRUE(prog.p.Main());
+    const fs::path mondes = prog.p.SavMonde->Dossier_Mondes(false);
+    fs::remove_all(mondes);
+    int appuis = 0;
+    std::int32_t trame = 0;
+    Jouer(
+        prog, [&] { QTest::mouseClick(prog.P().CmdCommencer, Qt::LeftButton); },
+        [&](FrmMoteur2D& partie) {
+            QWidget* zone = partie.Fenetre().Ecran();
+            zone->setFocus();
+            QTest::keyClick(zone, Qt::Key_Insert);
+            appuis = 1;
+        },
+        [&] {
+            const auto liste = prog.p.SavMonde->Liste_Fichiers(false);
+            FrmMoteur2D* partie = prog.F().Partie();
+            if (appuis == 1 && liste.size() == 1 && partie) {
+                // The second press once the first save is on disk and the
+                // game has seen the key up again, as between two presses
+                // of a hand.
+                if (trame == 0) trame = partie->Moteur().CompteurTrames;
+                if (partie->Moteur().CompteurTrames > trame + 2) {
+                    QWidget* zone = partie->Fenetre().Ecran();
+                    zone->setFocus();
+                    QTest::keyClick(zone, Qt::Key_Insert);
+                    appuis = 2;
+                }
+            }
+            return liste.size() >= 2;
+        });
+    ASSERT_TRUE(prog.dialogues.erreurs.empty()) << prog.dialogues.erreurs[0];
+    const auto liste = prog.p.SavMonde->Liste_Fichiers(false);
+    ASSERT_EQ(liste.size(), 2u);
+    FrmParam& p = prog.P();
+    QTest::mouseClick(p.TabStripMonde, Qt::LeftButton, Qt::NoModifier, p.TabStripMonde->tabRect(3).center());
+    ASSERT_EQ(p.TabStripMonde->currentIndex(), 3);
+    EXPECT_EQ(essai::Textes(p.LstMonde),
+              (std::vector<std::string>{liste[0].substr(0, liste[0].find('.')), liste[1].substr(0, liste[1].find('.'))}));
+    prog.F().MenuPartieQuitter->trigger();
+}
+
+// A world saved with the save key after 400 ticks and started again from
+// "Charger monde" carries exactly the items it was saved with: only the
+// characters of a new world receive their race's equipment at the start.
+TEST(SauvegardeFenetre, MondeRechargeAvecSesObjets) {
+    essai::Application a;
+    essai::Dossier dossier(true);
+    essai::Programme prog(dossier);
+    ASSERT_TRUE(prog.p.Main());
+    const fs::path mondes = prog.p.SavMonde->Dossier_Mondes(false);
+    fs::remove_all(mondes);
+
+    // Played fast up to 400 ticks, then saved.
+    prog.p.Jeu->Definir_Vitesse(1000);
+    bool appuye = false;
+    Jouer(
+        prog, [&] { QTest::mouseClick(prog.P().CmdCommencer, Qt::LeftButton); }, [](FrmMoteur2D&) {},
+        [&] {
+            FrmMoteur2D* partie = prog.F().Partie();
+            if (!appuye) {
+                if (!partie || partie->Moteur().CompteurTours < 400) return false;
+                QWidget* zone = partie->Fenetre().Ecran();
+                zone->setFocus();
+                QTest::keyClick(zone, Qt::Key_Insert);
+                appuye = true;
+            }
+            return !prog.p.SavMonde->Liste_Fichiers(false).empty();
+        });
+    ASSERT_TRUE(prog.dialogues.erreurs.empty()) << prog.dialogues.erreurs[0];
+    const auto liste = prog.p.SavMonde->Liste_Fichiers(false);
+    ASSERT_EQ(liste.size(), 1u) << "la touche n'a rien sauvegardé";
+
+    // The world as its file holds it.
+    DossierJeu jeuFichier(dossier.d.Chemin());
+    ModMain fichier(jeuFichier);
+    fichier.Charger_Parametres();
+    Lire_Fichier_Monde(fichier, mondes / liste[0]);
+    std::size_t objets = 0;
+    for (const ClsJeuPerso& perso : fichier.Persos)
+        for (std::int16_t k = 0; k < perso.Nombre_Objets_Inventaire(); ++k) objets += perso.Objet_Inventaire_Actif(k);
+    EXPECT_GT(objets, 0u) << "personne ne porte rien : l'essai ne prouve rien";
+
+    // Started again from the tab, slowly enough that its first tick comes
+    // after the first look at it.
+    prog.p.Jeu->Definir_Vitesse(1);
+    FrmParam& p = prog.P();
+    QTest::mouseClick(p.TabStripMonde, Qt::LeftButton, Qt::NoModifier, p.TabStripMonde->tabRect(3).center());
+    ASSERT_EQ(p.LstMonde->count(), 1);
+    QTest::mouseClick(p.LstMonde->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      p.LstMonde->visualItemRect(p.LstMonde->item(0)).center());
+    using Emplacement = std::pair<bool, std::int16_t>;
+    auto releve = [](const ClsJeuPerso& perso) {
+        std::vector<Emplacement> e;
+        for (std::int16_t k = 0; k < perso.Nombre_Objets_Equipes(); ++k)
+            e.emplace_back(perso.Objet_Equipes_Actif(k), perso.Objet_Equipes_Actif(k) ? perso.Objet_Equipes_Type(k) : 0);
+        for (std::int16_t k = 0; k < perso.Nombre_Objets_Inventaire(); ++k)
+            e.emplace_back(perso.Objet_Inventaire_Actif(k),
+                           perso.Objet_Inventaire_Actif(k) ? perso.Objet_Inventaire_Type(k) : 0);
+        return e;
+    };
+    std::vector<std::vector<Emplacement>> charges;
+    std::vector<bool> heros;
+    std::int32_t tours = -1;
+    QTimer veille;
+    QObject::connect(&veille, &QTimer::timeout, [&] {
+        FrmMoteur2D* partie = prog.F().Partie();
+        if (!partie || !partie->Moteur().PartieLancee || tours >= 0) return;
+        tours = partie->Moteur().CompteurTours;
+        for (const ClsJeuPerso& perso : prog.p.Jeu_Monde->Persos) {
+            charges.push_back(releve(perso));
+            heros.push_back(perso.PersoFichier > 0);
+        }
+        prog.p.Jeu_Monde->FinPartie = true;
+    });
+    veille.start(1);
+    QTimer::singleShot(30000, [&] { prog.p.Jeu_Monde->FinPartie = true; });
+    QTest::mouseClick(p.CmdCommencer, Qt::LeftButton);
+    veille.stop();
+    EXPECT_TRUE(prog.dialogues.erreurs.empty()) << prog.dialogues.erreurs[0];
+    ASSERT_EQ(tours, 0) << "la partie a joué avant d'être relevée";
+    ASSERT_EQ(charges.size(), fichier.Persos.size());
+    // A hero of the setup takes a villager's place with its own bag.
+    for (std::size_t i = 0; i < charges.size(); ++i)
+        if (!heros[i]) EXPECT_EQ(charges[i], releve(fichier.Persos[i])) << "personnage " << i;
     prog.F().MenuPartieQuitter->trigger();
 }
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "rules/ModRandom.h"
 #include "tests/world/MondeObjets.h"
 #include "tests/world/ReglesObjets.h"
 #include "world/ModTresors.h"
@@ -143,6 +146,78 @@ TEST(ModTresors, WhatTheCharacterCannotTakeStaysOnTheGround) {
     EXPECT_EQ(reste.Nombre_Objets(), 1);
     // Its fortune still tells what it holds: 3 wood at 3 and a potion at 5.
     EXPECT_DOUBLE_EQ(reste.Definir_Fortune(), 14.0);
+}
+
+// A drop goes to the treasure already lying on its map cell, else to a new
+// one there; a place off the map counts as the nearest cell of its edge.
+TEST(ModTresors, ADropJoinsTheTreasureOfItsCell) {
+    MondeObjets m;
+    m.Peupler(1);
+    const ClsJeuParam& P = m.Parametres();
+    ClsJeuMonde& monde = m.Main.Monde;
+    monde.LargeurCarte = monde.HauteurCarte = 4;
+    const std::int32_t lc = monde.LargeurCase, hc = monde.HauteurCase;
+    ModTresors& t = m.Main.Tresors;
+    struct Cas {
+        const char* nom;
+        std::int32_t x, y, numero;
+    };
+    const Cas cas[] = {
+        {"premier", 5, 5, 1},
+        {"même case", lc - 1, hc - 1, 1},
+        {"case voisine", lc, 0, 2},
+        {"hors de la carte, au-dessus", -500, -3, 1},
+        {"dernière case", 4 * lc + 3, 4 * hc, 3},
+        {"bien au-delà", 1000000, 1000000, 3},
+        {"même case plus bas", 3, hc, 4},
+    };
+    for (const Cas& c : cas) {
+        const std::int32_t n = t.Deposer_Tresor(c.x, c.y, monde, P);
+        EXPECT_EQ(n, c.numero) << c.nom;
+        t(n).Definir_Argent(t(n).Definir_Argent() + 10);
+        t(n).Ajouter_Objet(2, P);
+    }
+    ASSERT_EQ(t.Count(), 4);
+    EXPECT_EQ(t(1).X, 5);
+    EXPECT_DOUBLE_EQ(t(1).Definir_Argent(), 30.0);
+    EXPECT_EQ(t(1).Nombre_Objets(), 3);
+    EXPECT_DOUBLE_EQ(t(1).Definir_Fortune(), 30.0 + 3 * P.Objet_PrixVente(2));
+    EXPECT_EQ(t(3).Nombre_Objets(), 2);
+}
+
+// However many fall, the dead's loot lies in at most one treasure per map
+// cell, and none of it is lost.
+TEST(ModTresors, DeathDropsStayWithinTheMapsCells) {
+    MondeObjets m;
+    m.Peupler(2, 2);
+    const ClsJeuParam& P = m.Parametres();
+    ClsJeuMonde& monde = m.Main.Monde;
+    monde.LargeurCarte = monde.HauteurCarte = 4;
+    monde.Creer_Grilles();
+    ClsJeuPerso& tueur = m.Perso(0);
+    ClsJeuPerso& victime = m.Perso(1);
+    tueur.PositionX = tueur.PositionY = 100000;
+    double total = 0;
+    GenerateurLocal places(7);
+    for (int k = 0; k < 2000; ++k) {
+        victime.PositionX = static_cast<std::int32_t>(places.Suivant() * 6 * monde.LargeurCase) - monde.LargeurCase;
+        victime.PositionY = static_cast<std::int32_t>(places.Suivant() * 6 * monde.HauteurCase) - monde.HauteurCase;
+        victime.Definir_Argent(10);
+        victime.Definir_Ressources(1, 2);
+        total += 10;
+        m.Main.Combat.Piller_Perso(tueur, victime);
+        total -= victime.Definir_Argent();
+        ASSERT_LE(m.Main.Tresors.Count(), 25);
+    }
+    double argent = 0;
+    std::set<std::int64_t> cases;
+    for (const ClsJeuTresors& t : m.Main.Tresors) {
+        argent += t.Definir_Argent();
+        EXPECT_TRUE(cases.insert(ModTresors::Case(t.X, t.Y, monde)).second);
+    }
+    EXPECT_NEAR(argent, total, 1e-6);
+    EXPECT_GT(argent, 0.0);
+    EXPECT_DOUBLE_EQ(tueur.Definir_Argent(), 0.0);
 }
 
 }  // namespace
