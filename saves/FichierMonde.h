@@ -2,7 +2,10 @@
 // treasures, scenery, characters and houses) as plain text, one value per
 // line and no keys, so that the meaning of a line follows only from its
 // place. Counts of the rules database are not stored: a file is read back
-// with the rules that wrote it.
+// with the rules that wrote it. After the last house, a final section
+// (its first line "Compléments 1") keeps what the first layout lacks and
+// the rules read (the world's kind, each character's pace, walking flag
+// and tallies of kills and deaths); a file without it still loads.
 //
 // Values: integers as " 12 " or "-1 ", decimals the same way with "." and
 // no zero before it (" .25 "), as many digits as give the value back

@@ -4,7 +4,9 @@
 
 #include <set>
 
+#include "engine/ModMain.h"
 #include "rules/ModRandom.h"
+#include "tests/Outils.h"
 #include "tests/world/MondeObjets.h"
 #include "tests/world/ReglesObjets.h"
 #include "world/ModTresors.h"
@@ -218,6 +220,47 @@ TEST(ModTresors, DeathDropsStayWithinTheMapsCells) {
     EXPECT_NEAR(argent, total, 1e-6);
     EXPECT_GT(argent, 0.0);
     EXPECT_DOUBLE_EQ(tueur.Definir_Argent(), 0.0);
+}
+
+// Two characters fall on one map cell: their loot lies in one heap, and a
+// character sent by the AI to the nearest treasure finds it and takes all
+// of both.
+TEST(ModTresors, TheLootOfTwoDeathsOnOneCellIsFoundWhole) {
+    DossierJeu dossier(DonneesSource());
+    ModMain M(dossier);
+    M.Charger_Parametres();
+    SetupChoices c;
+    c.LargeurCarte = c.HauteurCarte = 32;
+    c.NombreRessources = 5;
+    c.Fiefs = {{0, 0, 3}, {1, 1, 1}};
+    M.Creer_Partie(c);
+    ASSERT_FALSE(M.FinPartie);
+    M.IA.Initialiser_IA();
+    for (ClsJeuPerso& p : M.Persos) {
+        p.IA_Active = false;
+        p.Arreter();
+    }
+    ClsJeuPerso& chercheur = M.Persos[0];
+    ClsJeuPerso& tueur = M.Persos[3];
+    tueur.PositionX = tueur.PositionY = 5;
+    const std::int32_t x = chercheur.PositionX + 5 * M.Monde.LargeurCase, y = chercheur.PositionY;
+    for (std::size_t v : {1u, 2u}) {
+        ClsJeuPerso& victime = M.Persos[v];
+        victime.PositionX = x + static_cast<std::int32_t>(v);
+        victime.PositionY = y;
+        victime.Definir_Argent(100.0 * static_cast<double>(v));
+        M.Combat.Piller_Perso(tueur, victime);
+        victime.PositionX = victime.PositionY = 5;
+        victime.Arreter();
+    }
+    ASSERT_EQ(M.Tresors.Count(), 1);
+    EXPECT_DOUBLE_EQ(M.Tresors(1).Definir_Argent(), 150.0);
+    const double avant = chercheur.Definir_Argent();
+    M.IA.Aller_Tresor_Proche(0);
+    ASSERT_EQ(chercheur.Action, 204);
+    for (int t = 0; t < 3000 && chercheur.Action == 204; ++t) M.Tour_Simulation();
+    EXPECT_EQ(M.Tresors.Count(), 0);
+    EXPECT_DOUBLE_EQ(chercheur.Definir_Argent(), avant + 150.0);
 }
 
 }  // namespace
