@@ -247,11 +247,11 @@ void ClsMoteur::Entrees_Ordres_Carte(std::int16_t i) {
         if (j.RelacheDroit) {
             if (!Selectionner_Soldats(i, ShiftEnfonce, CtrlEnfonce)) abandonner_selection();
         } else if (j.RelacheGauche) {
-            // One order per member: the selection is this machine's.
+            // The selection is this machine's: the order carries it.
             const ModDialogue::Groupe groupe(j.Selection.begin(), j.Selection.end());
             using ModCommandes::Ordre;
-            auto Groupe = [&](Ordre o, std::int32_t Y, std::int32_t Z) {
-                ModCommandes::Commande_Groupe(Main, n, groupe, o, Y, Z);
+            auto Groupe = [&](Ordre o, std::int32_t X, std::int32_t Y) {
+                ModCommandes::Commande_Groupe(Main, n, groupe, o, X, Y);
             };
             switch (mode) {
                 case 0: Groupe(Ordre::GroupeDeplacer, Au_Plus_Proche(mx), Au_Plus_Proche(my)); break;

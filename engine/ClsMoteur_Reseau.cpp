@@ -47,7 +47,7 @@ void ClsMoteur::Tour_Reseau() {
     }
     if (!Reseau->Tour_Pret()) return;
     TempsDernierTour = TempsActuel;
-    if (!Reseau->Jouer_Tour()) {
+    if (!Reseau->Tour_Suivant()) {
         Main.MessagesPartie.push_back(Reseau->Erreur);
         Main.FinPartie = true;
     }

@@ -276,8 +276,10 @@ bool ClsIntTouches::Touches_Soldats(std::int16_t Touche, ModMain& Main, std::int
     } else if (Touche == ToucheSoldatsSupprimer) {
         if (SelectionActive) {
             // The player's character takes what the deleted creatures carried.
+            ModDialogue::Groupe creatures;
             for (std::int32_t m : Selection)
-                if (m != NoPerso && Valide(Main, m)) ModCommandes::Commande(Main, NoPerso, Ordre::GroupeSupprimer, m);
+                if (m != NoPerso && Valide(Main, m)) creatures.push_back(m);
+            ModCommandes::Commande_Groupe(Main, NoPerso, creatures, Ordre::GroupeSupprimer);
             Selection.clear();
         }
     } else {

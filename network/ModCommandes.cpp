@@ -77,6 +77,8 @@ bool Rejouer_Ordre(ModMain& Main, std::int32_t Joueur, const MessageCom& m) {
     ClsComReseau* garde = Main.Reseau;
     Main.Reseau = nullptr;
     bool fait = true;
+    Ordre o{};
+    std::vector<std::int32_t> groupe;
     if (m.Categorie == "PMV") Commande_Aller_A(Main, m.Noperso, x, y);
     else if (m.Categorie == "PCR") Commande_Aller_Ressource(Main, m.Noperso, x);
     else if (m.Categorie == "PRC") Commande_Rentrer_Chateau(Main, m.Noperso, x);
@@ -84,8 +86,10 @@ bool Rejouer_Ordre(ModMain& Main, std::int32_t Joueur, const MessageCom& m) {
         if (z < -32768 || z > 32767) fait = false;
         else Commande_Construire_Maison(Main, m.Noperso, x, y, static_cast<std::int16_t>(z));
     } else if (m.Categorie == "PRM") Commande_Rentrer_Maison(Main, m.Noperso, x);
-    else if (Ordre o; Genre_Code(m.Categorie, o)) fait = Appliquer(Main, m.Noperso, o, x, y, z);
-    else fait = false;
+    else if (!Genre_Code(m.Categorie, o)) fait = false;
+    else if (!Selection(o)) fait = Appliquer(Main, m.Noperso, o, x, y, z);
+    else fait = Lire_Groupe(m.Categorie, Main.Persos.size(), o, groupe) &&
+                Appliquer_Groupe(Main, m.Noperso, o, groupe, x, y, z);
     Main.Reseau = garde;
     return fait;
 }

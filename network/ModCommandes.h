@@ -13,6 +13,7 @@
 // from another machine may.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -42,6 +43,14 @@ void Commande_Rentrer_Maison(ModMain& Main, std::int32_t NoPerso, std::int32_t N
 // the button of a row of three: 0 moves one unit (or the smaller sum), 1
 // five (or the larger), 2 everything. A creature is one the character
 // leads (summoned by it) or the character itself.
+//
+// The orders to a selection (marked "selection") carry the whole of it in
+// their text, so that the leader gives the order once, to all, and says
+// the line for one member or for several: the code, a space, then the
+// members' indices separated by commas, a run of consecutive indices
+// written first-last ("PGA 12,15-19" is 12, 15, 16, 17, 18, 19). The code
+// alone is an empty selection. Every member must be one the character
+// may command, named once.
 enum class Ordre : std::uint8_t {
     Manger,              // "PMA" X resource: eat it
     Vendre,              // "PVE" X resource, Y column: sell it in the castle the character is in
@@ -76,11 +85,11 @@ enum class Ordre : std::uint8_t {
     MaisonSuivante,      // "PMS" X house type: go to its next house of that type
     IAInvocations,       // "PII" X 0/1: the AI of every creature it leads
     GroupeIA,            // "PGI" X creature, Y 0/1: that creature's AI (a selection takes it off)
-    GroupeArreter,       // "PGS" X creature: stop
-    GroupeAttaquer,      // "PGA" X creature, Y target kind, Z target
-    GroupeDeplacer,      // "PGD" X creature, Y, Z map point
-    GroupeRentrer,       // "PGR" X creature, Y 0 house / 1 castle, Z which
-    GroupeSupprimer,     // "PGX" X creature: dismissed, the character takes what it carried
+    GroupeArreter,       // "PGS" selection: stop (the leader speaks even to an empty one)
+    GroupeAttaquer,      // "PGA" selection, X target kind, Y target
+    GroupeDeplacer,      // "PGD" selection, X, Y map point
+    GroupeRentrer,       // "PGR" selection, X 0 house / 1 castle, Y which
+    GroupeSupprimer,     // "PGX" selection, without the character: dismissed, it takes what they carried
     AllerBatiment,       // "PAV" X 0 house / 1 castle, Y which: walk to it
     AttaquerCible,       // "PAK" X target kind, Y target: attack it
     AllerTresor,         // "PAE" X treasure: go and pick it up
@@ -92,36 +101,60 @@ inline constexpr int NombreOrdres = static_cast<int>(Ordre::Lacher) + 1;
 
 // The order's code on the network.
 const char* Code(Ordre o);
+// Whether kind o is given to a selection (Commande_Groupe) rather than to
+// the character alone (Commande).
+bool Selection(Ordre o);
 // Gives order o of character NoPerso: at once without a session, else
 // broadcast and given at the turn's replay. An order whose numbers name
 // nothing, or that the character cannot give where it stands, does
-// nothing; Appliquer says whether it acted.
+// nothing; Appliquer says whether it acted. A kind given to a selection
+// does nothing here.
 void Commande(ModMain& Main, std::int32_t NoPerso, Ordre o, std::int32_t X = 0, std::int32_t Y = 0,
               std::int32_t Z = 0);
 // The same for what the interface asks again at every frame while it
 // holds: in a network game the same order goes once a turn at most.
 void Commande_Unique(ModMain& Main, std::int32_t NoPerso, Ordre o, std::int32_t X = 0, std::int32_t Y = 0,
                      std::int32_t Z = 0);
-// An order to a selection of creatures: one order o per creature (its X),
-// each checked on its own at the replay.
+// Order o of character NoPerso to its selection Groupe (a member named
+// twice goes once), as one order. A selection whose text would not fit in
+// one message goes as several orders of the same kind, each of two members
+// at least, without a session too: a game plays alike with or without one.
 void Commande_Groupe(ModMain& Main, std::int32_t NoPerso, const std::vector<std::int32_t>& Groupe, Ordre o,
-                     std::int32_t Y = 0, std::int32_t Z = 0);
+                     std::int32_t X = 0, std::int32_t Y = 0);
 // The selection attacks the nearest target of kind Type (0 character,
 // 1 house, 2 castle) as the character sees it now.
 void Commande_Groupe_Attaquer(ModMain& Main, std::int32_t NoPerso, const std::vector<std::int32_t>& Groupe,
                               std::int32_t Type);
 bool Appliquer(ModMain& Main, std::int32_t NoPerso, Ordre o, std::int32_t X, std::int32_t Y, std::int32_t Z);
+// The same for a kind given to a selection: refused (false) when a member
+// lies outside the characters, is named twice or is not the character's
+// to command.
+bool Appliquer_Groupe(ModMain& Main, std::int32_t NoPerso, Ordre o, const std::vector<std::int32_t>& Groupe,
+                      std::int32_t X, std::int32_t Y, std::int32_t Z);
+
+// The selection as the orders that carry it: one part, or several parts
+// of two members at least each when its text would pass the bound of a
+// message's text.
+std::vector<std::vector<std::int32_t>> Decouper_Groupe(Ordre o, const std::vector<std::int32_t>& Groupe);
+// The text of order o to the selection Groupe.
+std::string Texte_Groupe(Ordre o, const std::vector<std::int32_t>& Groupe);
+// Reads the text of an order to a selection: its kind and its members,
+// each below NombrePersos and named once. False when the text is none or
+// is not well formed.
+bool Lire_Groupe(const std::string& Texte, std::size_t NombrePersos, Ordre& o, std::vector<std::int32_t>& Groupe);
 // The turn the next order will travel in (-1 without a session): what is
 // sent automatically goes at most once per turn.
 std::int32_t Tour_Envoi(const ModMain& Main);
-// The kind of a network code (false when it is none of these).
-bool Genre_Code(const std::string& Code, Ordre& o);
+// The kind of an order's text: its code, or for a kind given to a
+// selection, its code and what follows a space (false when it is none of
+// these; whether the selection is well written is Lire_Groupe's).
+bool Genre_Code(const std::string& Texte, Ordre& o);
 
 // The replay of one received order of player Joueur (its character is
 // Joueur's): the order's procedure without the session. An order for
-// another character, with a number that is no integer, or of an unknown
-// kind does nothing; returns whether it was an order (for the kinds of
-// Ordre: whether it acted).
+// another character, with a number that is no integer, with a selection
+// badly written, or of an unknown kind does nothing; returns whether it
+// was an order (for the kinds of Ordre: whether it acted).
 bool Rejouer_Ordre(ModMain& Main, std::int32_t Joueur, const MessageCom& m);
 
 }  // namespace ModCommandes

@@ -7,6 +7,8 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <set>
+#include <string_view>
 
 #include "characters/ClsJeuPerso.h"
 #include "characters/ModCombat.h"
@@ -26,13 +28,21 @@ T* Element(std::vector<T>& v, std::int32_t i) {
     return i >= 0 && static_cast<std::size_t>(i) < v.size() ? &v[static_cast<std::size_t>(i)] : nullptr;
 }
 
-// What an apply function works with: the world, the ordering character and
-// the order's three numbers.
+// The character itself or a creature it leads (summoned by it).
+ClsJeuPerso* Mene(ModMain& M, std::int32_t No, std::int32_t c) {
+    ClsJeuPerso* p = Element(M.Persos, c);
+    return p && (c == No || p->Invocateur == No) ? p : nullptr;
+}
+
+// What an apply function works with: the world, the ordering character,
+// the order's three numbers and, for an order to a selection, its members
+// (checked: each one the character may command, named once).
 struct Ctx {
     ModMain& M;
     std::int32_t No;
     ClsJeuPerso& P;
     std::int32_t X, Y, Z;
+    const ModDialogue::Groupe& G;
     const ClsJeuParam& R() const { return M.Parametres; }
     bool Vivant() const { return P.Vivant(); }
     bool DansChateau() const { return P.DansChateau || P.DansChateauCible; }
@@ -43,10 +53,7 @@ struct Ctx {
     ClsJeuBatiment* Courante() const { return Element(M.Maisons, P.CibleMaison); }
     bool Ressource(std::int32_t r) const { return r >= 0 && r < R().NombreRessources; }
     // A creature the character leads, or the character itself.
-    ClsJeuPerso* Mene(std::int32_t c) const {
-        ClsJeuPerso* p = Element(M.Persos, c);
-        return p && (c == No || p->Invocateur == No) ? p : nullptr;
-    }
+    ClsJeuPerso* Mene(std::int32_t c) const { return ::Mene(M, No, c); }
     // A target of kind 0 character, 1 house, 2 castle that exists.
     bool Cible(std::int32_t type, std::int32_t i) const {
         if (type == 0) return Element(M.Persos, i) != nullptr;
@@ -388,38 +395,40 @@ bool GroupeIA(Ctx& c) {
 }
 
 bool GroupeArreter(Ctx& c) {
-    if (!c.Vivant() || !c.Mene(c.X)) return false;
-    ModDialogue::Ordre_Arreter_Groupe(c.M, c.No, true, {c.X});
+    if (!c.Vivant()) return false;
+    ModDialogue::Ordre_Arreter_Groupe(c.M, c.No, true, c.G);
     return true;
 }
 
 bool GroupeAttaquer(Ctx& c) {
-    if (!c.Vivant() || !c.Mene(c.X) || !c.Cible(c.Y, c.Z)) return false;
-    const ModDialogue::Groupe g{c.X};
-    if (c.Y == 0) ModDialogue::Ordre_Attaquer_Perso(c.M, c.No, g, c.Z);
-    if (c.Y == 1) ModDialogue::Ordre_Attaquer_Maison(c.M, c.No, g, c.Z);
-    if (c.Y == 2) ModDialogue::Ordre_Attaquer_Chateau(c.M, c.No, g, c.Z);
+    if (!c.Vivant() || !c.Cible(c.X, c.Y)) return false;
+    if (c.X == 0) ModDialogue::Ordre_Attaquer_Perso(c.M, c.No, c.G, c.Y);
+    if (c.X == 1) ModDialogue::Ordre_Attaquer_Maison(c.M, c.No, c.G, c.Y);
+    if (c.X == 2) ModDialogue::Ordre_Attaquer_Chateau(c.M, c.No, c.G, c.Y);
     return true;
 }
 
 bool GroupeDeplacer(Ctx& c) {
-    if (!c.Mene(c.X)) return false;
-    ModDialogue::Ordre_Deplacer_Groupe(c.M, c.No, {c.X}, c.Y, c.Z);
+    ModDialogue::Ordre_Deplacer_Groupe(c.M, c.No, c.G, c.X, c.Y);
     return true;
 }
 
 bool GroupeRentrer(Ctx& c) {
-    if (!c.Mene(c.X) || !Bit(c.Y) || !c.Cible(c.Y + 1, c.Z)) return false;
-    if (c.Y == 0) ModDialogue::Ordre_Rentrer_Maison(c.M, c.No, {c.X}, c.Z);
-    else ModDialogue::Ordre_Rentrer_Chateau(c.M, c.No, {c.X}, c.Z);
+    if (!Bit(c.X) || !c.Cible(c.X + 1, c.Y)) return false;
+    if (c.X == 0) ModDialogue::Ordre_Rentrer_Maison(c.M, c.No, c.G, c.Y);
+    else ModDialogue::Ordre_Rentrer_Chateau(c.M, c.No, c.G, c.Y);
     return true;
 }
 
+// The character dismisses the creatures, never itself, and takes what they
+// carried.
 bool GroupeSupprimer(Ctx& c) {
-    ClsJeuPerso* m = c.Mene(c.X);
-    if (!m || c.X == c.No) return false;
-    c.M.Combat.Piller_Perso(c.P, *m);
-    m->Vivant(false);
+    if (std::find(c.G.begin(), c.G.end(), c.No) != c.G.end()) return false;
+    for (std::int32_t m : c.G) {
+        ClsJeuPerso& s = c.M.Persos[static_cast<std::size_t>(m)];
+        c.M.Combat.Piller_Perso(c.P, s);
+        s.Vivant(false);
+    }
     return true;
 }
 
@@ -482,6 +491,7 @@ struct Genre {
     const char* code;
     bool (*appliquer)(Ctx&);
     int nombres;  // how many of X, Y, Z the order uses; the others must be 0
+    bool selection = false;  // given to a selection, which its text carries
 };
 
 // In the order of ModCommandes::Ordre.
@@ -497,8 +507,8 @@ constexpr std::array<Genre, ModCommandes::NombreOrdres> Genres{{
     {"PAI", Aide, 0}, {"PAS", ArreterSuite, 0}, {"PCH", Charger, 3},
     {"PCA", Attitude, 0}, {"PFO", Formation, 1}, {"PDM", Demolir, 0},
     {"PMS", MaisonSuivante, 1}, {"PII", IAInvocations, 1}, {"PGI", GroupeIA, 2},
-    {"PGS", GroupeArreter, 1}, {"PGA", GroupeAttaquer, 3}, {"PGD", GroupeDeplacer, 3},
-    {"PGR", GroupeRentrer, 3}, {"PGX", GroupeSupprimer, 1}, {"PAV", AllerBatiment, 2},
+    {"PGS", GroupeArreter, 0, true}, {"PGA", GroupeAttaquer, 2, true}, {"PGD", GroupeDeplacer, 2, true},
+    {"PGR", GroupeRentrer, 2, true}, {"PGX", GroupeSupprimer, 0, true}, {"PAV", AllerBatiment, 2},
     {"PAK", AttaquerCible, 2}, {"PAE", AllerTresor, 1}, {"PDO", Donner, 1},
     {"PDP", Deposer, 0}, {"PLA", Lacher, 0},
 }};
@@ -512,30 +522,70 @@ const char* Code(Ordre o) {
     return k < Genres.size() ? Genres[k].code : "";
 }
 
-bool Appliquer(ModMain& Main, std::int32_t NoPerso, Ordre o, std::int32_t X, std::int32_t Y, std::int32_t Z) {
+bool Selection(Ordre o) {
+    const auto k = static_cast<std::size_t>(o);
+    return k < Genres.size() && Genres[k].selection;
+}
+
+namespace {
+
+bool Donner_Ordre(ModMain& Main, std::int32_t NoPerso, Ordre o, const ModDialogue::Groupe& Groupe, std::int32_t X,
+                  std::int32_t Y, std::int32_t Z) {
     const auto k = static_cast<std::size_t>(o);
     ClsJeuPerso* p = Element(Main.Persos, NoPerso);
     if (k >= Genres.size() || !p) return false;
     const std::int32_t nombres[3] = {X, Y, Z};
     for (int i = Genres[k].nombres; i < 3; ++i)
         if (nombres[i] != 0) return false;
-    Ctx c{Main, NoPerso, *p, X, Y, Z};
+    Ctx c{Main, NoPerso, *p, X, Y, Z, Groupe};
     return Genres[k].appliquer(c);
 }
 
+}  // namespace
+
+bool Appliquer(ModMain& Main, std::int32_t NoPerso, Ordre o, std::int32_t X, std::int32_t Y, std::int32_t Z) {
+    if (Selection(o)) return false;
+    return Donner_Ordre(Main, NoPerso, o, {}, X, Y, Z);
+}
+
+bool Appliquer_Groupe(ModMain& Main, std::int32_t NoPerso, Ordre o, const std::vector<std::int32_t>& Groupe,
+                      std::int32_t X, std::int32_t Y, std::int32_t Z) {
+    if (!Selection(o) || !Element(Main.Persos, NoPerso)) return false;
+    // Named once, and the character's own or a creature it leads: a
+    // received order may name anyone.
+    std::vector<bool> vu(Main.Persos.size(), false);
+    for (std::int32_t m : Groupe) {
+        if (!Mene(Main, NoPerso, m) || vu[static_cast<std::size_t>(m)]) return false;
+        vu[static_cast<std::size_t>(m)] = true;
+    }
+    return Donner_Ordre(Main, NoPerso, o, Groupe, X, Y, Z);
+}
+
 void Commande(ModMain& Main, std::int32_t NoPerso, Ordre o, std::int32_t X, std::int32_t Y, std::int32_t Z) {
+    if (Selection(o)) return;
     if (Main.Reseau && Main.Reseau->Reseau_Actif) return Main.Reseau->Message_Envoyer(NoPerso, Code(o), X, Y, Z);
     Appliquer(Main, NoPerso, o, X, Y, Z);
 }
 
 void Commande_Unique(ModMain& Main, std::int32_t NoPerso, Ordre o, std::int32_t X, std::int32_t Y, std::int32_t Z) {
+    if (Selection(o)) return;
     if (Main.Reseau && Main.Reseau->Reseau_Actif) return Main.Reseau->Message_Envoyer_Unique(NoPerso, Code(o), X, Y, Z);
     Appliquer(Main, NoPerso, o, X, Y, Z);
 }
 
 void Commande_Groupe(ModMain& Main, std::int32_t NoPerso, const std::vector<std::int32_t>& Groupe, Ordre o,
-                     std::int32_t Y, std::int32_t Z) {
-    for (std::int32_t m : Groupe) Commande(Main, NoPerso, o, m, Y, Z);
+                     std::int32_t X, std::int32_t Y) {
+    if (!Selection(o)) return;
+    ModDialogue::Groupe membres;
+    std::set<std::int32_t> vus;
+    for (std::int32_t m : Groupe)
+        if (vus.insert(m).second) membres.push_back(m);
+    for (const ModDialogue::Groupe& part : Decouper_Groupe(o, membres)) {
+        if (Main.Reseau && Main.Reseau->Reseau_Actif)
+            Main.Reseau->Message_Envoyer(NoPerso, Texte_Groupe(o, part), X, Y);
+        else
+            Appliquer_Groupe(Main, NoPerso, o, part, X, Y, 0);
+    }
 }
 
 void Commande_Groupe_Attaquer(ModMain& Main, std::int32_t NoPerso, const std::vector<std::int32_t>& Groupe,
@@ -550,10 +600,12 @@ std::int32_t Tour_Envoi(const ModMain& Main) {
     return Main.Reseau && Main.Reseau->Reseau_Actif ? Main.Reseau->TourEnvoi() : -1;
 }
 
-// The kind of a received code (false when it is none of the table's).
-bool Genre_Code(const std::string& code, Ordre& o) {
+bool Genre_Code(const std::string& Texte, Ordre& o) {
+    // A selection follows its code after a space.
+    const bool suivi = Texte.size() > 3 && Texte[3] == ' ';
+    const std::string_view code = suivi ? std::string_view(Texte).substr(0, 3) : std::string_view(Texte);
     for (std::size_t k = 0; k < Genres.size(); ++k)
-        if (code == Genres[k].code) {
+        if (code == Genres[k].code && (!suivi || Genres[k].selection)) {
             o = static_cast<Ordre>(k);
             return true;
         }

@@ -27,7 +27,7 @@ bool PartieReseau::Tour_Pret() {
     return Reseau.Tour_Fini();
 }
 
-bool PartieReseau::Jouer_Tour() {
+bool PartieReseau::Tour_Suivant() {
     if (!termine_) Terminer_Tour();
     if (!Reseau.Tour_Fini()) return true;
     termine_ = false;
@@ -69,5 +69,5 @@ bool PartieReseau::Tour(const std::function<void()>& Pendant) {
         Reseau.Pomper(1);
         if (Pendant) Pendant();
     }
-    return Jouer_Tour();
+    return Tour_Suivant();
 }

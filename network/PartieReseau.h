@@ -32,7 +32,7 @@ public:
     bool Tour_Pret();
     // Compares the fingerprints, replays the orders, runs the ticks and begins the
     // next turn. False when the game must stop: Erreur says why.
-    bool Jouer_Tour();
+    bool Tour_Suivant();
     // The three in a row for the engine: Pendant runs while it waits.
     bool Tour(const std::function<void()>& Pendant);
 

@@ -3,6 +3,7 @@
 // engine run from a timer of the same loop: a click on a castle's "1" buy
 // button and a click on a bag slot change both machines' worlds at the
 // turn's replay, the player's automatic recovery refills its character on
+// both, a click on the map sends its selection of two creatures there on
 // both, and the two worlds stay equal (the game's own periodic check never
 // fires).
 #include <gtest/gtest.h>
@@ -190,6 +191,58 @@ TEST(OrdresFenetre, UnAchatEtUnObjetCliquesChangentLesDeuxMondes) {
         return hote.Interface().ToursRecuperation[0] >= 0 && Pj(0, 0).Definir_Vie() > vie &&
                Pj(1, 0).Definir_Vie() > vie && Pj(0, 0).Definir_Ressources(nourriture) < 50 &&
                Pj(1, 0).Definir_Ressources(nourriture) < 50;
+    }});
+    // Two villagers (the last two characters) become the player's
+    // creatures, selected on the host.
+    std::int32_t creatures[2] = {};
+    std::int32_t departX[2] = {};
+    etapes.push_back({"une sélection de deux créatures", [&] {
+        if (!Alignes()) return false;
+        const auto nombre = static_cast<std::int32_t>(mondes[0]->Persos.size());
+        creatures[0] = nombre - 1;
+        creatures[1] = nombre - 2;
+        Partout([&](ModMain& w) {
+            for (std::int32_t c : creatures) {
+                ClsJeuPerso& s = w.Persos[static_cast<std::size_t>(c)];
+                s.Vivant(true);
+                s.Invocateur = 0;
+                s.IA_Active = false;
+                s.Arreter();
+            }
+            w.Persos[0].NombreInvocations = 2;
+            w.Persos[0].Parole = true;
+            w.Persos[0].Definir_Commentaires("");
+        });
+        for (int k = 0; k < 2; ++k) departX[k] = Pj(0, creatures[k]).DestinationX;
+        hote.Interface().Fermer_Toutes_les_fenetres();
+        JoueurLocal& j = fenetre->Moteur().Joueurs[0];
+        j.Selection.assign(std::begin(creatures), std::end(creatures));
+        j.SelectionVisible = true;
+        return true;
+    }});
+    // The pointer over bare ground, away from the interface, then a click.
+    const std::pair<int, int> sols[] = {{200, 200}, {600, 200}, {200, 400}, {600, 400}, {400, 150}, {300, 300}};
+    std::size_t sol = 0;
+    bool pose = false;
+    etapes.push_back({"clic sur la carte", [&] {
+        const JoueurLocal& j = fenetre->Moteur().Joueurs[0];
+        if (pose && !j.SurInterface && j.ModeCurseur == 0) {
+            Cliquer(sols[sol].first, sols[sol].second);
+            return true;
+        }
+        if (pose) sol = (sol + 1) % std::size(sols);
+        Bouger(sols[sol].first, sols[sol].second);
+        pose = true;
+        return false;
+    }});
+    etapes.push_back({"les deux créatures partent sur les deux machines", [&] {
+        for (int k = 0; k < 2; ++k)
+            for (int machine = 0; machine < 2; ++machine)
+                if (Pj(machine, creatures[k]).DestinationX == departX[k] ||
+                    Pj(machine, creatures[k]).DestinationX != Pj(0, creatures[k]).DestinationX)
+                    return false;
+        // The leader gave the order once, on each machine.
+        return !Pj(0, 0).Definir_Commentaires().empty() && !Pj(1, 0).Definir_Commentaires().empty();
     }});
     etapes.push_back({"deux mondes égaux", [&] {
         if (!Alignes()) return false;

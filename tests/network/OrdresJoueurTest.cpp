@@ -1,23 +1,29 @@
 // Every kind of player order, from one world state: given without a
 // session it acts at once; given on one of two machines in lock-step over
 // 127.0.0.1 it acts on both at the turn's replay; the three worlds end
-// alike and the order visibly did what it says. A received order whose
-// numbers name nothing, that names another player's character or a
-// creature its sender does not lead, or that carries a number it does not
-// use, does nothing.
+// alike and the order visibly did what it says. An order to a selection
+// reaches the leader whole, so that it says the line for one member or
+// for several, and a selection too long for one message still does. A
+// received order whose numbers name nothing, that names another player's
+// character or a creature its sender does not lead, or that carries a
+// number it does not use, does nothing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <random>
 
 #include "characters/ClsJeuPerso.h"
 #include "display/ClsPerEcran.h"
 #include "interface/ClsInterface.h"
 #include "engine/HachageEtat.h"
 #include "engine/ModMain.h"
+#include "network/MessageReseau.h"
 #include "network/ModCommandes.h"
 #include "network/PartieReseau.h"
+#include "tests/characters/ReglesPersos.h"
 #include "tests/network/Sessions.h"
 
 using ModCommandes::Ordre;
@@ -45,6 +51,8 @@ class OrdresJoueur : public ::testing::Test {
 protected:
     void SetUp() override {
         m = std::make_unique<Machines>(2, "1", true);
+        // Speech type t says "genre t": the leader's line names its type.
+        for (auto& d : m->dossiers) EcrireCommentairesEssai(*d);
         ASSERT_TRUE(m->Ouvrir());
         SetupChoices c = ChoixPartieReseau(2);
         for (std::size_t i = 0; i < 3; ++i) {
@@ -75,7 +83,7 @@ protected:
     void Tour() {
         for (auto& p : parties) p->Terminer_Tour();
         ASSERT_TRUE(m->Jusqua([&] { return parties[0]->Tour_Pret() && parties[1]->Tour_Pret(); }));
-        for (auto& p : parties) ASSERT_TRUE(p->Jouer_Tour()) << p->Erreur;
+        for (auto& p : parties) ASSERT_TRUE(p->Tour_Suivant()) << p->Erreur;
     }
 
     std::unique_ptr<Machines> m;
@@ -116,13 +124,25 @@ void Dehors(ModMain& w, std::int32_t p) {
     c.DansChateau = c.DansChateauCible = c.DansMaison = c.DansMaisonCible = false;
     c.Arreter();
 }
-void Mener(ModMain& w, std::int32_t p) {
-    ClsJeuPerso& s = Pj(w, Creature(w, p));
+// A second one, for a selection of two.
+std::int32_t Creature2(const ModMain& w, std::int32_t p) { return static_cast<std::int32_t>(w.Persos.size()) - 3 - p; }
+void Mener_Creature(ModMain& w, std::int32_t p, std::int32_t Creature) {
+    ClsJeuPerso& s = Pj(w, Creature);
     s.Invocateur = p;
     s.Vivant(true);
     s.IA_Active = true;
     s.Aller_A(s.PositionX + 200, s.PositionY);
-    Pj(w, p).NombreInvocations = 1;
+    ++Pj(w, p).NombreInvocations;
+}
+void Mener(ModMain& w, std::int32_t p) {
+    Pj(w, p).NombreInvocations = 0;
+    Mener_Creature(w, p, Creature(w, p));
+}
+// The leader speaks, in its own lines, and has nothing to say yet.
+void Muet(ModMain& w, std::int32_t p) {
+    Pj(w, p).Parole = true;
+    Pj(w, p).ParoleSpecifique = false;
+    Pj(w, p).Definir_Commentaires("");
 }
 // The first edible resource that gives life.
 std::int32_t Nourriture(const ModMain& w) {
@@ -268,18 +288,16 @@ std::vector<Cas> TousLesCas(const Types& T) {
          [](ModMain& w, std::int32_t p) { return Pj(w, Creature(w, p)).IA_Active ? 1.0 : 0.0; }},
         {"ia d'une creature", Ordre::GroupeIA, Mener, [](ModMain& w, std::int32_t p) { return N{Creature(w, p), 0, 0}; },
          [](ModMain& w, std::int32_t p) { return Pj(w, Creature(w, p)).IA_Active ? 1.0 : 0.0; }},
-        {"creature arretee", Ordre::GroupeArreter, Mener,
-         [](ModMain& w, std::int32_t p) { return N{Creature(w, p), 0, 0}; }, ActionCreature},
-        {"creature attaque", Ordre::GroupeAttaquer, Mener,
-         [](ModMain& w, std::int32_t p) { return N{Creature(w, p), 0, 1 - p}; }, ActionCreature},
-        {"creature deplacee", Ordre::GroupeDeplacer, Mener,
-         [](ModMain& w, std::int32_t p) { return N{Creature(w, p), 333, 444}; },
+        // To a selection: the creature the player leads.
+        {"creature arretee", Ordre::GroupeArreter, Mener, fixes(0), ActionCreature},
+        {"creature attaque", Ordre::GroupeAttaquer, Mener, [](ModMain&, std::int32_t p) { return N{0, 1 - p, 0}; },
+         ActionCreature},
+        {"creature deplacee", Ordre::GroupeDeplacer, Mener, fixes(333, 444),
          [](ModMain& w, std::int32_t p) { return Pj(w, Creature(w, p)).DestinationX; }},
         {"creature au chateau", Ordre::GroupeRentrer, Mener,
-         [](ModMain& w, std::int32_t p) { return N{Creature(w, p), 1, Pj(w, p).Equipe}; },
+         [](ModMain& w, std::int32_t p) { return N{1, Pj(w, p).Equipe, 0}; },
          [](ModMain& w, std::int32_t p) { return Pj(w, Creature(w, p)).Suivre; }},
-        {"creature renvoyee", Ordre::GroupeSupprimer, Mener,
-         [](ModMain& w, std::int32_t p) { return N{Creature(w, p), 0, 0}; },
+        {"creature renvoyee", Ordre::GroupeSupprimer, Mener, fixes(0),
          [](ModMain& w, std::int32_t p) { return Pj(w, Creature(w, p)).Vivant() ? 1.0 : 0.0; }},
         {"aller au chateau", Ordre::AllerBatiment, rien,
          [](ModMain& w, std::int32_t p) { return N{1, 1 - Pj(w, p).Equipe, 0}; }, Action},
@@ -316,8 +334,10 @@ TEST_F(OrdresJoueur, ChaqueOrdreAgitPareilSansSessionEtSurLesDeuxMachines) {
         }
         ASSERT_EQ(Hacher_Parties(*mondes[p]), Hacher_Parties(Seul()));
         const double avant = c.mesure(Seul(), p);
-        ModCommandes::Commande(Seul(), p, c.o, n[0], n[1], n[2]);
-        ModCommandes::Commande(*mondes[static_cast<std::size_t>(p)], p, c.o, n[0], n[1], n[2]);
+        for (ModMain* w : {&Seul(), mondes[static_cast<std::size_t>(p)].get()}) {
+            if (ModCommandes::Selection(c.o)) ModCommandes::Commande_Groupe(*w, p, {Creature(*w, p)}, c.o, n[0], n[1]);
+            else ModCommandes::Commande(*w, p, c.o, n[0], n[1], n[2]);
+        }
         // Sent, not yet given.
         EXPECT_EQ(c.mesure(*mondes[static_cast<std::size_t>(p)], p), avant);
         Tour();
@@ -377,13 +397,6 @@ TEST_F(OrdresJoueur, UnOrdreAuxNombresFauxNeFaitRien) {
         {Ordre::IAInvocations, Mener, -1, 0, 0},
         // A creature the sender does not lead: another player's character.
         {Ordre::GroupeIA, Mener, 1, 0, 0},
-        {Ordre::GroupeArreter, Mener, 1, 0, 0},
-        {Ordre::GroupeAttaquer, Mener, 1, 0, 1},
-        {Ordre::GroupeDeplacer, Mener, 1, 50, 50},
-        {Ordre::GroupeRentrer, Mener, 1, 1, 0},
-        {Ordre::GroupeSupprimer, Mener, 1, 0, 0},
-        {Ordre::GroupeSupprimer, Mener, 0, 0, 0},  // itself
-        {Ordre::GroupeAttaquer, Mener, -100, 0, 1},
         {Ordre::AllerBatiment, rien, 1, 99, 0},
         {Ordre::AllerBatiment, rien, 2, 0, 0},
         {Ordre::AttaquerCible, rien, 0, static_cast<double>(N), 0},
@@ -414,12 +427,199 @@ TEST_F(OrdresJoueur, UnOrdreAuxNombresFauxNeFaitRien) {
         EXPECT_FALSE(Rejouer(p, p, o, 0, 0, std::numeric_limits<double>::infinity()));
         EXPECT_FALSE(Rejouer(p, 1, o, 0, 0, 0));
         EXPECT_FALSE(Rejouer(1, p, o, 0, 0, 0));
-        if (o != Ordre::Raccourci && o != Ordre::Charger && o != Ordre::GroupeAttaquer && o != Ordre::GroupeDeplacer &&
-            o != Ordre::GroupeRentrer) {
-            EXPECT_FALSE(Rejouer(p, p, o, 0, 0, 1));
-        }
+        if (o != Ordre::Raccourci && o != Ordre::Charger) EXPECT_FALSE(Rejouer(p, p, o, 0, 0, 1));
         EXPECT_EQ(Hacher_Etat(w), h);
     }
+}
+
+// Each order to a selection, to one creature and to two: the leader gives
+// it once and says the line for one member or for several, the same on
+// both machines and without a session; a stop to an empty selection is
+// still announced.
+TEST_F(OrdresJoueur, LeChefDitLaLigneDeSaSelectionEntiere) {
+    using N = std::array<std::int32_t, 2>;
+    auto autreChateau = [](ModMain& w, std::int32_t p) {
+        return static_cast<std::int32_t>((Pj(w, p).Equipe + 1) % static_cast<std::int32_t>(w.Chateaux.size()));
+    };
+    struct CasLigne {
+        const char* nom;
+        Ordre o;
+        std::function<N(ModMain&, std::int32_t)> nombres;
+        const char* un;
+        const char* plusieurs;
+    };
+    const std::vector<CasLigne> cas = {
+        {"attaque d'un personnage", Ordre::GroupeAttaquer, [](ModMain&, std::int32_t p) { return N{0, 1 - p}; },
+         "genre 25", "genre 26"},
+        {"attaque d'une maison", Ordre::GroupeAttaquer, [](ModMain&, std::int32_t p) { return N{1, 1 - p}; },
+         "genre 27", "genre 28"},
+        {"attaque d'un chateau", Ordre::GroupeAttaquer, [&](ModMain& w, std::int32_t p) { return N{2, autreChateau(w, p)}; },
+         "genre 29", "genre 30"},
+        {"dans sa maison", Ordre::GroupeRentrer, [](ModMain&, std::int32_t p) { return N{0, p}; }, "genre 36",
+         "genre 37"},
+        {"dans une autre maison", Ordre::GroupeRentrer, [](ModMain&, std::int32_t p) { return N{0, 1 - p}; },
+         "genre 38", "genre 39"},
+        {"dans son chateau", Ordre::GroupeRentrer, [](ModMain& w, std::int32_t p) { return N{1, Pj(w, p).Equipe}; },
+         "genre 40", "genre 41"},
+        {"dans un autre chateau", Ordre::GroupeRentrer, [&](ModMain& w, std::int32_t p) { return N{1, autreChateau(w, p)}; },
+         "genre 42", "genre 43"},
+        {"deplacement", Ordre::GroupeDeplacer, [](ModMain&, std::int32_t) { return N{300, 300}; }, "genre 23",
+         "genre 23"},
+        {"arret", Ordre::GroupeArreter, [](ModMain&, std::int32_t) { return N{0, 0}; }, "genre 21", "genre 21"},
+    };
+    // Player p's selection: its creature, or two, or none at all.
+    auto Jouer = [&](Ordre o, std::int32_t p, int membres, const std::function<N(ModMain&, std::int32_t)>& nombres,
+                     const char* ligne) {
+        std::vector<std::int32_t> groupe;
+        N n{};
+        for (auto& w : mondes) {
+            Mener(*w, p);
+            if (membres > 1) Mener_Creature(*w, p, Creature2(*w, p));
+            Muet(*w, p);
+            groupe.clear();
+            if (membres > 0) groupe.push_back(Creature(*w, p));
+            if (membres > 1) groupe.push_back(Creature2(*w, p));
+            n = nombres(*w, p);
+        }
+        for (ModMain* w : {&Seul(), mondes[static_cast<std::size_t>(p)].get()})
+            ModCommandes::Commande_Groupe(*w, p, groupe, o, n[0], n[1]);
+        EXPECT_EQ(Pj(*mondes[static_cast<std::size_t>(p)], p).Definir_Commentaires(), "") << "avant le tour";
+        // One order, whatever the number of members.
+        EXPECT_EQ((*m)[static_cast<std::size_t>(p)].Messages_Joueur(static_cast<std::size_t>(p)).NombreMessages, 1);
+        Tour();
+        for (std::size_t i = 0; i < 3; ++i) {
+            EXPECT_EQ(Pj(*mondes[i], p).Definir_Commentaires(), ligne) << "monde " << i;
+            EXPECT_EQ(Hacher_Parties(*mondes[i]), Hacher_Parties(Seul())) << "monde " << i;
+        }
+    };
+    for (std::size_t k = 0; k < cas.size(); ++k) {
+        const CasLigne& c = cas[k];
+        const auto p = static_cast<std::int32_t>(k % 2);
+        SCOPED_TRACE(c.nom);
+        {
+            SCOPED_TRACE("un membre");
+            Jouer(c.o, p, 1, c.nombres, c.un);
+        }
+        {
+            SCOPED_TRACE("deux membres");
+            Jouer(c.o, p, 2, c.nombres, c.plusieurs);
+        }
+    }
+    SCOPED_TRACE("arret d'une selection vide");
+    Jouer(Ordre::GroupeArreter, 1, 0, cas.back().nombres, "genre 21");
+}
+
+// A forged order to a selection, received as from the player's machine:
+// refused whole, the world untouched and the leader silent; the same
+// order well formed acts.
+TEST_F(OrdresJoueur, UneSelectionForgeeEstRefusee) {
+    ModMain& w = Seul();
+    const std::int32_t p = 0;
+    const std::string N = std::to_string(w.Persos.size());
+    Mener(w, p);
+    const std::string c = std::to_string(Creature(w, p));
+    struct Forge {
+        std::string texte;
+        double x, y, z;
+    };
+    const std::vector<Forge> forges = {
+        {"PGS 1", 0, 0, 0},                        // another player's character
+        {"PGS " + c + ",1", 0, 0, 0},              // one good member, one not
+        {"PGS 0-" + c, 0, 0, 0},                   // a run through the other player's character
+        {"PGS " + N, 0, 0, 0},                     // no such character
+        {"PGS 4294967296", 0, 0, 0},
+        {"PGS -1", 0, 0, 0},
+        {"PGS " + c + "," + c, 0, 0, 0},           // named twice
+        {"PGS 0," + c + ",0", 0, 0, 0},
+        {"PGS 0" + c, 0, 0, 0},                    // a leading zero
+        {"PGS +" + c, 0, 0, 0},
+        {"PGS 0-0", 0, 0, 0},                      // a run that runs nowhere
+        {"PGS " + c + "-0", 0, 0, 0},
+        {"PGS ", 0, 0, 0},
+        {"PGS " + c + ",", 0, 0, 0},
+        {"PGS ," + c, 0, 0, 0},
+        {"PGS " + c + " ", 0, 0, 0},
+        {"PGS" + c, 0, 0, 0},
+        {"PGS " + c + ";0", 0, 0, 0},
+        {"PGS " + c + std::string(300, ' '), 0, 0, 0},  // past the bound of a text
+        {"PGX 0", 0, 0, 0},                        // the character dismisses itself
+        {"PGX " + c + ",0", 0, 0, 0},
+        {"PGA " + c, 3, 0, 0},                     // no such kind of target
+        {"PGA " + c, 0, static_cast<double>(w.Persos.size()), 0},
+        {"PGR " + c, 2, 0, 0},
+        {"PGD " + c, 10, 10, 7},                   // a number the order does not use
+        {"PGI " + c, 0, 0, 0},                     // a kind given to one creature
+    };
+    for (const Forge& f : forges) {
+        SCOPED_TRACE(f.texte);
+        Muet(w, p);
+        const std::uint64_t h = Hacher_Etat(w);
+        EXPECT_FALSE(ModCommandes::Rejouer_Ordre(w, p, MessageCom{p, f.texte, f.x, f.y, f.z}));
+        EXPECT_EQ(Hacher_Etat(w), h);
+        EXPECT_EQ(Pj(w, p).Definir_Commentaires(), "");
+    }
+    // Well formed: the creature stops and the leader says so.
+    Muet(w, p);
+    EXPECT_TRUE(ModCommandes::Rejouer_Ordre(w, p, MessageCom{p, "PGS " + c, 0, 0, 0}));
+    EXPECT_TRUE(Pj(w, Creature(w, p)).Inactif());
+    EXPECT_EQ(Pj(w, p).Definir_Commentaires(), "genre 21");
+
+    // Through the session: player 1's machine orders player 0's character
+    // to stop; it walks on, on both machines.
+    Partout([](ModMain& v) { Pj(v, 0).Aller_A(Pj(v, 0).PositionX + 300, Pj(v, 0).PositionY), Muet(v, 1); });
+    (*m)[1].Message_Envoyer(1, "PGS 0");
+    Tour();
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_FALSE(Pj(*mondes[i], 0).Inactif()) << i;
+        EXPECT_EQ(Pj(*mondes[i], 1).Definir_Commentaires(), "") << i;
+    }
+    EXPECT_EQ(Hacher_Parties(*mondes[0]), Hacher_Parties(*mondes[1]));
+}
+
+// A selection whose text would pass the bound of a message's text goes as
+// several orders, each within the bound, of two members at least (so that
+// the leader always says the line for several), the members in their
+// order, each read back as written; one that fits goes whole.
+TEST(OrdresSelection, UneGrandeSelectionSeDecoupeEnOrdresDeDeuxMembresAuMoins) {
+    constexpr std::size_t Persos = 100000;
+    std::vector<std::vector<std::int32_t>> selections = {{}, {7}, {3, 4, 5, 9, 7, 8, 0}};
+    // Consecutive indices are written as one run: the whole fits.
+    selections.emplace_back();
+    for (std::int32_t k = 0; k < 5000; ++k) selections.back().push_back(90000 + k);
+    // Scattered ones of five digits, in any order: every count up to 300,
+    // so that some leave a last part of one member to the first packing.
+    std::mt19937 alea(11);
+    for (std::int32_t n = 1; n <= 300; ++n) {
+        selections.emplace_back();
+        for (std::int32_t k = 0; k < n; ++k) selections.back().push_back(10000 + 3 * k);
+        std::shuffle(selections.back().begin(), selections.back().end(), alea);
+    }
+    std::size_t decoupees = 0;
+    for (const auto& g : selections) {
+        SCOPED_TRACE(g.size());
+        const auto parts = ModCommandes::Decouper_Groupe(Ordre::GroupeAttaquer, g);
+        ASSERT_FALSE(parts.empty());
+        std::vector<std::int32_t> ensemble;
+        for (const auto& part : parts) {
+            const std::string texte = ModCommandes::Texte_Groupe(Ordre::GroupeAttaquer, part);
+            EXPECT_LE(texte.size(), Protocole::LongueurTexteMax);
+            if (parts.size() > 1) EXPECT_GE(part.size(), 2u);
+            Ordre o{};
+            std::vector<std::int32_t> lu;
+            EXPECT_TRUE(ModCommandes::Lire_Groupe(texte, Persos, o, lu)) << texte;
+            EXPECT_EQ(o, Ordre::GroupeAttaquer);
+            EXPECT_EQ(lu, part);
+            ensemble.insert(ensemble.end(), part.begin(), part.end());
+        }
+        EXPECT_EQ(ensemble, g);
+        decoupees += parts.size() > 1;
+        // What fits in one text goes in one.
+        if (ModCommandes::Texte_Groupe(Ordre::GroupeAttaquer, g).size() <= Protocole::LongueurTexteMax)
+            EXPECT_EQ(parts.size(), 1u);
+    }
+    EXPECT_GT(decoupees, 200u);
+    EXPECT_EQ(ModCommandes::Texte_Groupe(Ordre::GroupeArreter, {3, 4, 5, 9, 7, 8, 0}), "PGS 3-5,9,7-8,0");
+    EXPECT_EQ(ModCommandes::Texte_Groupe(Ordre::GroupeArreter, {}), "PGS");
 }
 
 // The interface's automatic actions in a network game: the recovery that

@@ -71,7 +71,14 @@ protected:
         // name something and now nothing.
         if ((t + 3 * p) % 5 == 0) {
             const auto o = static_cast<ModCommandes::Ordre>((t / 5 + p) % ModCommandes::NombreOrdres);
-            ModCommandes::Commande(w, p, o, (t * 7 + p) % 11 - 1, (t / 3) % 2);
+            if (ModCommandes::Selection(o)) {
+                // A selection of a small index, with the character or not.
+                std::vector<std::int32_t> groupe{(t * 7 + p) % 11 - 1};
+                if (t % 2) groupe.push_back(p);
+                ModCommandes::Commande_Groupe(w, p, groupe, o, (t / 3) % 2, (t * 7 + p) % 11 - 1);
+            } else {
+                ModCommandes::Commande(w, p, o, (t * 7 + p) % 11 - 1, (t / 3) % 2);
+            }
         }
     }
 
@@ -106,7 +113,7 @@ protected:
                         continue;
                     }
                     if (parties[i]->Tour_Pret()) {
-                        ASSERT_TRUE(parties[i]->Jouer_Tour()) << parties[i]->Erreur;
+                        ASSERT_TRUE(parties[i]->Tour_Suivant()) << parties[i]->Erreur;
                         fait[i] = true;
                     } else {
                         ++restants;
@@ -178,7 +185,7 @@ TEST_F(Reseau, ADivergenceIsNamedAtTheNextCheck) {
             for (std::size_t i = 0; i < 2; ++i) parties[i]->Terminer_Tour();
         bool fin = false;
         ASSERT_TRUE(m->Jusqua([&] { return parties[0]->Tour_Pret() && parties[1]->Tour_Pret(); }));
-        for (std::size_t i = 0; i < 2; ++i) fin = !parties[i]->Jouer_Tour() || fin;
+        for (std::size_t i = 0; i < 2; ++i) fin = !parties[i]->Tour_Suivant() || fin;
         if (t < 20) ASSERT_FALSE(fin) << t;
         else ASSERT_TRUE(fin);
     }
@@ -234,7 +241,8 @@ TEST_F(Reseau, JunkFromAPlayerChangesNothing) {
         envois.push_back(message(t, 2, "PMV", 3e9, 0));        // beyond a 32-bit number
         envois.push_back(message(t, 2, "PVE", 1e6, 1));        // no such resource
         envois.push_back(message(t, 0, "PEM", 0, 0));          // another player's bag
-        envois.push_back(message(t, 2, "PGX", 0));             // a character it does not lead
+        envois.push_back(message(t, 2, "PGX 0"));              // a character it does not lead
+        envois.push_back(message(t, 2, "PGS 2,2"));            // named twice
         envois.push_back(message(t, 2, "PIA", 0, 0, 7));       // a number the order does not use
         envois.push_back(message(t, 0, "Prt"));                // ends another's turn
         envois.push_back(message(t, 77, "Hsh", 1, 1));
