@@ -122,9 +122,11 @@ void ClsJeuPerso::Ressources_Deposer_Sol(std::int32_t Indice) {
 
 void ClsJeuPerso::Poser_Objets_En_Attente_Sol() {
     if (ObjetsEnAttenteSol.empty() || Main == nullptr || Regles == nullptr) return;
+    const std::int32_t avant = Main->Tresors.Count();
     const std::int32_t n = Main->Tresors.Deposer_Tresor(PositionX, PositionY, Main->Monde, *Regles);
     for (std::int16_t type : ObjetsEnAttenteSol) Main->Tresors(n).Ajouter_Objet(type, *Regles);
     ObjetsEnAttenteSol.clear();
-    // Only unknown item types were waiting: leave no empty treasure behind.
-    if (Main->Tresors(n).Vide()) Main->Tresors.Supprimer_Tresor(n, Main->Persos);
+    // Only unknown item types were waiting: leave no empty treasure behind
+    // (one that was already there is not this drop's to remove).
+    if (n > avant && Main->Tresors(n).Vide()) Main->Tresors.Supprimer_Tresor(n, Main->Persos);
 }

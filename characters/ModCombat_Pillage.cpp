@@ -21,18 +21,24 @@ bool Touche(std::int32_t x1, std::int32_t y1, std::int32_t l1, std::int32_t h1, 
     return y1 <= y2 + h2 && x1 <= x2 + l2 && y1 + h1 >= y2 && x1 + l1 >= x2;
 }
 
-// A treasure made on first need at a fixed place, and dropped again when
-// it stayed empty.
+// The treasure of a fixed place (the one lying on its map cell, or a new
+// one) found on first need; a new one is dropped again when it stayed
+// empty.
 class TresorPillage {
 public:
     TresorPillage(ModMain& main, std::int32_t x, std::int32_t y) : main_(main), x_(x), y_(y) {}
     ClsJeuTresors& operator()() {
-        if (numero_ == 0) numero_ = main_.Tresors.Deposer_Tresor(x_, y_, main_.Monde, main_.Parametres);
+        if (numero_ == 0) {
+            const std::int32_t avant = main_.Tresors.Count();
+            numero_ = main_.Tresors.Deposer_Tresor(x_, y_, main_.Monde, main_.Parametres);
+            nouveau_ = numero_ > avant;
+        }
         return main_.Tresors(numero_);
     }
     bool Fait() const { return numero_ != 0; }
+    // A treasure already lying on the cell is not this loot's to remove.
     void Retirer_Si_Vide() {
-        if (numero_ != 0 && main_.Tresors.Existe(numero_) && main_.Tresors(numero_).Vide())
+        if (nouveau_ && main_.Tresors.Existe(numero_) && main_.Tresors(numero_).Vide())
             main_.Tresors.Supprimer_Tresor(numero_, main_.Persos);
     }
 
@@ -40,6 +46,7 @@ private:
     ModMain& main_;
     std::int32_t x_, y_;
     std::int32_t numero_ = 0;
+    bool nouveau_ = false;
 };
 
 }  // namespace

@@ -233,6 +233,7 @@ TEST(ModTresors, TheLootOfTwoDeathsOnOneCellIsFoundWhole) {
     c.LargeurCarte = c.HauteurCarte = 32;
     c.NombreRessources = 5;
     c.Fiefs = {{0, 0, 3}, {1, 1, 1}};
+    c.Reseau = true;
     M.Creer_Partie(c);
     ASSERT_FALSE(M.FinPartie);
     M.IA.Initialiser_IA();
@@ -243,11 +244,14 @@ TEST(ModTresors, TheLootOfTwoDeathsOnOneCellIsFoundWhole) {
     ClsJeuPerso& chercheur = M.Persos[0];
     ClsJeuPerso& tueur = M.Persos[3];
     tueur.PositionX = tueur.PositionY = 5;
-    const std::int32_t x = chercheur.PositionX + 5 * M.Monde.LargeurCase, y = chercheur.PositionY;
+    // Two victims a pixel apart, their loot's place in the middle of a cell
+    // five cells from the searcher.
+    const std::int32_t lc = M.Monde.LargeurCase, hc = M.Monde.HauteurCase;
+    const std::int32_t x = (chercheur.PositionX / lc + 5) * lc + lc / 2, y = (chercheur.PositionY / hc) * hc + hc / 2;
     for (std::size_t v : {1u, 2u}) {
         ClsJeuPerso& victime = M.Persos[v];
-        victime.PositionX = x + static_cast<std::int32_t>(v);
-        victime.PositionY = y;
+        victime.PositionX = x - victime.Largeur / 2 + 13 + static_cast<std::int32_t>(v);
+        victime.PositionY = y - victime.Hauteur / 2 + 13;
         victime.Definir_Argent(100.0 * static_cast<double>(v));
         M.Combat.Piller_Perso(tueur, victime);
         victime.PositionX = victime.PositionY = 5;
