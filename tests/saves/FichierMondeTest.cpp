@@ -232,6 +232,7 @@ void Batir(Jeu& j, const SetupChoices& c, int ticks, bool table = false) {
 TEST(FichierMonde, MondesVariesRevenusALIdentique) {
     const std::vector<MondeVarie> mondes = {
         {"carte de 32 x 32, un fief", [](Partie& p) { Batir(p.jeu, Carte(32, 32, {{0, 0, 5}}), 300); }},
+        {"carte de 256 x 256", [](Partie& p) { Batir(p.jeu, Carte(256, 256, {{0, 0, 2}, {1, 1, 2}}), 100); }},
         {"carte de 48 x 200, trois fiefs",
          [](Partie& p) { Batir(p.jeu, Carte(48, 200, {{0, 0, 3}, {1, 1, 3}, {2, 2, 2}}), 200); }},
         {"douze fiefs",
