@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "engine/ModMain.h"
 #include "platform/Nombres.h"
@@ -13,6 +14,49 @@
 namespace {
 
 bool Valide(const ModMain& Main, std::int32_t i) { return i >= 0 && static_cast<std::size_t>(i) < Main.Persos.size(); }
+
+// The character of side camp that a saved world holds under the hero's
+// name, when it is no hero yet; -1 when there is none.
+std::int32_t Place_Sauvee(const ModMain& Main, const std::string& nom, std::int32_t camp) {
+    for (std::size_t i = 0; i < Main.Persos.size(); ++i)
+        if (Main.Persos[i].Camp == camp && Main.Persos[i].PersoFichier == 0 && Main.Persos[i].Nom == nom)
+            return static_cast<std::int32_t>(i);
+    return -1;
+}
+
+// In a saved world, a character that a listed hero left there or that a
+// local player played: no other hero takes it.
+bool Gardee(const ClsJeuPerso& perso, const SetupChoices& Choix) {
+    return perso.Joueur || std::find(Choix.Heros.begin(), Choix.Heros.end(), perso.Nom) != Choix.Heros.end();
+}
+
+// A saved world marks the characters its local players played: each local
+// player takes one of them back, the one the window names for it when it
+// is one of them, else the next in the world's order, whatever hero the
+// window shows now. Only the players' characters stay marked.
+void Joueurs_Sauves(ModMain& Main, const SetupChoices& Choix, std::int32_t joueurs, std::vector<std::int32_t> sauves) {
+    if (sauves.empty()) return;
+    std::vector<std::int32_t> pris(static_cast<std::size_t>(joueurs), -1);
+    for (std::int32_t j = 0; j < joueurs; ++j) {
+        const std::string& nom = joueurs == 1 ? Choix.NomJoueur : Choix.NomsJoueurs[j];
+        const auto k = std::find_if(sauves.begin(), sauves.end(),
+                                    [&](std::int32_t i) { return Main.Persos[static_cast<std::size_t>(i)].Nom == nom; });
+        if (k == sauves.end()) continue;
+        pris[static_cast<std::size_t>(j)] = *k;
+        sauves.erase(k);
+    }
+    for (std::int32_t& k : pris)
+        if (k < 0 && !sauves.empty()) {
+            k = sauves.front();
+            sauves.erase(sauves.begin());
+        }
+    for (ClsJeuPerso& perso : Main.Persos) perso.Joueur = false;
+    for (std::size_t j = 0; j < pris.size(); ++j) {
+        if (pris[j] >= 0) Main.NoPersoParJoueur[j] = pris[j];
+        if (Valide(Main, Main.NoPersoParJoueur[j])) Main.Persos[static_cast<std::size_t>(Main.NoPersoParJoueur[j])].Joueur = true;
+    }
+    Main.NoPersoJoueur = Main.NoPersoParJoueur[0];
+}
 
 // Step 1: the heroes, in the order the player listed them.
 void Heros(ModMain& Main, const SetupChoices& Choix, std::int32_t joueurs) {
@@ -29,9 +73,13 @@ void Heros(ModMain& Main, const SetupChoices& Choix, std::int32_t joueurs) {
             Main.MessagesPartie.emplace_back(e.what());
             continue;
         }
-        std::int32_t p = -1;
-        for (std::size_t i = 0; i < Main.Persos.size(); ++i) {
-            if (Main.Persos[i].Camp == camp && Main.Persos[i].PersoFichier == 0) {
+        // In a saved world a hero takes back the character it left there;
+        // otherwise the first character of its side that is no hero yet (in
+        // a saved world, nor kept for a listed hero or a player).
+        const bool sauve = Choix.Mode == SetupChoices::ChargerMonde;
+        std::int32_t p = sauve ? Place_Sauvee(Main, nom, camp) : -1;
+        for (std::size_t i = 0; i < Main.Persos.size() && p < 0; ++i) {
+            if (Main.Persos[i].Camp == camp && Main.Persos[i].PersoFichier == 0 && !(sauve && Gardee(Main.Persos[i], Choix))) {
                 p = static_cast<std::int32_t>(i);
                 break;
             }
@@ -147,7 +195,12 @@ void Placer_Heros(ModMain& Main, const SetupChoices& Choix, const ProgresChargem
         for (std::int32_t j = 0; j < joueurs; ++j) Main.NoPersoParJoueur[static_cast<std::size_t>(j)] = j;
     }
 
+    std::vector<std::int32_t> sauves;
+    if (Choix.Mode == SetupChoices::ChargerMonde && !Choix.Reseau)
+        for (std::size_t i = 0; i < Main.Persos.size(); ++i)
+            if (Main.Persos[i].Joueur) sauves.push_back(static_cast<std::int32_t>(i));
     Heros(Main, Choix, joueurs);
+    Joueurs_Sauves(Main, Choix, joueurs, std::move(sauves));
 
     // Player 1's character follows its script when the player lets it.
     if (Valide(Main, Main.NoPersoJoueur)) Main.Persos[static_cast<std::size_t>(Main.NoPersoJoueur)].IA = true;

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
@@ -28,6 +29,15 @@
 #include "windows/MDIFrmMain.h"
 
 namespace {
+
+// The page's layout: the page takes the height of the view it scrolls in,
+// or more when its controls need it, never the height its wrapped texts
+// would like (that would make every page scroll).
+class DispositionPage : public QVBoxLayout {
+public:
+    using QVBoxLayout::QVBoxLayout;
+    bool hasHeightForWidth() const override { return false; }
+};
 
 QSlider* Curseur(QWidget* parent) {
     auto* s = new QSlider(Qt::Horizontal, parent);
@@ -59,8 +69,20 @@ void FrmParam::Construire() {
     TabStripMonde->setExpanding(false);
     racine->addWidget(TabStripMonde);
 
+    // The page of the tab scrolls when the screen is too small for it; the
+    // start button below stays in sight whatever the page.
+    auto* defilement = new QScrollArea(this);
+    defilement->setObjectName("DefilementPage");
+    defilement->setWidgetResizable(true);
+    defilement->setFrameShape(QFrame::NoFrame);
+    auto* page = new QWidget(defilement);
+    auto* contenu = new DispositionPage(page);
+    contenu->setContentsMargins(0, 0, 0, 0);
     auto* colonnes = new QHBoxLayout;
-    racine->addLayout(colonnes, 1);
+    contenu->addLayout(colonnes, 1);
+    // Left: what the game is played on; right: the heroes.
+    auto* gauche = new QVBoxLayout;
+    colonnes->addLayout(gauche, 2);
 
     // ---- The world to generate ----
     FrameMonde = new QGroupBox("Monde", this);
@@ -92,12 +114,9 @@ void FrmParam::Construire() {
     rangee("Epoque :", ComboEpoque);
     rangee("Difficulté :", ComboDifficulte);
     gm->setRowStretch(ligne, 1);
-    FrameMonde->setMinimumWidth(290);
-    colonnes->addWidget(FrameMonde);
+    gauche->addWidget(FrameMonde);
 
-    // ---- Middle column: fiefs, armies, worlds to load, two players ----
-    auto* milieu = new QVBoxLayout;
-    colonnes->addLayout(milieu, 1);
+    // ---- Under it: fiefs, armies, worlds to load, two players ----
 
     FrameFiefs = new QGroupBox("Fiefs", this);
     auto* gf = new QVBoxLayout(FrameFiefs);
@@ -125,10 +144,12 @@ void FrmParam::Construire() {
     total->addWidget(LblTotalVillageois);
     gf->addLayout(total);
     gf->addStretch(1);
-    milieu->addWidget(FrameFiefs, 1);
+    gauche->addWidget(FrameFiefs, 1);
 
     FrameArmees = new QGroupBox("Armées", this);
-    auto* ga = new QHBoxLayout(FrameArmees);
+    // One army above the other: side by side they would not fit the width
+    // of a small screen beside the world and the heroes.
+    auto* ga = new QVBoxLayout(FrameArmees);
     for (int a = 0; a < 2; ++a) {
         FrameArmee[a] = new QGroupBox(a == 0 ? QString::fromUtf8("Armée alliée") : QString::fromUtf8("Armée adverse"), FrameArmees);
         auto* g = new QGridLayout(FrameArmee[a]);
@@ -152,7 +173,7 @@ void FrmParam::Construire() {
         connect(SliderNombreSoldats[a], &QSlider::valueChanged, this, [this, a] { SliderNombreSoldats_Change(a); });
         connect(CheckEquipementArmee[a], &QCheckBox::clicked, this, [this, a] { CheckEquipementArmee_Click(a); });
     }
-    milieu->addWidget(FrameArmees, 1);
+    gauche->addWidget(FrameArmees, 1);
 
     FrameChargerMonde = new QGroupBox(QString::fromUtf8("Sélectionnez un monde"), this);
     auto* gc = new QVBoxLayout(FrameChargerMonde);
@@ -167,21 +188,26 @@ void FrmParam::Construire() {
     gc->addWidget(LstMonde, 1);
     gc->addWidget(LblDescriptionMonde);
     gc->addWidget(ImgApercu, 0, Qt::AlignHCenter);
-    milieu->addWidget(FrameChargerMonde, 1);
+    gauche->addWidget(FrameChargerMonde, 1);
 
     FrameMode2Joueurs = new QGroupBox("Mode 2 joueurs", this);
     Construire_Duo(FrameMode2Joueurs);
-    milieu->addWidget(FrameMode2Joueurs, 1);
+    gauche->addWidget(FrameMode2Joueurs, 1);
 
-    // ---- Right column: the heroes and the start ----
-    auto* droite = new QVBoxLayout;
-    colonnes->addLayout(droite);
+    // ---- Right column: the heroes ----
     FramePersonnages = new QGroupBox("Personnages", this);
     Construire_Personnages(FramePersonnages);
-    droite->addWidget(FramePersonnages, 1);
+    colonnes->addWidget(FramePersonnages, 3);
+    defilement->setWidget(page);
+    racine->addWidget(defilement, 1);
+
+    // ---- The start, under the heroes ----
+    auto* bas = new QHBoxLayout;
     CmdCommencer = new QPushButton("Commencer", this);
-    CmdCommencer->setMinimumHeight(36);
-    droite->addWidget(CmdCommencer);
+    CmdCommencer->setMinimumSize(200, 36);
+    bas->addStretch(1);
+    bas->addWidget(CmdCommencer);
+    racine->addLayout(bas);
 
     // User actions only: filling the controls blocks their signals and runs
     // the handlers itself where the game wants them.
@@ -198,7 +224,8 @@ void FrmParam::Construire() {
     LstPerso->viewport()->installEventFilter(this);
     LstCompetences->viewport()->installEventFilter(this);
     connect(CmdCommencer, &QPushButton::clicked, this, [this] { CmdCommencer_Click(); });
-    Construire_Reseau(racine);
+    // The network panel goes under the columns, in the page.
+    Construire_Reseau(contenu);
 }
 
 bool FrmParam::eventFilter(QObject* objet, QEvent* evenement) {

@@ -231,12 +231,9 @@ public:
     // The files listed in LstMonde, in its order, and their folder.
     std::vector<std::string> FileMonde;
     std::string DossierFileMonde;
-    // Remembered for the character panels and the two-player choice, which
-    // this window does not show: kept as read and written back unchanged.
+    // The tabs of the hero's files and of its sheet, as last shown.
     std::int16_t FichiersSelection = 0;
     std::int16_t CompetencesSelection = 0;
-    std::int16_t PersonnageJoueur1 = -1;
-    std::int16_t PersonnageJoueur2 = -1;
 
     static constexpr const char* ClesMonde[5] = {SetupChoices::NouveauMonde, SetupChoices::NouvelleBataille,
                                                  SetupChoices::ChargerScenario, SetupChoices::ChargerMonde,
@@ -265,6 +262,11 @@ private:
     void Perso_Invalide(int ligne, const std::string& message);
     // Both players on one hero: the two-player box is disabled.
     void Verifier_Duo();
+    // Keeps the roster's current entry on a hero that takes part.
+    void Garder_Courant_Coche();
+    // The roster's line of the hero on the sheet, when it takes part; -1
+    // otherwise.
+    int Ligne_Fiche() const;
     bool Sur_Onglet(const char* cle) const;
 
     MDIFrmMain& Principale_;

@@ -312,8 +312,7 @@ void FrmParam::Charger_Personnages(ClsFicINI& ini) {
     FichiersSelection = static_cast<std::int16_t>(fichiers && *fichiers >= 0 && *fichiers <= 1 ? *fichiers : 0);
     const auto competences = l.Etat("CompetencesSelection");
     CompetencesSelection = static_cast<std::int16_t>(competences && *competences >= 0 && *competences <= 2 ? *competences : 0);
-    PersonnageJoueur1 = Sature16(l.Leger("PersonnageJoueur1"));
-    PersonnageJoueur2 = Sature16(l.Leger("PersonnageJoueur2"));
+    const std::int16_t joueurs[2] = {Sature16(l.Leger("PersonnageJoueur1")), Sature16(l.Leger("PersonnageJoueur2"))};
     {
         const QSignalBlocker b1(TabStripFichiers), b2(TabStripCompBest);
         TabStripFichiers->setCurrentIndex(FichiersSelection);
@@ -336,7 +335,7 @@ void FrmParam::Charger_Personnages(ClsFicINI& ini) {
         // The two players' heroes as they were, when they still fit.
         Actualiser_Joueurs_Duo();
         for (int j = 0; j < 2; ++j) {
-            const int v = j == 0 ? PersonnageJoueur1 : PersonnageJoueur2;
+            const int v = joueurs[j];
             const QSignalBlocker b(ComboNomJoueur[j]);
             if (v >= 0 && v < ComboNomJoueur[j]->count()) ComboNomJoueur[j]->setCurrentIndex(v);
         }
@@ -361,9 +360,15 @@ void FrmParam::Form_Unload() {
     ecrire("CompetencesAffichage", Principale_.CompetencesAffichage);
     ecrire("NombrePersonnages", LstPerso->count());
     for (int i = 0; i < LstPerso->count(); ++i) ecrire("Personnage" + std::to_string(i), LstPerso->item(i)->isSelected() ? 1 : 0);
-    if (LstPerso->currentRow() >= 0) ecrire("DernierPersonnage", LstPerso->currentRow());
-    ecrire("PersonnageJoueur1", PersonnageJoueur1);
-    ecrire("PersonnageJoueur2", PersonnageJoueur2);
+    // The current hero is the one on the sheet: the list's cursor may rest
+    // on a hero the player has just unticked.
+    const int fiche = Ligne_Fiche();
+    if (fiche >= 0) ecrire("DernierPersonnage", fiche);
+    else if (LstPerso->currentRow() >= 0) ecrire("DernierPersonnage", LstPerso->currentRow());
+    // The two players' heroes as the lists show them now, whatever changed
+    // them (a click, or a roster that lost or gained a hero).
+    ecrire("PersonnageJoueur1", ComboNomJoueur[0]->currentIndex());
+    ecrire("PersonnageJoueur2", ComboNomJoueur[1]->currentIndex());
 
     ini.Section = "Monde";
     ecrire("TypePartie", TabStripMonde->currentIndex());

@@ -95,6 +95,18 @@ int Position(float p, int n) {
 
 constexpr const char* Separateur = "----------------------------------------------------";
 
+// A hint that blinks, or that says nothing for a while, keeps its line:
+// the controls below it stay where the player aims.
+// Its width is the room it is given: a longer message does not widen the
+// columns either.
+void GarderPlace(QLabel* l) {
+    QSizePolicy p = l->sizePolicy();
+    p.setRetainSizeWhenHidden(true);
+    p.setHorizontalPolicy(QSizePolicy::Ignored);
+    l->setSizePolicy(p);
+    l->setMinimumHeight(l->fontMetrics().height());
+}
+
 }  // namespace
 
 // ---- Building the panels ----
@@ -115,6 +127,7 @@ void FrmParam::Construire_Personnages(QGroupBox* cadre) {
     TxtNomPerso->setMaxLength(2 * LongueurMaxNom);
     LblErreurNom = new QLabel(FrameNouveauPersonnage);
     LblErreurNom->setStyleSheet("color: #b00000");
+    GarderPlace(LblErreurNom);
     CmdCreerPerso = new QPushButton(QString::fromUtf8("&Créer"), FrameNouveauPersonnage);
     CmdCreerPerso->setAutoFillBackground(true);
     LstRaces = new QListWidget(FrameNouveauPersonnage);
@@ -127,6 +140,7 @@ void FrmParam::Construire_Personnages(QGroupBox* cadre) {
     OptionSexe[0]->setChecked(true);
     LblRestictionSexe = new QLabel(QString::fromUtf8("Ce choix est imposé par votre race."), FrameNouveauPersonnage);
     LblRestictionSexe->setWordWrap(true);
+    GarderPlace(LblRestictionSexe);
     LblRestictionSexe->hide();
     const char* generer[3] = {"&Générer 1 personnage", "Générer &10 personnages", "Générer &50 personnages"};
     gn->addWidget(new QLabel("Nom :", FrameNouveauPersonnage), 0, 0);
@@ -239,7 +253,6 @@ void FrmParam::Construire_Personnages(QGroupBox* cadre) {
     gc->setColumnStretch(1, 3);
     gc->setRowStretch(1, 1);
     gp->addWidget(FrameChargerPersonnage, 1);
-    cadre->setMinimumWidth(470);
 
     TimerApparence = new QTimer(this);
     TimerApparence->setInterval(250);
@@ -285,7 +298,12 @@ void FrmParam::Construire_Duo(QGroupBox* cadre) {
         ComboNomJoueur[j]->setObjectName(j == 0 ? "ComboNomJoueur(0)" : "ComboNomJoueur(1)");
         auto* liste = new QListWidget(frame);
         liste->setSelectionMode(QAbstractItemView::NoSelection);
-        liste->setMaximumHeight(5 * liste->fontMetrics().height() + 8);
+        // The hints wrap to the frame's width rather than hide behind a
+        // scroll bar.
+        liste->setWordWrap(true);
+        liste->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        liste->setResizeMode(QListView::Adjust);
+        liste->setMaximumHeight(7 * liste->fontMetrics().height() + 8);
         for (const char* t : indications[j])
             if (t) liste->addItem(QString::fromUtf8(t));
         (j == 0 ? List1 : List2) = liste;
@@ -297,6 +315,7 @@ void FrmParam::Construire_Duo(QGroupBox* cadre) {
     g->addLayout(joueurs);
     LblSelectionner2Personnages = new QLabel(cadre);
     LblSelectionner2Personnages->setStyleSheet("color: #b00000");
+    GarderPlace(LblSelectionner2Personnages);
     g->addWidget(LblSelectionner2Personnages);
     g->addStretch(1);
     connect(CheckJouera2, &QCheckBox::clicked, this, [this] { CheckJouera2_Click(); });
@@ -554,6 +573,7 @@ void FrmParam::Actualiser_Liste_Persos() {
 }
 
 void FrmParam::LstPerso_Click() {
+    Garder_Courant_Coche();
     Afficher_Fiche_Perso();
     int choisis = 0;
     for (int i = 0; i < LstPerso->count(); ++i)
@@ -562,6 +582,28 @@ void FrmParam::LstPerso_Click() {
     LblNombrePersos->setText(QString::number(choisis) + " personnages");
     Actualiser_Joueurs_Duo();
     Actualiser_Bouton_Commencer();
+}
+
+// A click that unticks a hero also makes it the list's current entry. The
+// current hero is the one the sheet shows: it stays so while it takes
+// part, else the first hero that still does becomes current, so that the
+// current hero is always one that plays.
+void FrmParam::Garder_Courant_Coche() {
+    const QListWidgetItem* courant = LstPerso->currentItem();
+    if (!courant || courant->isSelected()) return;
+    int k = Ligne_Fiche();
+    for (int i = 0; i < LstPerso->count() && k < 0; ++i)
+        if (LstPerso->item(i)->isSelected()) k = i;
+    if (k < 0) return;
+    const QSignalBlocker b(LstPerso);
+    LstPerso->setCurrentRow(k, QItemSelectionModel::NoUpdate);
+}
+
+int FrmParam::Ligne_Fiche() const {
+    if (LblNom->text().isEmpty()) return -1;
+    for (int i = 0; i < LstPerso->count(); ++i)
+        if (LstPerso->item(i)->isSelected() && LstPerso->item(i)->text() == LblNom->text()) return i;
+    return -1;
 }
 
 void FrmParam::Actualiser_Joueurs_Duo() {
@@ -984,13 +1026,7 @@ void FrmParam::CheckMaintenirEcransSepares_Click() {
     if (Principale_.Programme().Jeu) Principale_.Programme().Jeu->Definir_Mode2JoueursEcranSepares(CheckMaintenirEcransSepares->isChecked());
 }
 
-void FrmParam::ComboNomJoueur_Click(int Index) {
-    if (ComboNomJoueur[0]->count() > 0) {
-        PersonnageJoueur1 = static_cast<std::int16_t>(ComboNomJoueur[0]->currentIndex());
-        PersonnageJoueur2 = static_cast<std::int16_t>(ComboNomJoueur[1]->currentIndex());
-    }
-    Verifier_Duo();
-}
+void FrmParam::ComboNomJoueur_Click(int) { Verifier_Duo(); }
 
 void FrmParam::Verifier_Duo() {
     if (CheckJouera2->isChecked() && ComboNomJoueur[0]->currentText() == ComboNomJoueur[1]->currentText()) {

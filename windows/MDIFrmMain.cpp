@@ -214,13 +214,16 @@ void MDIFrmMain::Sablier(bool Actif) {
 }
 
 void MDIFrmMain::MDIForm_Load() {
-    // A screen tall enough for the setup window gets it at its own size;
-    // a smaller one gets the whole screen.
+    // A screen large enough for the setup window gets it at its own size;
+    // a smaller one gets the whole screen (also without a window manager to
+    // maximise it): the window's pages scroll in it.
     const QScreen* ecran = QGuiApplication::primaryScreen();
-    if (ecran && ecran->availableGeometry().height() > 766) {
-        resize(1031, 756);
+    const QSize taille(1031, 756);
+    if (ecran && ecran->availableGeometry().width() > taille.width() && ecran->availableGeometry().height() > 766) {
+        resize(taille);
         show();
     } else {
+        if (ecran) setGeometry(ecran->availableGeometry());
         showMaximized();
     }
     QCoreApplication::processEvents();

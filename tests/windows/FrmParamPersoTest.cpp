@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,7 +37,9 @@
 #include "windows/FenetreMoteur.h"
 #include "windows/FrmMoteur2D.h"
 #include "platform/Nombres.h"
+#include "platform/Texte.h"
 #include "rules/ClsFicINI.h"
+#include "saves/ModSAVMonde.h"
 #include "tests/windows/ProgrammeEssai.h"
 
 namespace fs = std::filesystem;
@@ -67,6 +70,33 @@ void Clic(QListWidget* liste, int ligne) {
 }
 
 void Onglet(QTabBar* t, int i) { QTest::mouseClick(t, Qt::LeftButton, Qt::NoModifier, t->tabRect(i).center()); }
+
+// Where every control the player can click stands in the window.
+std::map<const QWidget*, QRect> Places(FrmParam& p) {
+    std::map<const QWidget*, QRect> r;
+    for (const QWidget* w : p.findChildren<QWidget*>())
+        if (w->isVisible() && (qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QAbstractItemView*>(w) ||
+                               qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w) ||
+                               qobject_cast<const QAbstractScrollArea*>(w)))
+            r[w] = QRect(w->mapTo(&p, QPoint(0, 0)), w->size());
+    return r;
+}
+
+// The places once the window has settled: a round of events moves nothing
+// more (the window may still be taking its size on the screen).
+std::map<const QWidget*, QRect> PlacesStables(FrmParam& p) {
+    auto places = Places(p);
+    QTest::qWaitFor(
+        [&] {
+            QApplication::processEvents();
+            auto maintenant = Places(p);
+            const bool stable = maintenant == places;
+            places = std::move(maintenant);
+            return stable;
+        },
+        5000);
+    return places;
+}
 
 // Clicks the entries of the roster so that exactly these are selected, the
 // last one clicked being the current one.
@@ -716,24 +746,189 @@ TEST(FrmParamPerso, LeTicAnimeClignoteEtInterrogeLeReseau) {
     int sondages = 0;
     p.Sondage_Reseau = [&] { ++sondages; };
     Onglet(p.TabStripPersonnage, 0);
-    Taper(p, "Jean");
-    ASSERT_TRUE(p.CmdCreerPerso->isEnabled());
-    // Once a cycle of four ticks the hints blink and the create button
-    // lights up green, then goes back.
+    const auto places = PlacesStables(p);
+    // Once a cycle of four ticks the hints blink; the controls below them
+    // stay where they are (a click aimed at one lands on it).
     // (The two-player hint blinks on its own hidden tab.)
+    ASSERT_EQ(p.LblErreurNom->text().toStdString(), "Entrez un nom");
     const bool cache = p.LblErreurNom->isHidden();
     const bool cache2 = p.LblSelectionner2Personnages->isHidden();
     EXPECT_TRUE(QTest::qWaitFor([&] { return p.LblErreurNom->isHidden() != cache; }, 3000));
     EXPECT_NE(p.LblSelectionner2Personnages->isHidden(), cache2);
+    QApplication::processEvents();
+    EXPECT_EQ(Places(p), places);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return p.LblErreurNom->isHidden() == cache; }, 3000));
+    // A name that may be created: the hint goes quiet, the create button
+    // lights up green, then goes back; nothing moves meanwhile.
+    Taper(p, "Jean");
+    ASSERT_TRUE(p.CmdCreerPerso->isEnabled());
+    QApplication::processEvents();
+    EXPECT_EQ(Places(p), places);
     EXPECT_TRUE(QTest::qWaitFor([&] { return p.CmdCreerPerso->styleSheet().contains("#00ff00"); }, 3000));
+    QApplication::processEvents();
+    EXPECT_EQ(Places(p), places);
     EXPECT_TRUE(QTest::qWaitFor([&] { return p.CmdCreerPerso->styleSheet().isEmpty(); }, 3000));
     // A refused name: the button stays plain.
     Taper(p, "Aldric");
     ASSERT_FALSE(p.CmdCreerPerso->isEnabled());
     QTest::qWait(1100);
     EXPECT_TRUE(p.CmdCreerPerso->styleSheet().isEmpty());
+    EXPECT_EQ(Places(p), places);
     EXPECT_GE(sondages, 8);
     EXPECT_GE(p.EtapeApparence, 0);
     EXPECT_LE(p.EtapeApparence, 3);
+    prog.F().MenuPartieQuitter->trigger();
+}
+
+namespace {
+
+// Plays the game the click on the start button runs: each step runs once
+// frames are shown and returns true when done; the game ends by Escape
+// after the last one. Fails the test when a step stays undone for 20 s.
+void Partie(Programme& prog, const std::vector<std::pair<std::string, std::function<bool()>>>& etapes) {
+    std::size_t n = 0;
+    std::string echec;
+    std::int32_t trame = 0;
+    QElapsedTimer depuis;
+    depuis.start();
+    QTimer script;
+    QObject::connect(&script, &QTimer::timeout, [&] {
+        FrmMoteur2D* partie = prog.F().Partie();
+        if (!partie || prog.p.Jeu_Monde->FinPartie) return;
+        ClsMoteur& m = partie->Moteur();
+        if (m.CompteurTours < 2 || m.CompteurTrames < trame + 2) return;
+        trame = m.CompteurTrames;
+        if (n < etapes.size()) {
+            if (etapes[n].second()) {
+                ++n;
+                depuis.restart();
+            } else if (depuis.elapsed() > 20000) {
+                echec = etapes[n].first;
+                prog.p.Jeu_Monde->FinPartie = true;
+            }
+        } else {
+            QWidget* zone = partie->Fenetre().Ecran();
+            zone->setFocus();
+            QTest::keyClick(zone, Qt::Key_Escape);
+        }
+    });
+    script.start(10);
+    QTimer::singleShot(90000, [&] {
+        if (echec.empty()) echec = "la partie n'a pas fini";
+        if (prog.F().Partie()) prog.p.Jeu_Monde->FinPartie = true;
+    });
+    const int avant = prog.F().NombreParties();
+    QTest::mouseClick(prog.P().CmdCommencer, Qt::LeftButton);
+    script.stop();
+    EXPECT_EQ(echec, "");
+    EXPECT_EQ(n, etapes.size());
+    // The setup window is rebuilt once the game is over.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return prog.F().NombreParties() == avant + 1; }, 10000));
+}
+
+// What the setup window shows of the heroes: the ticked ones, the one on
+// the sheet, the list's current one, the two players'.
+struct EtatHeros {
+    std::vector<std::string> choisis;
+    std::string fiche, courant, joueurs[2];
+    bool operator==(const EtatHeros&) const = default;
+};
+
+EtatHeros Heros(FrmParam& p) {
+    return {Choisis(p.LstPerso),
+            p.LblNom->text().toStdString(),
+            p.LstPerso->currentItem() ? p.LstPerso->currentItem()->text().toStdString() : "",
+            {p.ComboNomJoueur[0]->currentText().toStdString(), p.ComboNomJoueur[1]->currentText().toStdString()}};
+}
+
+void PrintTo(const EtatHeros& e, std::ostream* os) {
+    *os << "choisis {";
+    for (const std::string& n : e.choisis) *os << n << " ";
+    *os << "} fiche " << e.fiche << ", courant " << e.courant << ", joueurs " << e.joueurs[0] << " / " << e.joueurs[1];
+}
+
+std::string Cle(const Dossier& d, const std::string& cle) {
+    const std::string texte = d.d.Lire("Ini_Partie.ini");
+    const std::size_t i = texte.find("\n" + cle + "=");
+    if (i == std::string::npos) return "";
+    const std::size_t debut = i + cle.size() + 2;
+    return std::string(Rogner(texte.substr(debut, texte.find('\n', debut) - debut)));
+}
+
+}  // namespace
+
+// A game played, saved and ended with Escape: back in the setup window the
+// heroes are as the player left them (the ticks, the hero on the sheet,
+// the two players' heroes, though the roster changed them on its own),
+// and the saved world, loaded with another hero on the sheet, gives the
+// player the hero it was saved with.
+TEST(FrmParamPerso, ApresUnePartieLesHerosRestentCommeLeJoueurLesALaisses) {
+    Application a;
+    Dossier dossier(true);
+    Programme prog(dossier);
+    ASSERT_TRUE(prog.p.Main());
+    fs::remove_all(prog.p.SavMonde->Dossier_Mondes(false));
+    FrmParam& p = prog.P();
+    Choisir(p, {"Aldric", "Elowen", "Brunhilde"});
+    // The players' heroes: Brunhilde, then Elowen.
+    Onglet(p.TabStripMonde, 4);
+    p.ComboNomJoueur[0]->setFocus();
+    QTest::keyClick(p.ComboNomJoueur[0], Qt::Key_Down);
+    p.ComboNomJoueur[1]->setFocus();
+    QTest::keyClick(p.ComboNomJoueur[1], Qt::Key_Down);
+    ASSERT_EQ(p.ComboNomJoueur[0]->currentText(), "Brunhilde");
+    ASSERT_EQ(p.ComboNomJoueur[1]->currentText(), "Elowen");
+    // Aldric unticked: the sheet stays on Brunhilde, and the two lists,
+    // left with Brunhilde and Elowen, change on their own.
+    Clic(p.LstPerso, Ligne(p.LstPerso, "Aldric"));
+    const EtatHeros avant = Heros(p);
+    EXPECT_EQ(avant.choisis, (std::vector<std::string>{"Brunhilde", "Elowen"}));
+    EXPECT_EQ(avant.fiche, "Brunhilde");
+    EXPECT_EQ(avant.courant, "Brunhilde");
+    EXPECT_EQ(avant.joueurs[0], "Elowen");
+    EXPECT_EQ(avant.joueurs[1], "Brunhilde");
+
+    Onglet(p.TabStripMonde, 0);
+    auto joueur = [&]() -> ClsJeuPerso& {
+        ModMain& M = *prog.p.Jeu_Monde;
+        return M.Persos[static_cast<std::size_t>(M.NoPersoParJoueur[0])];
+    };
+    auto zone = [&] { return prog.F().Partie()->Fenetre().Ecran(); };
+    std::string joue;
+    Partie(prog, {{"le joueur joue Brunhilde",
+                   [&] {
+                       joue = joueur().Nom;
+                       return true;
+                   }},
+                  {"touche de sauvegarde",
+                   [&] {
+                       zone()->setFocus();
+                       QTest::keyClick(zone(), Qt::Key_Insert);
+                       return true;
+                   }},
+                  {"monde sauvegardé", [&] { return !prog.p.SavMonde->Liste_Fichiers(false).empty(); }}});
+    EXPECT_EQ(joue, "Brunhilde");
+    ASSERT_TRUE(prog.dialogues.erreurs.empty()) << prog.dialogues.erreurs[0];
+
+    // The window is a new one, read back from what the last one wrote.
+    FrmParam& q = prog.P();
+    ASSERT_NE(&q, &p);
+    EXPECT_EQ(Heros(q), avant);
+    EXPECT_EQ(Cle(dossier, "PersonnageJoueur1"), "1");
+    EXPECT_EQ(Cle(dossier, "PersonnageJoueur2"), "0");
+
+    // Aldric ticked again and on the sheet; the saved world is loaded.
+    Clic(q.LstPerso, Ligne(q.LstPerso, "Aldric"));
+    ASSERT_EQ(q.LblNom->text(), "Aldric");
+    Onglet(q.TabStripMonde, 3);
+    ASSERT_EQ(q.LstMonde->count(), 1);
+    ASSERT_TRUE(q.CmdCommencer->isEnabled());
+    joue.clear();
+    Partie(prog, {{"le joueur du monde chargé", [&] {
+                       joue = joueur().Nom;
+                       return true;
+                   }}});
+    EXPECT_EQ(joue, "Brunhilde");
+    EXPECT_TRUE(prog.dialogues.erreurs.empty()) << prog.dialogues.erreurs[0];
     prog.F().MenuPartieQuitter->trigger();
 }

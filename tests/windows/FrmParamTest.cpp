@@ -11,9 +11,12 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTabBar>
 #include <QTest>
@@ -280,5 +283,82 @@ TEST(FrmParam, MondesListesDecritsRenommesSupprimesEtRegleDeDepart) {
     p.Actualiser_Bouton_Commencer();
     EXPECT_FALSE(p.CmdCommencer->isEnabled());
     EXPECT_FALSE(f.MenuPartieCommencer->isEnabled());
+    f.MenuPartieQuitter->trigger();
+}
+
+namespace {
+
+// Where a click at the middle of w lands: on w itself, or on something
+// that hides it (a parent that clips it, the edge of the window).
+bool Atteignable(QWidget* w) {
+    const QPoint centre = w->rect().center();
+    for (QWidget* p = w; p; p = p->parentWidget()) {
+        if (!p->rect().contains(w->mapTo(p, centre))) return false;
+        if (p->isWindow()) break;
+    }
+    return true;
+}
+
+// The controls a player works, on every page shown now.
+std::vector<QWidget*> Commandes(QWidget* racine) {
+    std::vector<QWidget*> r;
+    for (QWidget* w : racine->findChildren<QWidget*>())
+        if (w->isVisibleTo(racine) && (qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) ||
+                                       qobject_cast<QSlider*>(w) || qobject_cast<QAbstractItemView*>(w) ||
+                                       qobject_cast<QLineEdit*>(w) || qobject_cast<QTabBar*>(w)))
+            r.push_back(w);
+    return r;
+}
+
+}  // namespace
+
+// On a 1024 x 768 screen the setup window fits, and on every page every
+// control can be reached with the mouse: a long page scrolls up and down
+// (never sideways), and the start button stays in sight on every tab.
+// By hand under Xvfb (xvfb-run -s "-screen 0 1024x768x24", QT_QPA_PLATFORM=xcb),
+// MORVAINE_SESSION_IMAGES=<a scratch folder> keeps a picture of each page.
+TEST(FrmParam, TientDansUnEcranDe1024Sur768) {
+    Application a;
+    Dossier dossier(false);
+    Programme prog(dossier);
+    ASSERT_TRUE(prog.p.Main());
+    MDIFrmMain& f = prog.F();
+    FrmParam& p = prog.P();
+    f.showNormal();
+    f.resize(1024, 768);
+    QApplication::processEvents();
+    auto* defilement = p.findChild<QScrollArea*>("DefilementPage");
+    ASSERT_NE(defilement, nullptr);
+    for (int page = 0; page < 2; ++page) {
+        QTest::mouseClick(p.TabStripPersonnage, Qt::LeftButton, Qt::NoModifier, p.TabStripPersonnage->tabRect(page).center());
+        for (int onglet = 0; onglet < p.TabStripMonde->count(); ++onglet) {
+            QTest::mouseClick(p.TabStripMonde, Qt::LeftButton, Qt::NoModifier, p.TabStripMonde->tabRect(onglet).center());
+            QApplication::processEvents();
+            SCOPED_TRACE(p.TabStripMonde->tabText(onglet).toStdString() + " / " + p.TabStripPersonnage->tabText(page).toStdString());
+            const QSize mini = f.minimumSizeHint().expandedTo(f.minimumSize());
+            EXPECT_LE(mini.width(), 1024);
+            EXPECT_LE(mini.height(), 768);
+            EXPECT_EQ(f.size(), QSize(1024, 768));
+            EXPECT_EQ(defilement->horizontalScrollBar()->maximum(), 0);
+            EXPECT_TRUE(p.CmdCommencer->isVisible());
+            EXPECT_TRUE(Atteignable(p.CmdCommencer));
+            defilement->verticalScrollBar()->setValue(0);
+            essai::Photographier(f, ("parametres-" + std::to_string(page) + "-" + std::to_string(onglet) + ".png").c_str());
+            for (QWidget* w : Commandes(&p)) {
+                // A control on a scrolling page: the page is scrolled to it,
+                // as the player would drag the scroll bars.
+                for (QWidget* q = w->parentWidget(); q && q != &p; q = q->parentWidget())
+                    if (auto* d = qobject_cast<QScrollArea*>(q); d && d->widget()->isAncestorOf(w)) {
+                        const QPoint centre = w->mapTo(d->widget(), w->rect().center());
+                        d->horizontalScrollBar()->setValue(centre.x() - d->viewport()->width() / 2);
+                        d->verticalScrollBar()->setValue(centre.y() - d->viewport()->height() / 2);
+                        break;
+                    }
+                QApplication::processEvents();
+                EXPECT_TRUE(Atteignable(w)) << w->metaObject()->className() << " " << w->objectName().toStdString()
+                                            << " à " << w->mapTo(&f, QPoint(0, 0)).x() << "," << w->mapTo(&f, QPoint(0, 0)).y();
+            }
+        }
+    }
     f.MenuPartieQuitter->trigger();
 }
