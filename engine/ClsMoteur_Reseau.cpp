@@ -29,6 +29,10 @@ void ClsMoteur::Debut_Reseau(const SetupChoices& Choix) {
 
 void ClsMoteur::Tour_Reseau() {
     if (Main.FinPartie) return;
+    // A player who left, or whom the host removed: the player reads it in
+    // its feed while the game goes on.
+    for (auto& a = Main.Reseau->Annonces; !a.empty(); a.pop_front())
+        if (!Joueurs.empty() && Joueurs[0].Interface) Joueurs[0].Interface->Ajouter_Message(a.front());
     if (!Reseau->EnCours()) {
         // The turn is due when a tick would be; pause or not, turns go on
         // (with no tick) so that the pause can be lifted.

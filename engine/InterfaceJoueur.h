@@ -41,6 +41,7 @@ public:
     void Afficher_Messages(const ClsJeuPerso& Perso, const ClsJeuParam& P, Surface& SurfBack) override {
         Messages.Afficher_Messages(Perso, &Interface, P, SurfBack);
     }
+    void Ajouter_Message(const std::string& Texte) override { Messages.Ajouter_Message(Texte); }
     void Debut_Partie(const ClsJeuPerso& Perso) override;
     void Fin_Partie(const ClsJeuPerso& Perso) override;
     void Afficher_Barre_Statut(double Valeur, double ValeurReserve, double Maximum, std::int32_t X, std::int32_t Y,

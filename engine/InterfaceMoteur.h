@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -69,6 +70,9 @@ public:
     virtual void Afficher_Objet_Curseur(ClsJeuPerso&, std::int32_t, std::int32_t, Surface&) {}
     // The message feed of the player, once per frame.
     virtual void Afficher_Messages(const ClsJeuPerso&, const ClsJeuParam&, Surface&) {}
+    // A line for the player's feed that the game itself tells (a network
+    // player left).
+    virtual void Ajouter_Message(const std::string&) {}
     // The start of a game, once the player's character is known: its
     // interface options from its file, a tip in the feed.
     virtual void Debut_Partie(const ClsJeuPerso&) {}

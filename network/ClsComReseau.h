@@ -12,6 +12,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -51,12 +52,51 @@ using EmpreintesEtat = std::array<std::uint64_t, NombrePartiesEtat>;
 // "personnages", "maisons", "fiefs", "trésors", "source aléatoire".
 const char* NomPartieEtat(std::size_t i);
 
+// What a session puts up with, in one place. A slow machine is not a gone
+// machine: only a long silence drops a peer. A hostile peer is held to what
+// this program sends: few faults, a connection that joins at once, chat
+// lines at a person's pace, turns that end. Tests shorten them.
+struct LimitesReseau {
+    // A join or a listing waits this long for the host.
+    std::uint32_t AttenteHoteMs = 3000;
+    // A peer none of whose packets has been answered for this long is gone
+    // (its machine stopped, or left the network). A busy machine (a large
+    // world being built, a big load, a loaded processor) answers well
+    // within it, and every turn's wait keeps waiting meanwhile.
+    std::uint32_t SilenceMaxMs = 15000;
+    // The host: a connection that has neither joined nor had its listing
+    // within this is closed, so that idle connections hold no place...
+    std::uint32_t AttenteJointureMs = 3000;
+    // ... and of those at most this many at once: a newer one closes the
+    // oldest, so that a newcomer always finds room and keeps it for as
+    // many arrivals after its own.
+    std::size_t ConnexionsEnAttenteMax = 256;
+    // The host: a player who has not ended its turn this long after the
+    // host ended its own is removed, and the others go on.
+    std::uint32_t TourMaxMs = 30000;
+    // The host: a player is removed at its FautesMax-th fault (a packet that
+    // does not decode, a message against the rules); at the first, for
+    // what this program never sends (a host's kind of packet, one longer
+    // than any it sends, a foreign handshake).
+    std::int32_t FautesMax = 5;
+    // The host: a player's chat lines, a burst of RafaleChat, then one
+    // every IntervalleChatMs. A line beyond is not passed on; every
+    // RafaleChat such lines count one fault.
+    std::int32_t RafaleChat = 5;
+    std::uint32_t IntervalleChatMs = 500;
+    // The host: messages of one player for one turn (its orders, its end,
+    // its state's fingerprints); each beyond is a fault.
+    std::int32_t MessagesParTourMax = 1024;
+};
+
 class ClsComReseau {
 public:
     static constexpr const char* FichierIni = "Ini_Reseau.ini";
     static constexpr const char* NomServiceTCP = "TCP/IP (LAN)";
-    // How long a join or a listing waits for the host.
-    static constexpr std::uint32_t AttenteHoteMs = 3000;
+    // The longest packet a client ever sends (a message: its kind, four
+    // numbers, the text at its bound, three numbers); anything longer is
+    // not from this program.
+    static constexpr std::size_t TaillePaquetClientMax = 64 + Protocole::LongueurTexteMax;
 
     // Reads Ini_Reseau. A ServiceProvider other than 1 leaves network play
     // unavailable (Disponible() false) until a valid one is chosen and the
@@ -89,10 +129,17 @@ public:
     std::vector<JoueurReseau> Joueurs;
 
     bool Disponible() const { return disponible_; }
-    // The last failure, in French, for the player ("" when none).
+    // The last failure, in French, for the player ("" when none). A failed
+    // join: "Impossible d'établir la connexion", then on a second line why
+    // (the transport's reason, or the host's).
     std::string DerniereErreur;
     // Packets refused since the session opened (junk, bad indices, ...).
     std::int32_t MessagesRefuses = 0;
+    LimitesReseau Limites;
+    // What the player should read about the session, oldest first: a
+    // player left, or was removed by the host and why. The setup window and
+    // the game's message feed take them out as they show them.
+    std::deque<std::string> Annonces;
 
     // Run while a join or a listing waits for the host (the window's
     // events; in tests, the other sessions of the process).
@@ -150,6 +197,9 @@ public:
     std::string ChoixHote;
     // The host left: the session is over for this client.
     bool HotePerdu = false;
+    // Why the game stops once the host is lost, naming the host (or saying
+    // why the host removed this player).
+    std::string Message_Hote_Perdu() const;
 
     std::string ServiceProvider_Nom(std::int32_t Index) const;
     std::string Partie_Nom(std::int32_t Index) const;
@@ -171,9 +221,25 @@ private:
         bool Systeme = false;
         Protocole::Paquet P;
     };
-    struct Attente {
-        std::uint32_t Pair = 0;
-        bool Liste = false;  // asked for the description only
+    using Horloge = std::chrono::steady_clock;
+    // The host: a connection that has not joined.
+    struct EnAttente {
+        Horloge::time_point Debut;
+        bool Congedie = false;  // answered and being let go: nothing more is read
+    };
+    // The host: how a joined player behaves.
+    struct Conduite {
+        std::int32_t Fautes = 0;
+        double Jetons = 0;  // chat lines it may send now
+        Horloge::time_point Remplissage;
+        std::int32_t Exces = 0;  // chat lines refused since the last fault
+        // The last turn it has ended: nothing may come for it any more, or
+        // the machines that have played it already would differ from those
+        // that had not.
+        std::int32_t DernierTourFini = -1;
+        // Its messages in turn TourCompte.
+        std::int32_t TourCompte = -1;
+        std::int32_t Compte = 0;
     };
     struct FinTour {
         double X = 0, Y = 0, Z = 0;
@@ -191,7 +257,19 @@ private:
     void Evenement_Client(const EvenementTransport& e);
     void Diffuser(const std::vector<std::uint8_t>& octets, std::uint32_t Sauf = 0);
     void Liste_Diffuser();
-    void Refuser(const std::string& raison);
+    void Poignee_De_Main(const EvenementTransport& e, EnAttente& a);
+    void Congedier(std::uint32_t Pair, const Protocole::Paquet& Reponse);
+    bool Verifier(std::uint32_t Pair, const Protocole::Paquet& p);
+    bool Chat_Permis(std::uint32_t Pair);
+    // A fault of the player at Pair, counted in MessagesRefuses; false.
+    bool Fautif(std::uint32_t Pair, const std::string& Raison);
+    void Faute(std::uint32_t Pair, const std::string& Raison);
+    void Exclure(std::uint32_t Pair, const std::string& Raison);
+    void Depart(std::uint32_t Pair, const std::string& Raison);
+    std::optional<std::uint32_t> Pair_Joueur(std::int32_t ID) const;
+    void Surveiller_Connexions();
+    void Surveiller_Tour();
+    void Annoncer(std::string Texte);
     std::optional<std::size_t> Indice(std::int32_t ID) const;
     void Fermer_Transport();
     bool Attendre(const std::function<bool()>& fait, std::uint32_t ms);
@@ -212,12 +290,17 @@ private:
     // transport peer is which player.
     std::vector<Protocole::JoueurListe> liste_;
     std::map<std::uint32_t, std::int32_t> pairJoueur_;
-    std::set<std::uint32_t> pairsEnAttente_;
+    std::map<std::uint32_t, EnAttente> pairsEnAttente_;
+    std::map<std::uint32_t, Conduite> conduite_;
+    // The host: when it ended the current turn (the others' wait starts).
+    Horloge::time_point debutAttenteTour_;
     std::int32_t prochainID_ = 2;
     // A client's peer: the host.
     std::uint32_t pairHote_ = 0;
     std::optional<Protocole::Paquet> reponseHote_;
     bool hoteDeconnecte_ = false;
+    // A client: why the host removed it ("" when it did not).
+    std::string renvoi_;
 
     std::deque<Recu> recus_;
     std::map<std::int32_t, ParJoueur> parJoueur_;  // by player ID

@@ -32,7 +32,7 @@ bool PartieReseau::Tour_Suivant() {
     if (!Reseau.Tour_Fini()) return true;
     termine_ = false;
     if (Reseau.HotePerdu) {
-        Erreur = "L'hôte a quitté la partie : elle s'arrête.";
+        Erreur = Reseau.Message_Hote_Perdu();
         return false;
     }
     if (verifier_) {

@@ -5,6 +5,7 @@
 // carries it over UDP.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -33,6 +34,13 @@ public:
     virtual bool Recevoir(EvenementTransport& e, std::uint32_t AttenteMs) = 0;
     // Sends what is queued, then drops the peer.
     virtual void Deconnecter(std::uint32_t Pair) = 0;
+    // Drops the peer at once, after one try at sending what is queued: its
+    // place is free again whatever the other end does.
+    virtual void Couper(std::uint32_t Pair) { Deconnecter(Pair); }
+    // Set before listening or connecting: a peer whose packets stay
+    // unanswered for SilenceMs is dropped (Deconnexion), and no packet
+    // longer than TailleMax is put together, in or out.
+    virtual void Limiter(std::uint32_t SilenceMs, std::size_t TailleMax) {}
     // Sends what is queued and closes everything.
     virtual void Fermer() = 0;
     virtual std::string Erreur() const = 0;

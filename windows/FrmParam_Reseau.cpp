@@ -209,9 +209,10 @@ void FrmParam::SliderNombreJoueurs_Change() {
 }
 
 namespace {
-void Dire_Erreur(Demarrage& prog, ClsComReseau& r, const char* defaut) {
+void Dire_Erreur(Demarrage& prog, ClsComReseau& r, const char* defaut,
+                 Dialogues::Icone icone = Dialogues::Icone::Attention) {
     const std::string m = r.DerniereErreur.empty() ? std::string(defaut) : r.DerniereErreur;
-    prog.Dialogues().Message(m, "Erreur", Dialogues::Icone::Attention);
+    prog.Dialogues().Message(m, "Erreur", icone);
 }
 }  // namespace
 
@@ -257,7 +258,9 @@ void FrmParam::CmdConnecter_Click() {
         Sablier s;
         ok = r->Session_Rejoindre(LstParties->currentRow());
     }
-    if (!ok) Dire_Erreur(Principale_.Programme(), *r, "Impossible d'établir la connexion");
+    // "Impossible d'établir la connexion", and on a second line why: the
+    // transport's reason, or the one the host gave when it refused.
+    if (!ok) Dire_Erreur(Principale_.Programme(), *r, "Impossible d'établir la connexion", Dialogues::Icone::Critique);
     CmdRafraichirJoueurs_Click();
     Actualiser_Boutons_Reseau();
 }
@@ -282,7 +285,10 @@ void FrmParam::CmdRafraichirJoueurs_Click() {
 void FrmParam::CmdEnvoyerMessage_Click() {
     ClsComReseau* r = Principale_.Programme().Reseau.get();
     if (!r || !r->Reseau_Actif) return;
-    const std::string ligne = "<" + r->NomJoueur + "> " + TxtMessage->text().toStdString();
+    // A line with nothing to read is not sent.
+    if (TxtMessage->text().trimmed().isEmpty()) return;
+    // Listed as the others will read it: cut to the bound of a message.
+    const std::string ligne = Protocole::Borner("<" + r->NomJoueur + "> " + TxtMessage->text().toStdString());
     r->Message_Envoyer(r->Joueur_Local, ligne);
     LstMessages->addItem(Q(ligne));
     TxtMessage->clear();
@@ -293,6 +299,8 @@ void FrmParam::Sondage_Session() {
     if (!r || !r->Reseau_Actif || r->Reseau_EnJeu) return;
     const std::string texte = r->Message_Lire();
     if (!texte.empty()) LstMessages->addItem(Q(texte));
+    // Who left, or was removed and why, among the chat lines.
+    for (; !r->Annonces.empty(); r->Annonces.pop_front()) LstMessages->addItem(Q(r->Annonces.front()));
     if (r->HotePerdu) {
         r->HotePerdu = false;
         const std::string raison = r->DerniereErreur.empty() ? "L'hôte a quitté la session." : r->DerniereErreur;

@@ -33,6 +33,7 @@ public:
         a.port = Port;
         hote_ = enet_host_create(&a, PairsMax, 1, 0, 0);
         if (!hote_) return Faute("impossible d'écouter à " + Adresse + ":" + std::to_string(Port));
+        Borner(hote_);
         return true;
     }
 
@@ -41,6 +42,7 @@ public:
         if (!hote_) {
             hote_ = enet_host_create(nullptr, 4, 1, 0, 0);
             if (!hote_) return Faute("impossible de créer la connexion");
+            Borner(hote_);
         }
         ENetAddress a{};
         // A numeric address only: nothing is ever looked up or sent to an
@@ -49,6 +51,7 @@ public:
         a.port = Port;
         ENetPeer* p = enet_host_connect(hote_, &a, 1, 0);
         if (!p) return Faute("impossible de joindre " + Adresse);
+        Patienter(p);
         Pair = Nommer(p);
         return true;
     }
@@ -71,9 +74,7 @@ public:
         case ENET_EVENT_TYPE_CONNECT:
             e.Type = EvenementTransport::Genre::Connexion;
             e.Pair = Nommer(ev.peer);
-            // A peer silent for 5 s is dropped, so that the others stop
-            // waiting for it well within 10 s.
-            enet_peer_timeout(ev.peer, 32, 2000, 5000);
+            Patienter(ev.peer);
             e.Donnees.clear();
             return true;
         case ENET_EVENT_TYPE_RECEIVE:
@@ -95,11 +96,29 @@ public:
     void Deconnecter(std::uint32_t Pair) override {
         auto it = pairs_.find(Pair);
         if (it == pairs_.end()) return;
+        // The peer keeps its name until ENet says it is gone, so that the
+        // session hears of it and may still cut it short.
         enet_host_flush(hote_);
         enet_peer_disconnect_later(it->second, 0);
         enet_host_flush(hote_);
+    }
+
+    void Couper(std::uint32_t Pair) override {
+        auto it = pairs_.find(Pair);
+        if (it == pairs_.end()) return;
         ENetPeer* p = it->second;
+        // What is queued (a refusal and its reason) goes out once; the
+        // peer's place is free on return, whether the other end answers or
+        // not.
+        enet_host_flush(hote_);
+        enet_peer_disconnect_now(p, 0);
         Oublier(p);
+    }
+
+    void Limiter(std::uint32_t SilenceMs, std::size_t TailleMax) override {
+        silenceMs_ = SilenceMs;
+        tailleMax_ = TailleMax;
+        if (hote_) Borner(hote_);
     }
 
     void Fermer() override { Detruire(); }
@@ -116,6 +135,21 @@ private:
         p->data = reinterpret_cast<void*>(static_cast<std::uintptr_t>(n));
         pairs_[n] = p;
         return n;
+    }
+    // A machine busy for a few seconds (a world being built, a loaded
+    // processor) answers nothing meanwhile and must not end everyone's
+    // game: a peer is dropped only once a packet to it has stayed
+    // unanswered for the session's silence limit, however many retries that
+    // took. ENet looks at it at its retries, whose spacing doubles: the drop
+    // comes between the limit and twice it. Set on the peer as soon as it
+    // exists, the connection's own handshake included.
+    void Patienter(ENetPeer* p) const {
+        if (silenceMs_ > 0) enet_peer_timeout(p, 0, silenceMs_, silenceMs_);
+    }
+    // Nothing longer than the session's largest packet is put together:
+    // a peer cannot make this machine hold megabytes for it.
+    void Borner(ENetHost* h) const {
+        if (tailleMax_ > 0) h->maximumPacketSize = tailleMax_;
     }
     void Oublier(ENetPeer* p) {
         if (!p->data) return;
@@ -138,6 +172,8 @@ private:
     ENetHost* hote_ = nullptr;
     std::map<std::uint32_t, ENetPeer*> pairs_;
     std::uint32_t dernier_ = 0;
+    std::uint32_t silenceMs_ = 0;  // 0: ENet's own rule
+    std::size_t tailleMax_ = 0;    // 0: ENet's own bound
     std::string erreur_;
 };
 

@@ -4,6 +4,7 @@
 // start are refused, and a machine that leaves is reported to the others.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 
 #include "rules/ClsFicINI.h"
@@ -65,7 +66,7 @@ TEST(ClsComReseau, ListingAndJoiningTalkOnlyToTheAddressGiven) {
     m[1].Rafraichir_Parties();
     EXPECT_EQ(m[1].NombreParties, 0);
     EXPECT_FALSE(m[1].Session_Rejoindre(0));
-    EXPECT_EQ(m[1].DerniereErreur, "Impossible d'établir la connexion");
+    EXPECT_EQ(m[1].DerniereErreur, "Impossible d'établir la connexion\naucune session n'est choisie dans la liste");
     EXPECT_FALSE(m[1].Reseau_Actif);
     EXPECT_FALSE(m[1].Reseau_Client);
     ASSERT_TRUE(m[0].Session_Creer());
@@ -93,7 +94,7 @@ TEST(ClsComReseau, JoinsAfterTheStartAndBeyondTheCountAreRefused) {
     ASSERT_TRUE(m[1].Session_Rejoindre(0));
     m[2].Rafraichir_Parties();
     EXPECT_FALSE(m[2].Session_Rejoindre(0));
-    EXPECT_NE(m[2].DerniereErreur.find("la session est complète"), std::string::npos);
+    EXPECT_EQ(m[2].DerniereErreur, "Impossible d'établir la connexion\nla session est complète");
 
     m[0].NombreJoueurs = 3;
     m[0].Reseau_EnJeu = true;
@@ -116,6 +117,11 @@ TEST(ClsComReseau, APlayerWhoLeavesIsMarkedAndReportedWithinTenSeconds) {
     for (const Cas c : {Cas{"fermée", true}, Cas{"tuée", false}}) {
         SCOPED_TRACE(c.nom);
         Machines m(3);
+        // A silence of 2 s stands for the game's 15 s, so that the test
+        // stays short.
+        LimitesReseau l;
+        l.SilenceMaxMs = 2000;
+        m.Limiter(l);
         ASSERT_TRUE(m.Ouvrir());
         for (int i = 0; i < 3; ++i) m[i].Reseau_EnJeu = true;
         const auto debut = std::chrono::steady_clock::now();
@@ -134,6 +140,11 @@ TEST(ClsComReseau, APlayerWhoLeavesIsMarkedAndReportedWithinTenSeconds) {
         // Its place is kept: indices of the others do not move.
         EXPECT_EQ(m[1].Joueur_Local, 1);
         EXPECT_FALSE(m[0].Joueurs[1].Parti);
+        // Both say who left.
+        for (int i = 0; i < 2; ++i)
+            EXPECT_NE(std::find(m[i].Annonces.begin(), m[i].Annonces.end(), "« J2 » a quitté la partie."),
+                      m[i].Annonces.end())
+                << i;
     }
 }
 

@@ -67,6 +67,10 @@ public:
             reseaux[i]->PendantAttente = [this, i] { PomperSauf(i); };
     }
     ClsComReseau& operator[](std::size_t i) { return *reseaux[i]; }
+    // The same limits on every machine, before the session opens.
+    void Limiter(const LimitesReseau& l) {
+        for (auto& r : reseaux) r->Limites = l;
+    }
     std::size_t size() const { return reseaux.size(); }
 
     void PomperSauf(std::size_t i) {

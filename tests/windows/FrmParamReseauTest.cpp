@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdlib>
+#include <functional>
 #include "characters/ClsJeuPerso.h"
 #include <memory>
 #include <string>
@@ -110,6 +111,14 @@ TEST(FrmParamReseau, DeuxProgrammesSeRetrouventDiscutentEtJouentLeMemeMonde) {
         EXPECT_FALSE(trois.Reseau_Actif);
     }
 
+    // A line with nothing to read is neither sent nor listed.
+    for (const char* vide : {"", "   "}) {
+        Taper(h.TxtMessage, vide);
+        QTest::mouseClick(h.CmdEnvoyerMessage, Qt::LeftButton);
+        EXPECT_EQ(h.LstMessages->count(), 0) << "« " << vide << " »";
+    }
+    EXPECT_EQ(hote.p.Reseau->Messages_Joueur(0).NombreMessages, 0);
+
     // Chat both ways: the sender lists its line at once, the other on reading.
     Taper(h.TxtMessage, "Bonjour");
     QTest::mouseClick(h.CmdEnvoyerMessage, Qt::LeftButton);
@@ -195,21 +204,67 @@ TEST(FrmParamReseau, UnServiceInvalideCoupeLeReseauSansEmpecherLeProgramme) {
 
 TEST(FrmParamReseau, UneConnexionRateeLaisseLaFenetreSansSession) {
     Application a;
+    const std::uint16_t port = PortLibre();
     Dossier d(false);
-    Reseau(d, "1", "Seul", PortLibre());
+    Reseau(d, "1", "Seul", port);
     Programme prog(d);
     ASSERT_TRUE(prog.p.Main());
     FrmParam& p = prog.P();
-    // Nothing listed, nothing chosen: the join fails and says so.
-    QTest::mouseClick(p.CmdConnecter, Qt::LeftButton);
-    ASSERT_EQ(prog.dialogues.messages.size(), 1u);
-    EXPECT_NE(prog.dialogues.messages[0].find("Impossible d'établir la connexion"), std::string::npos)
-        << prog.dialogues.messages[0];
-    EXPECT_FALSE(prog.p.Reseau->Reseau_Actif);
-    EXPECT_EQ(p.LstJoueurs->count(), 0);
-    EXPECT_TRUE(p.CmdCreerServeur->isEnabled());
-    EXPECT_TRUE(p.CmdConnecter->isEnabled());
-    EXPECT_FALSE(p.CmdDeconnecter->isEnabled());
-    EXPECT_FALSE(p.CmdEnvoyerMessage->isEnabled());
+    // A short wait for a host that does not answer keeps the test short.
+    prog.p.Reseau->Limites.AttenteHoteMs = 500;
+    // A host of its own, read by a timer of the window's loop while the
+    // window waits for it.
+    DossierTemporaire dh;
+    dh.Ecrire("Ini_Reseau.ini", "[Reseau]\nServiceProvider=1\nNomJoueur=Hote\nNomSession=Essai\nNombreJoueurs=4\n"
+                                "Adresse=127.0.0.1\nPort=" + std::to_string(port) + "\n");
+    DossierJeu jeuHote(dh.Chemin());
+    ClsComReseau hote(jeuHote, FabriqueTransportENet());
+    QTimer pompe;
+    QObject::connect(&pompe, &QTimer::timeout, [&] { hote.Pomper(0); });
+    pompe.start(1);
+    auto lister = [&] {
+        QTest::mouseClick(p.CmdRafraichirParties, Qt::LeftButton);
+        ASSERT_EQ(Textes(p.LstParties), std::vector<std::string>{"Essai"});
+    };
+    struct Cas {
+        const char* nom;
+        std::function<void()> avant;
+        std::string raison;  // the second line
+    };
+    const Cas cas[] = {
+        {"rien de choisi", [] {}, "aucune session n'est choisie dans la liste"},
+        // The host's own reason reaches the player.
+        {"refusée par l'hôte",
+         [&] {
+             ASSERT_TRUE(hote.Session_Creer());
+             hote.Reseau_EnJeu = true;
+             lister();
+         },
+         "la partie a déjà commencé"},
+        {"l'hôte ne répond plus",
+         [&] {
+             hote.Reseau_EnJeu = false;
+             lister();
+             hote.Session_Fermer();
+         },
+         "aucune réponse de 127.0.0.1:" + std::to_string(port) + " en 0,5 s"},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        prog.dialogues.erreurs.clear();
+        prog.dialogues.messages.clear();
+        c.avant();
+        QTest::mouseClick(p.CmdConnecter, Qt::LeftButton);
+        // The critical icon, the failure on the first line, why on the second.
+        ASSERT_EQ(prog.dialogues.erreurs.size(), 1u);
+        EXPECT_EQ(prog.dialogues.erreurs[0], "Impossible d'établir la connexion\n" + c.raison);
+        EXPECT_TRUE(prog.dialogues.messages.empty());
+        EXPECT_FALSE(prog.p.Reseau->Reseau_Actif);
+        EXPECT_EQ(p.LstJoueurs->count(), 0);
+        EXPECT_TRUE(p.CmdCreerServeur->isEnabled());
+        EXPECT_TRUE(p.CmdConnecter->isEnabled());
+        EXPECT_FALSE(p.CmdDeconnecter->isEnabled());
+        EXPECT_FALSE(p.CmdEnvoyerMessage->isEnabled());
+    }
     prog.F().MenuPartieQuitter->trigger();
 }

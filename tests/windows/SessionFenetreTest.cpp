@@ -4,7 +4,8 @@
 // game's classes to act. One player builds a house from a build button and
 // the map, buys one unit at the castle, closes a window by its close box,
 // opens one by its key, photographs the map and zooms; two players sharing
-// the keyboard each move their own character.
+// the keyboard each move their own character; a click the interface takes
+// (a close box, an information button) never walks the character.
 //
 // Runs under the offscreen platform in the suite, and by hand under Xvfb
 // (xvfb-run -s "-screen 0 1280x1024x24 -noreset", QT_QPA_PLATFORM=xcb),
@@ -329,4 +330,93 @@ TEST(SessionFenetre, DeuxJoueursChacunSesTouches) {
     ASSERT_FALSE(s.faites.empty());
     EXPECT_EQ(s.faites.back(), "Alt + F4");
     EXPECT_TRUE(s.frm->Quitter_Programme());
+}
+
+// A click the interface takes never reaches the map, however the press and
+// the release fall between frames: the player presses on a window's close
+// box (the window closes at once, so the release lands over the map), or
+// clicks an information button; the character stays where it stood. The
+// same click on open ground then does walk it there.
+TEST(SessionFenetre, UnClicPrisParLInterfaceNAtteintPasLaCarte) {
+    struct Cas {
+        const char* nom;
+        // The point of the interface to click, once the game is under way.
+        std::function<QPoint(essai::FenetreJeu&)> point;
+        // Frames drawn between the press and the release.
+        int trames;
+    };
+    const auto caseFermeture = [](essai::FenetreJeu& s) {
+        const ClsIntFenetre& f = s.Interface(0).Fenetres()[4];
+        return QPoint(f.BoutonFermer_PositionX() + 2, f.BoutonFermer_PositionY() + 2);
+    };
+    const auto boutonInfos = [](essai::FenetreJeu& s) {
+        const ClsIntBouton& b = s.Interface(0).BoutonsInfos()[4];
+        return QPoint(b.PositionX + 3, b.PositionY + 3);
+    };
+    const std::vector<Cas> cas = {
+        {"case de fermeture, appui et relâche d'une traite", caseFermeture, 0},
+        {"case de fermeture, relâche quelques trames après", caseFermeture, 4},
+        {"bouton d'information", boutonInfos, 4},
+    };
+    Application a;
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        Session s(1);
+        ClsMoteur& m = s.M();
+        QPoint ici;
+        std::int32_t dx = 0, dy = 0, trame = 0;
+        s.Etape("début", [&] {
+            ClsJeuPerso& p = s.Perso(0);
+            p.DansChateau = p.DansChateauCible = p.DansMaison = p.DansMaisonCible = false;
+            p.Arreter();
+            s.Interface(0).Fermer_Toutes_les_fenetres();
+            s.Interface(0).Actionner_Boutons_Infos(4);
+            // The pointer is where the game's cursor starts: the middle.
+            s.Bouger(400, 300);
+            return true;
+        });
+        s.Etape("survol", [&] {
+            if (!s.Interface(0).Fenetres_Visible(4)) return false;
+            ici = c.point(s);
+            s.Bouger(ici.x(), ici.y());
+            return true;
+        });
+        s.Etape("appui", [&] {
+            if (!m.Joueurs[0].SurInterface) return false;
+            dx = s.Perso(0).DestinationX;
+            dy = s.Perso(0).DestinationY;
+            QTest::mousePress(s.Zone(), Qt::LeftButton, Qt::NoModifier, ici);
+            trame = m.CompteurTrames;
+            if (c.trames == 0) QTest::mouseRelease(s.Zone(), Qt::LeftButton, Qt::NoModifier, ici);
+            return true;
+        });
+        s.Etape("relâche", [&] {
+            if (m.CompteurTrames < trame + c.trames) return false;
+            if (c.trames > 0) QTest::mouseRelease(s.Zone(), Qt::LeftButton, Qt::NoModifier, ici);
+            trame = m.CompteurTrames;
+            return true;
+        });
+        s.Etape("la fenêtre est fermée, le personnage n'a pas bougé", [&] {
+            if (m.CompteurTrames < trame + 4 || m.Entrees_Attendent_Passe()) return false;
+            EXPECT_FALSE(s.Interface(0).Fenetres_Visible(4));
+            EXPECT_EQ(s.Perso(0).DestinationX, dx);
+            EXPECT_EQ(s.Perso(0).DestinationY, dy);
+            return true;
+        });
+        // Over open ground now (the window is closed), the same click walks.
+        s.Etape("le même clic sur la carte", [&] {
+            if (m.Joueurs[0].SurInterface) return true;  // the point is the interface's: no walk to expect
+            QTest::mouseClick(s.Zone(), Qt::LeftButton, Qt::NoModifier, ici);
+            return true;
+        });
+        s.Etape("le personnage part", [&] {
+            return m.Joueurs[0].SurInterface || s.Perso(0).DestinationX != dx || s.Perso(0).DestinationY != dy;
+        });
+        s.Etape("fin", [&] {
+            s.Main->FinPartie = true;
+            return true;
+        });
+        s.Jouer();
+        EXPECT_EQ(s.echec, "") << "après : " << (s.faites.empty() ? "" : s.faites.back());
+    }
 }
