@@ -19,6 +19,17 @@ void ModIA::Initialiser_IA() {
     const ClsJeuParam& P = Main.Parametres;
     RayonEmplacement.assign(Main.Fiefs.size(), 0);
     VictoirePremierJoueur = false;
+    // A game starts from the AI of a fresh program, whatever the last game
+    // played here left in its cursors and radii: the same choices must
+    // give the same game on every machine of a network session.
+    for (auto* t : {&DistanceRecherche, &RayonTresor, &RayonPerso, &RayonMaison, &RayonChateau, &CurseurMaison,
+                    &CurseurPerso, &CurseurMaisonEnnemie, &CurseurChateau})
+        t->clear();
+    for (auto* t : {&TypeMaisonVoulue, &RessourceVoulue, &ObjetVoulu, &QuantiteVoulue, &QuantiteObjetVoulue}) t->clear();
+    CourseFaite.clear();
+    CurseurIA = 0;
+    IndiceTrouve = 0;
+    NiveauMaxBatiment = 0;
     Redimensionner_Tableaux_IA(static_cast<std::int32_t>(Main.Persos.size()));
 
     // The draw is made even in a world with no character (no slot count to

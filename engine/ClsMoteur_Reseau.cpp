@@ -5,9 +5,11 @@
 
 #include "engine/ClsJeu.h"
 #include "engine/ClsMoteur.h"
+#include "engine/ModMain_Heros.h"
 #include "engine/ModMain.h"
 #include "network/ChoixReseau.h"
 #include "network/ClsComReseau.h"
+#include "network/MessageReseau.h"
 #include "network/PartieReseau.h"
 
 void ClsMoteur::Debut_Reseau(const SetupChoices& Choix) {
@@ -22,7 +24,18 @@ void ClsMoteur::Debut_Reseau(const SetupChoices& Choix) {
     // The host's loading is done: the others start theirs, from its
     // choices.
     if (r->Reseau_Serveur) {
-        r->Choix_Envoyer(ChoixReseau::Ecrire(Choix));
+        // The heroes travel with the choices: the others' folders may hold
+        // other files under the same names, or none.
+        SetupChoices envoi = Choix;
+        envoi.FichiersHeros = Fichiers_Heros(Main, Choix);
+        const std::string texte = ChoixReseau::Ecrire(envoi);
+        if (texte.size() > Protocole::LongueurChoixMax) {
+            Main.MessagesPartie.push_back(
+                "Les fichiers des héros choisis sont trop volumineux pour une partie en réseau : la partie s'arrête.");
+            Main.FinPartie = true;
+            return;
+        }
+        r->Choix_Envoyer(texte);
         r->Message_Envoyer(Main.NoPersoJoueur, "Com");
     }
 }

@@ -6,4 +6,7 @@ void ModMain::Effacer_Monde() {
     Chateaux.clear();
     Fiefs.clear();
     Ressources.clear();
+    // The session's heroes were this game's only: the setup window lists
+    // and edits the player's own again.
+    SavPerso.DossierSession.clear();
 }

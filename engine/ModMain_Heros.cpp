@@ -1,11 +1,13 @@
 #include "engine/ModMain_Heros.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "engine/ModMain.h"
+#include "platform/ErreurFichier.h"
 #include "platform/Nombres.h"
 #include "platform/Texte.h"
 #include "rules/ClsJeuParam.h"
@@ -110,6 +112,9 @@ void Heros(ModMain& Main, const SetupChoices& Choix, std::int32_t joueurs) {
         // hero then keeps the fief of the character it replaced.
         if (perso.Equipe < 0 || static_cast<std::size_t>(perso.Equipe) >= Main.Fiefs.size()) perso.Equipe = avant.Equipe;
 
+        // A network game's players drive the session's characters: which
+        // hero this machine's window names must not shape the world.
+        if (Choix.Reseau) continue;
         if (joueurs == 1) {
             if (perso.Nom == Choix.NomJoueur) {
                 Main.NoPersoJoueur = p;
@@ -183,10 +188,56 @@ void Niveaux_PNJ(ModMain& Main, const SetupChoices& Choix, const ProgresChargeme
     }
 }
 
+// A machine that joined a network game loads the host's heroes from the
+// files the host sent, in a folder of their own.
+void Heros_De_L_Hote(ModMain& Main, const SetupChoices& Choix) {
+    ModSavPerso& S = Main.SavPerso;
+    S.DossierSession = S.CheminSavPerso + "\\Reseau";
+    const std::filesystem::path dossier = S.Chemin_Perso("x").parent_path();
+    std::error_code ec;
+    std::filesystem::create_directories(dossier, ec);
+    // A file left by an earlier session must not stand in for one the
+    // host could not send this time.
+    for (const auto& f : std::filesystem::directory_iterator(dossier, ec))
+        if (f.is_regular_file(ec) && f.path().extension() == S.ExtensionFichiersPerso)
+            std::filesystem::remove(f.path(), ec);
+    for (const SetupChoices::FichierHeros& f : Choix.FichiersHeros) {
+        // The name becomes a file name here: nothing the host sends may
+        // write outside the folder.
+        if (!ModSavPerso::NomPersoValide(f.Nom) || f.Texte.size() > TailleFichierMax::Perso) {
+            Main.MessagesPartie.push_back("Le fichier du personnage « " + f.Nom + " » reçu de l'hôte est refusé.");
+            continue;
+        }
+        if (!EcrireFichierAtomique(S.Chemin_Perso(f.Nom), f.Texte))
+            Main.MessagesPartie.push_back("Le fichier du personnage « " + f.Nom + " » reçu de l'hôte n'a pas pu être écrit dans " +
+                                          dossier.string() + ".");
+    }
+}
+
 }  // namespace
 
+std::vector<SetupChoices::FichierHeros> Fichiers_Heros(const ModMain& Main, const SetupChoices& Choix) {
+    std::vector<SetupChoices::FichierHeros> r;
+    std::set<std::string> vus;
+    for (const std::string& nom : Choix.Heros) {
+        if (!ModSavPerso::NomPersoValide(nom) || !vus.insert(MinusculesAscii(nom)).second) continue;
+        try {
+            if (auto texte = LireFichierBorne(Main.SavPerso.Chemin_Perso(nom), TailleFichierMax::Perso, nom))
+                r.push_back({nom, std::move(*texte)});
+        } catch (const ErreurFichier&) {
+            // Too large: the host's own loading reports it and leaves the
+            // hero out, and so will the others without its file.
+        }
+    }
+    return r;
+}
+
 void Placer_Heros(ModMain& Main, const SetupChoices& Choix, const ProgresChargement& Progres) {
-    const std::int32_t joueurs = std::clamp(Choix.NombreJoueursLocaux, 1, 2);
+    // One player per machine in a network game.
+    const std::int32_t joueurs = Choix.Reseau ? 1 : std::clamp(Choix.NombreJoueursLocaux, 1, 2);
+    // The session's characters: 0 .. players - 1, the same on every
+    // machine; the host always plays the first.
+    const std::int32_t session = Choix.Reseau ? std::max(1, Choix.NombreJoueursReseau) : 0;
     // Until a hero is found for it, each player keeps its own slot.
     // A network game starts from the same slots on every machine, whatever
     // the last game on each left there.
@@ -195,6 +246,7 @@ void Placer_Heros(ModMain& Main, const SetupChoices& Choix, const ProgresChargem
         for (std::int32_t j = 0; j < joueurs; ++j) Main.NoPersoParJoueur[static_cast<std::size_t>(j)] = j;
     }
 
+    if (Choix.HerosDeLHote) Heros_De_L_Hote(Main, Choix);
     std::vector<std::int32_t> sauves;
     if (Choix.Mode == SetupChoices::ChargerMonde && !Choix.Reseau)
         for (std::size_t i = 0; i < Main.Persos.size(); ++i)
@@ -202,30 +254,42 @@ void Placer_Heros(ModMain& Main, const SetupChoices& Choix, const ProgresChargem
     Heros(Main, Choix, joueurs);
     Joueurs_Sauves(Main, Choix, joueurs, std::move(sauves));
 
-    // Player 1's character follows its script when the player lets it.
-    if (Valide(Main, Main.NoPersoJoueur)) Main.Persos[static_cast<std::size_t>(Main.NoPersoJoueur)].IA = true;
+    // Player 1's character follows its script when the player lets it. In
+    // a network game every machine does so for every player's character:
+    // the world must not depend on which machine builds it.
+    if (Choix.Reseau) {
+        for (std::int32_t k = 0; k < session; ++k)
+            if (Valide(Main, k)) Main.Persos[static_cast<std::size_t>(k)].IA = true;
+    } else if (Valide(Main, Main.NoPersoJoueur)) {
+        Main.Persos[static_cast<std::size_t>(Main.NoPersoJoueur)].IA = true;
+    }
 
     Scripts(Main, Choix);
 
-    // The players drive their own characters.
-    for (std::int32_t k : Main.NoPersoParJoueur)
-        if (Valide(Main, k)) Main.Persos[static_cast<std::size_t>(k)].IA_Active = false;
+    // The players drive their own characters; in a network game, every
+    // player's, so that no machine's AI drives a character another
+    // machine's player orders.
+    if (Choix.Reseau) {
+        for (std::int32_t k = 0; k < session; ++k)
+            if (Valide(Main, k)) Main.Persos[static_cast<std::size_t>(k)].IA_Active = false;
+    } else {
+        for (std::int32_t k : Main.NoPersoParJoueur)
+            if (Valide(Main, k)) Main.Persos[static_cast<std::size_t>(k)].IA_Active = false;
+    }
 
     if (Choix.Mode == SetupChoices::NouveauMonde || Choix.Mode == SetupChoices::NouvelleBataille)
         Niveaux_PNJ(Main, Choix, Progres);
 
     // In a network game each machine plays the character of its place
     // in the session; its view follows the same character.
-    if (Choix.Reseau && Valide(Main, Choix.NumeroJoueurReseau)) {
-        Main.NoPersoJoueur = Choix.NumeroJoueurReseau;
-        Main.NoPersoParJoueur[0] = Choix.NumeroJoueurReseau;
+    if (Choix.Reseau) {
+        for (std::int32_t k = 0; k < session; ++k)
+            if (Valide(Main, k)) Main.Persos[static_cast<std::size_t>(k)].Joueur = true;
+        if (Valide(Main, Choix.NumeroJoueurReseau)) {
+            Main.NoPersoJoueur = Choix.NumeroJoueurReseau;
+            Main.NoPersoParJoueur[0] = Choix.NumeroJoueurReseau;
+        }
     }
-    // Every machine hands the session's characters to their players, so
-    // that no machine's AI drives a character another machine's player
-    // orders.
-    if (Choix.Reseau)
-        for (std::int32_t k = 0; k < Choix.NombreJoueursReseau; ++k)
-            if (Valide(Main, k)) Main.Persos[static_cast<std::size_t>(k)].IA_Active = false;
 }
 
 void Resoudre_Scripts_IA(ModMain& Main) {

@@ -114,8 +114,11 @@ void NouvelleBataille(ModMain& Main, const SetupChoices& Choix, const ProgresCha
     Main.EffetsMaisons.assign(static_cast<std::size_t>(total), ClsJeuEffet{});
 
     // The player's soldier: the index the previous game left, when it
-    // still names a soldier of this battle.
-    const std::int32_t joueur = (Main.NoPersoJoueur >= 0 && Main.NoPersoJoueur < total) ? Main.NoPersoJoueur : 0;
+    // still names a soldier of this battle. What each machine's last game
+    // left differs: a network battle gives that place to the first soldier
+    // everywhere.
+    const std::int32_t avant = Choix.Reseau ? 0 : Main.NoPersoJoueur;
+    const std::int32_t joueur = (avant >= 0 && avant < total) ? avant : 0;
     if (total > 0) Main.NoPersoJoueur = joueur;
     std::int32_t ligne = 0, colonne = 0;
     for (std::int32_t i = 0; i < total; ++i) {
@@ -200,6 +203,7 @@ void ModMain::Creer_Partie(const SetupChoices& Choix, const ProgresChargement& P
 void ModMain::Creer_Partie_Monde(const SetupChoices& Choix, const ProgresChargement& Progres) {
     MessagesPartie.clear();
     FinPartie = false;
+    SavPerso.DossierSession.clear();
     // The last game's heroes are no one in the new world: until the new
     // game starts its statistics, nothing is followed.
     Statistiques.Vider();

@@ -50,6 +50,18 @@ struct SetupChoices {
     std::vector<std::string> FichiersIA;
     std::int32_t BonusXP = 0;
 
+    // A network game: the host's character files of the heroes above, as
+    // their text. Every machine loads the heroes from these, whatever its
+    // own folder holds under the same names.
+    struct FichierHeros {
+        std::string Nom;
+        std::string Texte;
+    };
+    std::vector<FichierHeros> FichiersHeros;
+    // The choices came from the host: the heroes are loaded from
+    // FichiersHeros only.
+    bool HerosDeLHote = false;
+
     // A network session is active: every machine draws the fixed table.
     bool Reseau = false;
     std::int32_t NumeroJoueurReseau = 0;

@@ -26,8 +26,9 @@ constexpr std::int32_t Version = 1;
 // player list longer than the largest session.
 constexpr std::size_t LongueurTexteMax = 256;
 constexpr std::int32_t JoueursMax = 16;
-// The host's setup choices travel as one longer text.
-constexpr std::size_t LongueurChoixMax = 16384;
+// The host's setup choices travel as one longer text: with them the
+// heroes' character files, a few kilobytes each.
+constexpr std::size_t LongueurChoixMax = 4u << 20;
 constexpr std::size_t TaillePaquetMax = 64 + LongueurChoixMax;
 
 enum class Genre : std::uint8_t {

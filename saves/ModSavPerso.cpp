@@ -244,7 +244,7 @@ bool ModSavPerso::NomPersoValide(std::string_view Nom) {
 
 std::string ModSavPerso::NomRelatif(std::string_view Nom) const {
     // Doubled separators collapse: the folder may or may not end with one.
-    return "\\" + CheminSavPerso + "\\" + std::string(Nom);
+    return "\\" + (DossierSession.empty() ? CheminSavPerso : DossierSession) + "\\" + std::string(Nom);
 }
 
 fs::path ModSavPerso::Chemin_Perso(std::string_view Nom) const {

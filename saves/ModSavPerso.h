@@ -49,6 +49,11 @@ public:
     std::string SectionPerso = "Personnage";
     std::string SectionTalents = "Talents";
     std::int16_t PeriodeSauvegarde = 60;  // seconds
+    // A network game joined on another machine: the folder (below the
+    // game folder, like CheminSavPerso) its heroes are read from and
+    // written to, so that the host's heroes never overwrite this machine's
+    // own files of the same names. Empty otherwise.
+    std::string DossierSession;
 
     // Reads the six settings. Throws ErreurFichier naming every bad key.
     void Charger_Parametres_SavPerso();

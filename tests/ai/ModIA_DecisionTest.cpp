@@ -47,7 +47,7 @@ TEST_F(IATest, MondeVide) {
     IA().Gestion_IA_Perso(-1);
 }
 
-TEST_F(IATest, InitialisationGardeCeQueLesPartiesSePassent) {
+TEST_F(IATest, InitialisationRepartDeZeroQuoiQueLaisseLaPartiePrecedente) {
     Peupler(3);
     EXPECT_EQ(IA().DistanceRecherche[2], 96);
     EXPECT_EQ(IA().TypeMaisonVoulue[2], -1);
@@ -57,7 +57,8 @@ TEST_F(IATest, InitialisationGardeCeQueLesPartiesSePassent) {
     for (std::int16_t t = 0; t < P().NombreTypeBatiments; ++t) niveauMax = std::max(niveauMax, P().Batiment_Niveau(t));
     EXPECT_EQ(IA().NiveauMaxBatiment, niveauMax);
 
-    // What the previous game left.
+    // What the previous game left: none of it reaches the next one, so that
+    // two programs with different pasts start the same network game alike.
     IA().RayonTresor[1] = 200;
     IA().RayonPerso[1] = 112;
     IA().CurseurMaison[1] = 2;
@@ -65,21 +66,21 @@ TEST_F(IATest, InitialisationGardeCeQueLesPartiesSePassent) {
     IA().DistanceRecherche[1] = 480;
     IA().QuantiteVoulue[1] = 7;
     IA().CurseurIA = 2;
+    IA().IndiceTrouve = 3;
     IA().NiveauMaxBatiment = 99;
 
-    // A bigger next game: old entries keep their values, new ones start at 0,
-    // then the set-up resets only its own columns.
     Peupler(5);
-    EXPECT_EQ(IA().RayonTresor[1], 200);
-    EXPECT_EQ(IA().RayonPerso[1], 112);
-    EXPECT_EQ(IA().CurseurMaison[1], 2);
-    EXPECT_TRUE(IA().CourseFaite[1]);
-    EXPECT_EQ(IA().DistanceRecherche[1], 96);
-    EXPECT_EQ(IA().QuantiteVoulue[1], 0);
-    EXPECT_EQ(IA().RayonTresor[4], 0);
-    EXPECT_FALSE(IA().CourseFaite[4]);
-    EXPECT_EQ(IA().CurseurIA, 2);
-    EXPECT_EQ(IA().NiveauMaxBatiment, 99);
+    for (int i : {1, 4}) {
+        EXPECT_EQ(IA().RayonTresor[i], 0) << i;
+        EXPECT_EQ(IA().RayonPerso[i], 0) << i;
+        EXPECT_EQ(IA().CurseurMaison[i], 0) << i;
+        EXPECT_FALSE(IA().CourseFaite[i]) << i;
+        EXPECT_EQ(IA().DistanceRecherche[i], 96) << i;
+        EXPECT_EQ(IA().QuantiteVoulue[i], 0) << i;
+    }
+    EXPECT_EQ(IA().CurseurIA, 0);
+    EXPECT_EQ(IA().IndiceTrouve, 0);
+    EXPECT_EQ(IA().NiveauMaxBatiment, niveauMax);
     EXPECT_EQ(IA().RayonEmplacement.size(), 1u);
 
     // Summoning grows the tables during a game: the new slot gets 0, not -1.
@@ -119,11 +120,11 @@ TEST_F(IATest, OrdonnanceurTourne) {
     }
     EXPECT_EQ(servis, (std::vector<std::int32_t>{2, 4, 1, 3}));
 
-    // A smaller next game: the cursor only wraps.
+    // A smaller next game starts its round from the first character again.
     IA().CurseurIA = 4;
     Peupler(2);
     IA().Gestion_IA();
-    EXPECT_EQ(IA().CurseurIA, 1);
+    EXPECT_EQ(IA().CurseurIA, 0);
 }
 
 TEST_F(IATest, UnSeulPersoDecideDeuxFoisParTour) {

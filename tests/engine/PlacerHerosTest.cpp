@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "engine/ModMain.h"
+#include "engine/HachageEtat.h"
 #include "engine/ModMain_Heros.h"
+#include "network/ChoixReseau.h"
 #include "platform/Nombres.h"
 #include "tests/Outils.h"
 
@@ -339,6 +341,71 @@ TEST_F(PlacerHeros, PartieEnReseau) {
     Placer_Heros(*Main, c);
     EXPECT_EQ(Main->NoPersoJoueur, 3);
     EXPECT_EQ(Main->NoPersoParJoueur[0], 3);
+}
+
+// Two machines whose setup windows and pasts differ build the same network
+// world: the host's hero of the second side (placed beyond the session's
+// characters), heroes loaded from the host's files on the other machine,
+// which keeps its own file of the same name.
+TEST_F(PlacerHeros, PartieEnReseauLaMemeSurChaqueMachine) {
+    Preparer(true);
+    SetupChoices c = Choix(3, 2);
+    c.Heros = {"Aldric", "Elowen"};
+    c.NomJoueur = "Elowen";
+    c.Reseau = true;
+    c.NombreJoueursReseau = 2;
+    c.FichiersIA = {"Soldat.ia", "Ouvrier.ia"};
+    Main->NoPersoJoueur = 4;
+    Main->Creer_Partie(c);
+    ASSERT_FALSE(Main->FinPartie);
+    EXPECT_EQ(Perso(3).Nom, "Elowen");
+    EXPECT_EQ(Main->NoPersoJoueur, 0);
+
+    // The other machine: its own Elowen is of another side and race, its
+    // window names other heroes for two local players.
+    DossierTemporaire autre;
+    autre.CopierDonnees();
+    autre.Ecrire(std::string(DossierPersos) + "Elowen.per", "[Personnage]\nSexe=Masculin\nRace=0\nEquipe=0\n");
+    const std::string sienne = autre.Lire(std::string(DossierPersos) + "Elowen.per");
+    DossierJeu jeu(autre.Chemin());
+    ModMain M(jeu);
+    M.Charger_Parametres();
+    M.SavPerso.Charger_Parametres_SavPerso();
+    SetupChoices envoi = c;
+    envoi.FichiersHeros = Fichiers_Heros(*Main, c);
+    ASSERT_EQ(envoi.FichiersHeros.size(), 2u);
+    // A name that would write outside the folder is refused.
+    envoi.FichiersHeros.push_back({"../../Ini_Combat", "[Personnage]\n"});
+    auto lu = ChoixReseau::Lire(ChoixReseau::Ecrire(envoi));
+    ASSERT_TRUE(lu);
+    lu->NumeroJoueurReseau = 1;
+    lu->NomJoueur = "Aldric";
+    lu->NombreJoueursLocaux = 2;
+    lu->NomsJoueurs[0] = "Aldric";
+    lu->NomsJoueurs[1] = "Elowen";
+    M.NoPersoJoueur = 2;
+    M.Creer_Partie(*lu);
+    ASSERT_FALSE(M.FinPartie);
+    ASSERT_EQ(M.MessagesPartie.size(), 1u);
+    EXPECT_NE(M.MessagesPartie[0].find("« ../../Ini_Combat » reçu de l'hôte est refusé"), std::string::npos);
+    EXPECT_EQ(M.Persos[3].Nom, "Elowen");
+    EXPECT_EQ(M.NoPersoJoueur, 1);
+    EXPECT_EQ(Hacher_Parties(M), Hacher_Parties(*Main));
+    for (std::size_t i = 0; i < Main->Persos.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(M.Persos[i].IA, Perso(i).IA);
+        EXPECT_EQ(M.Persos[i].IA_Active, Perso(i).IA_Active);
+        EXPECT_EQ(M.Persos[i].FichierIA, Perso(i).FichierIA);
+    }
+    // The session's two characters are the players', on both machines.
+    EXPECT_FALSE(Perso(0).IA_Active);
+    EXPECT_FALSE(Perso(1).IA_Active);
+    EXPECT_TRUE(Perso(3).IA_Active);
+    EXPECT_EQ(autre.Lire(std::string(DossierPersos) + "Elowen.per"), sienne);
+    EXPECT_EQ(autre.Lire("Ini_Combat.ini"), dossier_.Lire("Ini_Combat.ini"));
+    // Once the game is over, the window's heroes are this machine's own.
+    M.Effacer_Monde();
+    EXPECT_EQ(M.SavPerso.Chemin_Perso("Elowen"), jeu.Chemin(std::string("\\") + DossierPersos + "Elowen.per"));
 }
 
 TEST_F(PlacerHeros, ScriptsResolusParLeurNom) {

@@ -15,6 +15,9 @@ TEST(ChoixReseau, WrittenChoicesReadBackTheSame) {
     c.FichiersIA = {"Paysan.txt"};
     c.BonusXP = 300;
     c.NombreJoueursReseau = 3;
+    // A hero's file travels byte for byte, whatever it holds.
+    const std::string fichier = std::string("[Personnage]\r\nSexe=Féminin\n%41,=\t") + '\0' + "\xff";
+    c.FichiersHeros = {{"Aël", fichier}, {"Bérénice", ""}};
     const std::string t = ChoixReseau::Ecrire(c);
     std::string erreur;
     auto lu = ChoixReseau::Lire(t, &erreur);
@@ -23,6 +26,13 @@ TEST(ChoixReseau, WrittenChoicesReadBackTheSame) {
     EXPECT_TRUE(lu->Reseau);
     EXPECT_EQ(lu->Armees[0].Objets[0], "Épée");
     EXPECT_EQ(lu->Fiefs[1].Equipe, 2);
+    ASSERT_EQ(lu->FichiersHeros.size(), 2u);
+    EXPECT_EQ(lu->FichiersHeros[0].Nom, "Aël");
+    EXPECT_EQ(lu->FichiersHeros[0].Texte, fichier);
+    EXPECT_EQ(lu->FichiersHeros[1].Texte, "");
+    // Heroes read from the host's choices come from its files only.
+    EXPECT_TRUE(lu->HerosDeLHote);
+    EXPECT_FALSE(c.HerosDeLHote);
     // A name that would cut a line travels empty.
     c.Heros = {"a\nMode=ChargerMonde"};
     EXPECT_EQ(ChoixReseau::Lire(ChoixReseau::Ecrire(c))->Mode, SetupChoices::NouvelleBataille);
@@ -47,6 +57,11 @@ TEST(ChoixReseau, DamageIsRefusedWithItsLine) {
         {"Inconnue=1\n", "clé « Inconnue » inconnue"},
         {"sans egal\n", "pas de « = »"},
         {beaucoup.c_str(), "plus de 256 entrées"},
+        {"FichierHeros=Aldric\n", "fichier de héros illisible"},
+        {"FichierHeros=,[Personnage]\n", "fichier de héros illisible"},
+        {"FichierHeros=Aldric,%4\n", "fichier de héros illisible"},
+        {"FichierHeros=Aldric,%zz\n", "fichier de héros illisible"},
+        {"FichierHeros=A%0Ab,x\n", "fichier de héros illisible"},
     };
     for (const Cas& c : cas) {
         std::string erreur;
