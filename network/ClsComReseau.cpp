@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cmath>
 
+#include "network/DonneesReseau.h"
 #include "platform/DossierJeu.h"
 #include "platform/Nombres.h"
 #include "rules/ClsFicINI.h"
@@ -221,6 +222,7 @@ bool ClsComReseau::Session_Creer() {
     IDJoueur = 1;
     prochainID_ = 2;
     conduite_.clear();
+    donneesHote_ = DonneesReseau::Ecrire(DonneesReseau::Empreintes(dossier_.Racine()));
     liste_ = {{1, NomJoueur.empty() ? "Joueur 1" : NomJoueur, false}};
     Reseau_Actif = Reseau_Serveur = true;
     HotePerdu = false;
@@ -270,6 +272,9 @@ bool ClsComReseau::Session_Rejoindre(std::int32_t Index) {
         Paquet b;
         b.Type = Genre::Bonjour;
         b.Texte = NomJoueur;
+        // The host compares them with its own: two programs whose rules
+        // differ would build two worlds from the same choices.
+        b.Donnees = DonneesReseau::Ecrire(DonneesReseau::Empreintes(dossier_.Racine()));
         transport_->Envoyer(pairHote_, Protocole::Encoder(b));
         Reseau_Client = true;  // the host's packets are read as a client's from here
         Attendre([&] { return reponseHote_.has_value() || hoteDeconnecte_; }, Limites.AttenteHoteMs);
@@ -452,7 +457,7 @@ void ClsComReseau::Poignee_De_Main(const EvenementTransport& e, EnAttente& a) {
     if (a.Congedie) return;
     Paquet r;
     std::optional<Paquet> p;
-    if (e.Donnees.size() <= TaillePaquetClientMax) p = Protocole::Decoder(e.Donnees);
+    if (e.Donnees.size() <= TailleBonjourMax) p = Protocole::Decoder(e.Donnees);
     if (!p && AutreVersion(e.Donnees)) {
         r.Type = Genre::Refus;
         r.Texte = "version du jeu différente";
@@ -489,6 +494,18 @@ void ClsComReseau::Poignee_De_Main(const EvenementTransport& e, EnAttente& a) {
         r.Texte = Reseau_EnJeu ? "la partie a déjà commencé" : "la session est complète";
         Congedier(e.Pair, r);
         return;
+    }
+    {
+        const auto siennes = DonneesReseau::Lire(p->Donnees);
+        const auto miennes = DonneesReseau::Lire(donneesHote_);
+        const std::string ecart = siennes && miennes ? DonneesReseau::Comparer(*miennes, *siennes)
+                                                     : "empreintes des données illisibles";
+        if (!ecart.empty()) {
+            r.Type = Genre::Refus;
+            r.Texte = Protocole::Borner(ecart);
+            Congedier(e.Pair, r);
+            return;
+        }
     }
     const std::int32_t id = prochainID_++;
     pairsEnAttente_.erase(e.Pair);

@@ -97,6 +97,8 @@ public:
     // numbers, the text at its bound, three numbers); anything longer is
     // not from this program.
     static constexpr std::size_t TaillePaquetClientMax = 64 + Protocole::LongueurTexteMax;
+    // The handshake also carries the player's data fingerprints.
+    static constexpr std::size_t TailleBonjourMax = TaillePaquetClientMax + Protocole::LongueurDonneesMax;
 
     // Reads Ini_Reseau. A ServiceProvider other than 1 leaves network play
     // unavailable (Disponible() false) until a valid one is chosen and the
@@ -217,6 +219,9 @@ public:
     void Pomper(std::uint32_t AttenteMs = 0);
 
 private:
+    // The host's data fingerprints as the handshakes are compared with
+    // (read when the session opens).
+    std::string donneesHote_;
     struct Recu {
         bool Systeme = false;
         Protocole::Paquet P;

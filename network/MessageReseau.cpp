@@ -107,7 +107,9 @@ bool Lire(Lecteur& l, Paquet& p) {
     case Genre::Bonjour:
     case Genre::DemandeInfo:
         if (!l.Entier(p.Magie, "magie") || !l.Entier(p.Version, "version")) return false;
-        if (p.Type == Genre::Bonjour && !l.Texte(p.Texte, "nom du joueur")) return false;
+        if (p.Type == Genre::Bonjour &&
+            (!l.Texte(p.Texte, "nom du joueur") || !l.Texte(p.Donnees, "empreintes des données", LongueurDonneesMax)))
+            return false;
         break;
     case Genre::Accueil:
         if (!l.Entier(p.Magie, "magie") || !l.Entier(p.Version, "version") || !l.Entier(p.ID, "identifiant") ||
@@ -180,7 +182,10 @@ std::vector<std::uint8_t> Encoder(const Paquet& p) {
     case Genre::DemandeInfo:
         e.Entier(p.Magie);
         e.Entier(p.Version);
-        if (p.Type == Genre::Bonjour) e.Texte(p.Texte);
+        if (p.Type == Genre::Bonjour) {
+            e.Texte(p.Texte);
+            e.Texte(p.Donnees);
+        }
         break;
     case Genre::Accueil:
         e.Entier(p.Magie);

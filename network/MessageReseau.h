@@ -21,7 +21,8 @@ namespace Protocole {
 
 // "MRVN": a packet of another program is refused at the handshake.
 constexpr std::uint32_t Magie = 0x4E56524DU;
-constexpr std::int32_t Version = 1;
+// 2: the handshake carries the player's data fingerprints.
+constexpr std::int32_t Version = 2;
 // Bounds: a chat line or a name longer than this is refused, as is a
 // player list longer than the largest session.
 constexpr std::size_t LongueurTexteMax = 256;
@@ -30,9 +31,11 @@ constexpr std::int32_t JoueursMax = 16;
 // heroes' character files, a few kilobytes each.
 constexpr std::size_t LongueurChoixMax = 4u << 20;
 constexpr std::size_t TaillePaquetMax = 64 + LongueurChoixMax;
+// The fingerprints of a player's data files, one line each.
+constexpr std::size_t LongueurDonneesMax = 64u << 10;
 
 enum class Genre : std::uint8_t {
-    Bonjour = 1,       // client -> host: magic, version, player name
+    Bonjour = 1,       // client -> host: magic, version, player name, data fingerprints
     Accueil = 2,       // host -> client: magic, version, the id given, session name
     Refus = 3,         // host -> client: why the join is refused
     ListeJoueurs = 4,  // host -> everyone: the session's players, in order
@@ -59,6 +62,7 @@ struct Paquet {
     std::int32_t Tour = 0;          // Message
     std::int32_t Noperso = 0;       // Message
     double X = 0, Y = 0, Z = 0;     // Message
+    std::string Donnees;            // Bonjour: the player's data fingerprints
     std::int32_t NombreJoueurs = 0;  // Info: players now in the session
     std::int32_t NombreJoueursMax = 0;  // Info
     bool EnJeu = false;             // Info: the game has started, joins are refused

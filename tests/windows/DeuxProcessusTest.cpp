@@ -192,19 +192,45 @@ void Ecrire_Rapport(const std::string& texte) {
     std::ofstream(Env(VarSortie)) << texte;
 }
 
+// Starts the two programs, each in its folder, and waits for both.
+void Jouer(const Dossier& dh, const Dossier& dc, const char* roleHote, const char* roleClient, const fs::path& rh,
+           const fs::path& rc) {
+    auto lancer = [&](QProcess& p, const Dossier& d, const char* role, const fs::path& sortie) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("MORVAINE_DIR", QString::fromStdString(d.d.Chemin().string()));
+        env.insert(VarRole, role);
+        env.insert(VarSortie, QString::fromStdString(sortie.string()));
+        env.insert(VarAutre, QString::fromStdString(rc.string()));
+        p.setProcessEnvironment(env);
+        p.setProcessChannelMode(QProcess::ForwardedChannels);
+        p.start(QString::fromStdString(fs::read_symlink("/proc/self/exe").string()),
+                {"--gtest_filter=DeuxProcessus.Programme"});
+        ASSERT_TRUE(p.waitForStarted(20000));
+    };
+    QProcess hote, client;
+    lancer(hote, dh, roleHote, rh);
+    lancer(client, dc, roleClient, rc);
+    EXPECT_TRUE(client.waitForFinished(400000));
+    EXPECT_TRUE(hote.waitForFinished(60000));
+    EXPECT_EQ(client.exitCode(), 0);
+    EXPECT_EQ(hote.exitCode(), 0);
+}
+
 }  // namespace
 
 // One of the two programs; run only as a child of the test below.
 TEST(DeuxProcessus, Programme) {
     const std::string role = Env(VarRole);
     if (role.empty()) GTEST_SKIP() << "lancé par DeuxProcessus.DeuxProgrammesJouentAuPas";
-    const bool hote = role == "hote";
+    const bool hote = role == "hote" || role == "hote_seul";
+    // The other's data differ: it is told at its join, and nothing starts.
+    const bool refus = role == "hote_seul" || role == "client_refuse";
     Application a;
     ProgrammeJoueur prog;
     ASSERT_TRUE(prog.p.Main());
     const fs::path racine = DossierJeu::Trouver();
 
-    Partie_Solo(prog);
+    if (!refus) Partie_Solo(prog);
     ASSERT_TRUE(QTest::qWaitFor([&] { return prog.F().Param() && prog.F().Param()->isVisible(); }, 20000));
     FrmParam& P = prog.P();
     P.TabStripMonde->setCurrentIndex(0);
@@ -212,7 +238,35 @@ TEST(DeuxProcessus, Programme) {
     const SetupChoices avant = P.Choix();
     rapport << "nom " << avant.NomJoueur << "\n";
 
-    if (hote) {
+    if (hote && refus) {
+        QTest::mouseClick(P.CmdCreerServeur, Qt::LeftButton);
+        ASSERT_TRUE(prog.p.Reseau->Reseau_Serveur) << prog.p.Reseau->DerniereErreur;
+        // Until the other has tried and given up.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return fs::exists(Env(VarAutre)); }, 120000));
+        QTest::qWait(200);
+        rapport << "joueurs " << Textes(P.LstJoueurs).size() << "\n";
+        rapport << "partie " << (prog.F().Partie() != nullptr || prog.p.Reseau->Reseau_EnJeu) << "\n";
+    } else if (refus) {
+        Taper(P.TxtAdresse, "127.0.0.1");
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                QTest::mouseClick(P.CmdRafraichirParties, Qt::LeftButton);
+                return Textes(P.LstParties) == std::vector<std::string>{"Essai"};
+            },
+            60000));
+        QTest::mouseClick(P.LstParties->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          P.LstParties->visualItemRect(P.LstParties->item(0)).center());
+        QTest::mouseClick(P.CmdConnecter, Qt::LeftButton);
+        rapport << "client " << prog.p.Reseau->Reseau_Client << "\n";
+        for (const std::string& m : prog.dialogues.erreurs) {
+            std::string ligne = m;
+            std::replace(ligne.begin(), ligne.end(), '\n', ' ');
+            rapport << "refus " << ligne << "\n";
+        }
+        prog.dialogues.erreurs.clear();
+        rapport << "partie " << (prog.F().Partie() != nullptr || prog.p.Reseau->Reseau_EnJeu) << "\n";
+        Photographier(prog.F(), "deux-programmes-refus.png");
+    } else if (hote) {
         P.SliderNombreJoueurs->setValue(2);
         QTest::mouseClick(P.CmdCreerServeur, Qt::LeftButton);
         ASSERT_TRUE(prog.p.Reseau->Reseau_Serveur) << prog.p.Reseau->DerniereErreur;
@@ -278,26 +332,7 @@ TEST(DeuxProcessus, DeuxProgrammesJouentAuPas) {
 
     DossierTemporaire sorties;
     const fs::path rh = sorties.Chemin() / "hote.txt", rc = sorties.Chemin() / "client.txt";
-    auto lancer = [&](QProcess& p, const Dossier& d, const char* role, const fs::path& sortie) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("MORVAINE_DIR", QString::fromStdString(d.d.Chemin().string()));
-        env.insert(VarRole, role);
-        env.insert(VarSortie, QString::fromStdString(sortie.string()));
-        env.insert(VarAutre, QString::fromStdString(rc.string()));
-        p.setProcessEnvironment(env);
-        p.setProcessChannelMode(QProcess::ForwardedChannels);
-        p.start(QString::fromStdString(fs::read_symlink("/proc/self/exe").string()),
-                {"--gtest_filter=DeuxProcessus.Programme"});
-        ASSERT_TRUE(p.waitForStarted(20000));
-    };
-    QProcess hote, client;
-    lancer(hote, dh, "hote", rh);
-    lancer(client, dc, "client", rc);
-    EXPECT_TRUE(client.waitForFinished(400000));
-    EXPECT_TRUE(hote.waitForFinished(60000));
-    EXPECT_EQ(client.exitCode(), 0);
-    EXPECT_EQ(hote.exitCode(), 0);
-
+    Jouer(dh, dc, "hote", "client", rh, rc);
     auto h = Lire_Rapport(rh), c = Lire_Rapport(rc);
     // The two setups really differ, and the host's hero is not among the
     // session's first characters.
@@ -320,6 +355,29 @@ TEST(DeuxProcessus, DeuxProgrammesJouentAuPas) {
     }
     for (const auto& [cle, v] : h) EXPECT_NE(cle, "message") << "hôte : " << v;
     for (const auto& [cle, v] : c) EXPECT_NE(cle, "message") << "client : " << v;
+    if (HasFailure())
+        std::cout << "--- hôte\n" << sorties.Lire("hote.txt") << "--- client\n" << sorties.Lire("client.txt");
+}
+
+TEST(DeuxProcessus, DesDonneesDifferentesSontNommeesEtRienNeCommence) {
+    if (!Env(VarRole).empty()) GTEST_SKIP();
+    const std::uint16_t port = PortLibre();
+    Dossier dh(false), dc(false);
+    Reseau(dh, "Hote", port);
+    Reseau(dc, "Client", port);
+    std::string ia = dc.d.Lire("IAs/Soldat.ia");
+    dc.d.Ecrire("IAs/Soldat.ia", ia + "\n");
+    DossierTemporaire sorties;
+    const fs::path rh = sorties.Chemin() / "hote.txt", rc = sorties.Chemin() / "client.txt";
+    Jouer(dh, dc, "hote_seul", "client_refuse", rh, rc);
+    auto h = Lire_Rapport(rh), c = Lire_Rapport(rc);
+    EXPECT_EQ(c["client"], "0");
+    EXPECT_NE(c["refus"].find("Impossible d'établir la connexion"), std::string::npos) << c["refus"];
+    EXPECT_NE(c["refus"].find("Le fichier « IAs/Soldat.ia » diffère de celui de l'hôte"), std::string::npos)
+        << c["refus"];
+    EXPECT_EQ(c["partie"], "0");
+    EXPECT_EQ(h["partie"], "0");
+    EXPECT_EQ(h["joueurs"], "1");
     if (HasFailure())
         std::cout << "--- hôte\n" << sorties.Lire("hote.txt") << "--- client\n" << sorties.Lire("client.txt");
 }
