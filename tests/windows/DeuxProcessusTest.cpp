@@ -174,6 +174,7 @@ struct Suivi {
             for (std::uint64_t h : Hacher_Parties(M)) rapport << " " << h;
             rapport << "\n";
         }
+        if (t == 100) Photographier(m->Fenetre(), hote ? "jeu-hote.png" : "jeu-client.png");
         if (hote && t == TourArret && !arrete) {
             // The host's loop stops dead: no packet read or sent.
             arrete = true;
@@ -310,7 +311,6 @@ TEST(DeuxProcessus, Programme) {
     for (const std::string& m : prog.p.Jeu_Monde->MessagesPartie) rapport << "message " << m << "\n";
     for (const std::string& m : prog.dialogues.erreurs) rapport << "message " << m << "\n";
     Ecrire_Rapport(rapport.str());
-    if (FrmMoteur2D* m = prog.F().Partie()) Photographier(m->Fenetre(), hote ? "jeu-hote.png" : "jeu-client.png");
     prog.F().MenuPartieQuitter->trigger();
 }
 
