@@ -3,15 +3,15 @@
 // purse and whether its own building lacks raw material.
 #include "ai/ModIA.h"
 #include "characters/ClsJeuPerso.h"
-#include "display/ClsAffTresors.h"
 #include "engine/ModMain.h"
 #include "world/ClsJeuBatiment.h"
 #include "world/ClsJeuFief.h"
+#include "world/ClsJeuTresors.h"
 
 void ModIA::Envoyer_Tresor(std::int32_t i, std::int32_t n) {
     if (!PersoValide(i) || !Main.Tresors.Existe(n)) return;
-    Main.Persos[static_cast<std::size_t>(i)].Aller_Tresor(Main.Tresors(n), n, ClsAffTresors::Largeur(),
-                                                          ClsAffTresors::Hauteur());
+    Main.Persos[static_cast<std::size_t>(i)].Aller_Tresor(Main.Tresors(n), n, ClsJeuTresors::Largeur,
+                                                          ClsJeuTresors::Hauteur);
     CourseFaite[static_cast<std::size_t>(i)] = true;
 }
 

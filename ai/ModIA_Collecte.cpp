@@ -5,9 +5,9 @@
 
 #include "ai/ModIA.h"
 #include "characters/ClsJeuPerso.h"
-#include "display/ClsAffRessources.h"
 #include "engine/ModMain.h"
 #include "platform/Nombres.h"
+#include "world/ClsJeuRessources.h"
 
 void ModIA::Aller_Ressource_Proche(std::int32_t i, std::int32_t TypeRessource) {
     if (i < 0 || static_cast<std::size_t>(i) >= Main.Persos.size()) return;
@@ -30,8 +30,8 @@ void ModIA::Aller_Ressource_Proche(std::int32_t i, std::int32_t TypeRessource) {
         }
     }
     if (choisi < 0) return;
-    p.Aller_Ressource(Main.Ressources[static_cast<std::size_t>(choisi)], choisi, ClsAffRessources::Largeur(),
-                      ClsAffRessources::Hauteur());
+    p.Aller_Ressource(Main.Ressources[static_cast<std::size_t>(choisi)], choisi, ClsJeuRessources::Largeur,
+                      ClsJeuRessources::Hauteur);
 }
 
 void ModIA::Collecter_Ressource(std::int32_t i, std::int16_t Ressource) {

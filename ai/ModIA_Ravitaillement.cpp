@@ -8,10 +8,10 @@
 
 #include "ai/ModIA.h"
 #include "characters/ClsJeuPerso.h"
-#include "display/ClsAffTresors.h"
 #include "engine/ModMain.h"
 #include "platform/Nombres.h"
 #include "world/ClsJeuBatiment.h"
+#include "world/ClsJeuTresors.h"
 
 namespace {
 
@@ -89,7 +89,7 @@ bool ModIA::Chercher_Maison_Ravitaillement(ClsJeuPerso& Perso, std::int32_t Indi
 bool ModIA::Chercher_Tresor_Rayon(ClsJeuPerso& Perso, std::int32_t Indice, std::int32_t& IndiceTresor) {
     if (!PersoValide(Indice)) return false;
     std::int32_t& rayon = RayonTresor[static_cast<std::size_t>(Indice)];
-    rayon = Sature32(rayon + static_cast<double>(Main.Aleatoire.Nombre_Aleatoire()) * ClsAffTresors::Largeur() * 10.0);
+    rayon = Sature32(rayon + static_cast<double>(Main.Aleatoire.Nombre_Aleatoire()) * ClsJeuTresors::Largeur * 10.0);
     if (rayon > RayonTresorMax) {
         rayon = 0;
         return false;
@@ -125,5 +125,5 @@ void ModIA::Aller_Tresor_Proche(std::int32_t i) {
         }
     }
     if (choisi < 0) return;
-    p.Aller_Tresor(Main.Tresors(choisi), choisi, ClsAffTresors::Largeur(), ClsAffTresors::Hauteur());
+    p.Aller_Tresor(Main.Tresors(choisi), choisi, ClsJeuTresors::Largeur, ClsJeuTresors::Hauteur);
 }

@@ -29,8 +29,9 @@ struct Scene {
         jeu = std::make_unique<ModMain>(*dossier);
         jeu->Charger_Parametres();
         dd = std::make_unique<Graphique>(*dossier, decodeur);
-        persos = std::make_unique<ClsAffPerso>(*dossier);
-        persos->Charger(*dd, jeu->Parametres);
+        persos = std::make_unique<ClsAffPerso>();
+        jeu->Apparences.Lister(*dossier, jeu->Parametres);
+        persos->Charger(*dd, jeu->Parametres, jeu->Apparences);
         terrain.LargeurCase = jeu->Monde.LargeurCase;
         terrain.HauteurCase = jeu->Monde.HauteurCase;
         terrain.Charger(*dd, "Plaine");

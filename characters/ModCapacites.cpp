@@ -5,7 +5,6 @@
 
 #include "characters/ClsJeuPerso.h"
 #include "characters/ModDialogue.h"
-#include "display/ClsAffPerso.h"
 #include "engine/ModMain.h"
 #include "platform/Nombres.h"
 #include "rules/ClsJeuParam.h"
@@ -122,13 +121,14 @@ void Invoquer(ModMain& Main, std::int16_t Race, std::int16_t Nombre, std::int32_
         C.Attaque = C.Definir_MaxAttaque();
         C.Defense = C.Definir_MaxDefense();
 
-        // c. A race with its own look: a file of its folder, from the sheets
-        // the engine loaded (none in a headless world).
-        if (C.Apparence && Main.AffPerso != nullptr) {
+        // A race with its own look wears a file of its folder, drawn from the
+        // list made when the game was set up, so that a world with no window
+        // draws the same. A game folder without look files (the rules' test
+        // folders) leaves the race's look.
+        if (C.Apparence && !Main.Apparences.Apparences.empty()) {
             if (C.FichierApparence.empty())
-                C.FichierApparence =
-                    Main.AffPerso->Tirer_Apparence_Au_Hasard(P.Race_CheminApparence(Race, C.Sexe), Main.Aleatoire);
-            C.ApparenceFichier = Main.AffPerso->Charger_Hero(C.FichierApparence);
+                C.FichierApparence = Main.Apparences.Tirer(P.Race_CheminApparence(Race, C.Sexe), Main.Aleatoire);
+            C.ApparenceFichier = Main.Apparences.Indice(C.FichierApparence);
             C.ApparenceBase = C.ApparenceFichier;
             C.ApparenceAffichee = C.ApparenceFichier;
         }

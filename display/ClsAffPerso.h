@@ -11,23 +11,17 @@
 #include "display/ClsAffSprite.h"
 
 class ClsJeuParam;
-class DossierJeu;
-class ModRandom;
+class ListeApparences;
 
 class ClsAffPerso {
 public:
-    // Lists the appearance folders (names without "."), one level of
-    // sub-folders included, in name order.
-    explicit ClsAffPerso(DossierJeu& dossier);
-
-    // Loads every appearance file and the common sheet; throws ErreurImage.
-    void Charger(Graphique& dd, const ClsJeuParam& Parametres);
+    // Loads every look of the game's list, in its order (so a look's
+    // number names the same picture here and in the world), then the
+    // common sheet; throws ErreurImage.
+    void Charger(Graphique& dd, const ClsJeuParam& Parametres, const ListeApparences& Liste);
     // Index of the appearance whose file name (with extension) is exactly
     // FichierHero; 0 when empty or not found.
     std::int16_t Charger_Hero(const std::string& FichierHero) const;
-    // A file of Images\Persos\<DossierPerso>\ drawn from the game's random
-    // source; "" for an empty or missing folder.
-    std::string Tirer_Apparence_Au_Hasard(const std::string& DossierPerso, ModRandom& aleatoire) const;
 
     // One frame. The engine passes its walk step as Direction and its
     // heading (0 standing, 1 up, 2 right, 3 down, 4 left) as Etape: rows are
@@ -38,15 +32,9 @@ public:
                   std::int16_t Apparence, std::int16_t Largeur, std::int16_t Hauteur, bool Variante, Surface& SurfBack,
                   const Vue& vue, bool Hero, bool Translucide, std::int16_t AjustementX, std::int16_t AjustementY);
 
-    static std::string CheminPerso() { return "\\Images\\Persos\\"; }
-
-    std::vector<std::string> DossiersPerso;
     std::int16_t NombreApparences = 0;
     std::vector<std::string> NomsApparences;
 
 private:
-    std::vector<std::string> Fichiers(const std::string& dossier) const;
-
-    DossierJeu* dossier_;
     std::vector<ClsAffSprite> Sprites;
 };

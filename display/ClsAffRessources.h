@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "display/ClsAffSprite.h"
+#include "world/ClsJeuRessources.h"
 
 class ClsAffRessources {
 public:
@@ -13,8 +14,8 @@ public:
     void Afficher(std::int32_t X, std::int32_t Y, std::int32_t TypeRessource, Surface& SurfBack, const Vue& vue) {
         Sprite.AfficherCellule(TypeRessource, 0, Largeur(), Hauteur(), X, Y, SurfBack, vue);
     }
-    static constexpr std::int32_t Largeur() { return 32; }
-    static constexpr std::int32_t Hauteur() { return 32; }
+    static constexpr std::int32_t Largeur() { return ClsJeuRessources::Largeur; }
+    static constexpr std::int32_t Hauteur() { return ClsJeuRessources::Hauteur; }
 
     ClsAffSprite Sprite;
 };

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "display/ClsAffSprite.h"
+#include "world/ClsJeuTresors.h"
 
 class ClsAffTresors {
 public:
@@ -13,8 +14,8 @@ public:
     void Afficher(std::int32_t X, std::int32_t Y, std::int32_t TypeTresor, Surface& SurfBack, const Vue& vue) {
         Sprite.AfficherCellule(TypeTresor, 0, Largeur(), Hauteur(), X, Y, SurfBack, vue);
     }
-    static constexpr std::int32_t Largeur() { return 26; }
-    static constexpr std::int32_t Hauteur() { return 26; }
+    static constexpr std::int32_t Largeur() { return ClsJeuTresors::Largeur; }
+    static constexpr std::int32_t Hauteur() { return ClsJeuTresors::Hauteur; }
 
     ClsAffSprite Sprite;
 };

@@ -24,7 +24,7 @@ ClsMoteur::ClsMoteur(ModMain& Main, ClsJeu& Jeu, Horloge& Horloge, Peripheriques
     };
 }
 
-ClsMoteur::~ClsMoteur() { Main.AffPerso = nullptr; }
+ClsMoteur::~ClsMoteur() = default;
 
 bool ClsMoteur::PersoValide(std::int32_t i) const {
     return i >= 0 && static_cast<std::size_t>(i) < Main.Persos.size();
@@ -91,18 +91,17 @@ bool ClsMoteur::Demarrer(const SetupChoices& Choix, Graphique* dd, std::int32_t 
     Afficher_Image_Chargement(60, "");
     const ClsJeuParam& P = Main.Parametres;
     if (dd != nullptr) {
-        if (!AffPerso) AffPerso = std::make_unique<ClsAffPerso>(dd->Dossier());
-        AffPerso->Charger(*dd, P);
-        Main.AffPerso = AffPerso.get();
+        if (!AffPerso) AffPerso = std::make_unique<ClsAffPerso>();
+        AffPerso->Charger(*dd, P, Main.Apparences);
     }
     // Looks of heroes and of characters whose item changes their look.
     for (ClsJeuPerso& perso : Main.Persos) {
         auto charger = [&] {
-            if (!AffPerso) return;
+            if (dd == nullptr) return;
             if (perso.FichierApparence.empty())
                 perso.FichierApparence =
-                    AffPerso->Tirer_Apparence_Au_Hasard(P.Race_CheminApparence(perso.Race, perso.Sexe), Main.Aleatoire);
-            perso.ApparenceFichier = AffPerso->Charger_Hero(perso.FichierApparence);
+                    Main.Apparences.Tirer(P.Race_CheminApparence(perso.Race, perso.Sexe), Main.Aleatoire);
+            perso.ApparenceFichier = Main.Apparences.Indice(perso.FichierApparence);
             perso.ApparenceBase = perso.ApparenceFichier;
         };
         if (perso.Apparence) {

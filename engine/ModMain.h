@@ -22,6 +22,7 @@
 #include "characters/ModCombat.h"
 #include "platform/DossierJeu.h"
 #include "rules/ClsJeuParam.h"
+#include "rules/ListeApparences.h"
 #include "rules/ModRandom.h"
 #include "saves/ClsJeuStastistiques.h"
 #include "saves/ModDocuments.h"
@@ -34,7 +35,6 @@
 #include "world/ModDecors.h"
 #include "world/ModTresors.h"
 
-class ClsAffPerso;
 class ClsComReseau;
 
 class ModMain {
@@ -121,9 +121,9 @@ public:
     // After a game: houses, castles, fiefs and deposits are erased; the
     // characters stay until the next game setup resizes them.
     void Effacer_Monde();
-    // The character sheets, once the engine has loaded them; null in a
-    // headless world, where a summoned creature keeps its race's look.
-    const ClsAffPerso* AffPerso = nullptr;
+    // The look files, listed when a game is set up: summoned creatures and
+    // heroes draw their looks from it, the engine loads its sheets from it.
+    ListeApparences Apparences;
     // Character files (Ini_SavPerso is read by Charger_Parametres_SavPerso
     // at start-up) and the statistics of the game being played.
     ModSavPerso SavPerso{Dossier, Parametres};

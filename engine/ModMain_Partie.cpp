@@ -203,6 +203,7 @@ void ModMain::Creer_Partie(const SetupChoices& Choix, const ProgresChargement& P
 void ModMain::Creer_Partie_Monde(const SetupChoices& Choix, const ProgresChargement& Progres) {
     MessagesPartie.clear();
     FinPartie = false;
+    Apparences.Lister(Dossier, Parametres);
     SavPerso.DossierSession.clear();
     // The last game's heroes are no one in the new world: until the new
     // game starts its statistics, nothing is followed.

@@ -5,9 +5,9 @@
 
 #include <cmath>
 
-#include "display/ClsAffRessources.h"
 #include "engine/ModMain.h"
 #include "network/ClsComReseau.h"
+#include "world/ClsJeuRessources.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ void Commande_Aller_Ressource(ModMain& Main, std::int32_t NoPerso, std::int32_t 
     ClsJeuPerso* p = Element(Main.Persos, NoPerso);
     ClsJeuRessources* r = Element(Main.Ressources, NoRessource);
     // The character walks to the middle of one deposit picture.
-    if (p && r) p->Aller_Ressource(*r, NoRessource, ClsAffRessources::Largeur(), ClsAffRessources::Hauteur());
+    if (p && r) p->Aller_Ressource(*r, NoRessource, ClsJeuRessources::Largeur, ClsJeuRessources::Hauteur);
 }
 
 void Commande_Rentrer_Chateau(ModMain& Main, std::int32_t NoPerso, std::int32_t NoChateau) {

@@ -13,13 +13,13 @@
 #include "characters/ClsJeuPerso.h"
 #include "characters/ModCombat.h"
 #include "characters/ModDialogue.h"
-#include "display/ClsAffTresors.h"
 #include "engine/ModMain.h"
 #include "network/ClsComReseau.h"
 #include "network/ModCommandes.h"
 #include "rules/ClsJeuParam.h"
 #include "world/ClsJeuBatiment.h"
 #include "world/ClsJeuFief.h"
+#include "world/ClsJeuTresors.h"
 
 namespace {
 
@@ -449,7 +449,7 @@ bool AttaquerCible(Ctx& c) {
 
 bool AllerTresor(Ctx& c) {
     if (!c.M.Tresors.Existe(c.X)) return false;
-    c.P.Aller_Tresor(c.M.Tresors(c.X), c.X, ClsAffTresors::Largeur(), ClsAffTresors::Hauteur());
+    c.P.Aller_Tresor(c.M.Tresors(c.X), c.X, ClsJeuTresors::Largeur, ClsJeuTresors::Hauteur);
     return true;
 }
 

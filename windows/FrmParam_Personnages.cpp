@@ -31,7 +31,6 @@
 #include <fstream>
 
 #include "devices/ClsPerMusique.h"
-#include "display/ClsAffPerso.h"
 #include "display/ClsPerEcran.h"
 #include "engine/ClsJeu.h"
 #include "engine/ModMain.h"
@@ -39,6 +38,7 @@
 #include "platform/Chemins.h"
 #include "platform/Nombres.h"
 #include "platform/Texte.h"
+#include "rules/ListeApparences.h"
 #include "windows/Demarrage.h"
 #include "windows/FrmParam.h"
 #include "windows/MDIFrmMain.h"
@@ -737,7 +737,7 @@ void FrmParam::Afficher_Fiche_Perso() {
         }
     }
     DossierFileApparence =
-        Principale_.Programme().Dossier.Chemin(ClsAffPerso::CheminPerso() + P.Race_CheminApparence(perso.Race, perso.Sexe)).string();
+        Principale_.Programme().Dossier.Chemin(ListeApparences::CheminPerso() + P.Race_CheminApparence(perso.Race, perso.Sexe)).string();
     Remplir(FileApparence, Fichiers(DossierFileApparence));
     Remplir(FileIA, Fichiers(DossierFileIA));
     for (auto [liste, choix] : {std::pair{FileApparence, perso.FichierApparence}, std::pair{FileIA, perso.FichierIA}}) {

@@ -8,6 +8,12 @@
 
 class ClsJeuRessources {
 public:
+    // The ground a deposit covers, in pixels: characters walk to its edge
+    // and placement keeps other things off it. Its picture is drawn at
+    // this size.
+    static constexpr std::int32_t Largeur = 32;
+    static constexpr std::int32_t Hauteur = 32;
+
     // ---- Public fields, in their declared order ----
     std::int32_t X = 0;
     std::int32_t Y = 0;

@@ -13,6 +13,12 @@ class ClsJeuPerso;
 
 class ClsJeuTresors {
 public:
+    // The ground a treasure covers, in pixels: characters walk to its edge
+    // and placement keeps other things off it. Its picture is drawn at
+    // this size.
+    static constexpr std::int32_t Largeur = 26;
+    static constexpr std::int32_t Hauteur = 26;
+
     // ---- Public fields, in their declared order ----
     std::int32_t X = 0;
     std::int32_t Y = 0;

@@ -1,8 +1,8 @@
 #include "world/ModEmplacement.h"
 
-#include "display/ClsAffRessources.h"
-#include "display/ClsAffTresors.h"
 #include "engine/ModMain.h"
+#include "world/ClsJeuRessources.h"
+#include "world/ClsJeuTresors.h"
 
 bool Collision_Rectangles(std::int32_t X1, std::int32_t Y1, std::int32_t X2, std::int32_t Y2, std::int32_t Largeur1,
                           std::int32_t Hauteur1, std::int32_t Largeur2, std::int32_t Hauteur2) {
@@ -32,7 +32,7 @@ std::int16_t Tester_Emplacement(ModMain& Main, std::int32_t Perso, std::int32_t 
     }
     for (std::int32_t k = 1; k <= Main.Tresors.Count(); ++k) {
         const ClsJeuTresors& t = Main.Tresors(k);
-        if (touche(t.X, t.Y, ClsAffTresors::Largeur(), ClsAffTresors::Hauteur())) {
+        if (touche(t.X, t.Y, ClsJeuTresors::Largeur, ClsJeuTresors::Hauteur)) {
             retenir(k);
             return Emplacement::Tresor;
         }
@@ -57,7 +57,7 @@ std::int16_t Tester_Emplacement(ModMain& Main, std::int32_t Perso, std::int32_t 
     }
     for (std::size_t r = 0; r < Main.Ressources.size(); ++r) {
         const ClsJeuRessources& d = Main.Ressources[r];
-        if (touche(d.X, d.Y, ClsAffRessources::Largeur(), ClsAffRessources::Hauteur())) {
+        if (touche(d.X, d.Y, ClsJeuRessources::Largeur, ClsJeuRessources::Hauteur)) {
             retenir(static_cast<std::int32_t>(r));
             return Emplacement::Ressource;
         }
@@ -85,14 +85,14 @@ bool Emplacement_Libre(const ModMain& Main, std::int32_t Perso, std::int32_t X, 
     for (const ClsJeuBatiment& m : Main.Maisons)
         if (m.Visible() && touche(m.X, m.Y, m.Largeur, m.Hauteur)) return false;
     for (const ClsJeuRessources& d : Main.Ressources)
-        if (touche(d.X, d.Y, ClsAffRessources::Largeur(), ClsAffRessources::Hauteur())) return false;
+        if (touche(d.X, d.Y, ClsJeuRessources::Largeur, ClsJeuRessources::Hauteur)) return false;
     for (std::int32_t k = 1; k <= Main.Decors.Count(); ++k) {
         const ClsJeuDecors& d = Main.Decors(k);
         if (touche(d.X, d.Y, d.Largeur, d.Hauteur)) return false;
     }
     for (std::int32_t k = 1; k <= Main.Tresors.Count(); ++k) {
         const ClsJeuTresors& t = Main.Tresors(k);
-        if (touche(t.X, t.Y, ClsAffTresors::Largeur(), ClsAffTresors::Hauteur())) return false;
+        if (touche(t.X, t.Y, ClsJeuTresors::Largeur, ClsJeuTresors::Hauteur)) return false;
     }
     const std::int32_t camp = Main.Persos[static_cast<std::size_t>(Perso)].Camp;
     for (const ClsJeuPerso& p : Main.Persos)

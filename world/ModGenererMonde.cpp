@@ -1,3 +1,4 @@
+#include "world/ClsJeuRessources.h"
 #include "world/ModGenererMonde.h"
 
 #include <cmath>
@@ -181,7 +182,6 @@ GrillePoints Repartir_Points(std::int32_t rmin, std::int32_t rmax, std::int32_t 
 
 // ---- Population of a new world ----
 
-#include "display/ClsAffRessources.h"
 #include "engine/ModMain.h"
 #include "world/ModEmplacement.h"
 
@@ -284,7 +284,7 @@ void Placer_Ressources(ModMain& Main, bool Reseau) {
     const ClsJeuMonde& monde = Main.Monde;
     const double largeurCarte = static_cast<double>(monde.LargeurCarte) * monde.LargeurCase;
     const double hauteurCarte = static_cast<double>(monde.HauteurCarte) * monde.HauteurCase;
-    const std::int32_t l = ClsAffRessources::Largeur(), h = ClsAffRessources::Hauteur();
+    const std::int32_t l = ClsJeuRessources::Largeur, h = ClsJeuRessources::Hauteur;
     // Set once a scan of the whole grid found no free place: deposits only
     // fill the map further, so the ones after it take their draw at once.
     // Without it, each later deposit of a scenario asking for more than

@@ -47,10 +47,11 @@ struct RenduMonde : ::testing::Test {
         jeu = std::make_unique<ModMain>(*dossier);
         jeu->Charger_Parametres();
         dd = std::make_unique<Graphique>(*dossier, decodeur);
-        persos = std::make_unique<ClsAffPerso>(*dossier);
+        persos = std::make_unique<ClsAffPerso>();
         souris = std::make_unique<ClsAffSouris>(*dossier);
         const ClsJeuParam& p = jeu->Parametres;
-        persos->Charger(*dd, p);
+        jeu->Apparences.Lister(*dossier, p);
+        persos->Charger(*dd, p, jeu->Apparences);
         terrain.LargeurCase = jeu->Monde.LargeurCase;
         terrain.HauteurCase = jeu->Monde.HauteurCase;
         terrain.Charger(*dd, "Plaine");
@@ -149,10 +150,10 @@ TEST_F(RenduMonde, FeuillesDesPersonnages) {
     EXPECT_EQ(persos->Charger_Hero(""), 0);
     const ClsJeuParam& p = jeu->Parametres;
     for (int r = 0; r < p.NombreRaces; ++r) {
-        const std::string f = persos->Tirer_Apparence_Au_Hasard(p.Race_CheminApparence(static_cast<std::int16_t>(r)), jeu->Aleatoire);
+        const std::string f = jeu->Apparences.Tirer(p.Race_CheminApparence(static_cast<std::int16_t>(r)), jeu->Aleatoire);
         EXPECT_FALSE(f.empty()) << p.Race_Nom(static_cast<std::int16_t>(r));
     }
-    EXPECT_EQ(persos->Tirer_Apparence_Au_Hasard("Absents", jeu->Aleatoire), "");
+    EXPECT_EQ(jeu->Apparences.Tirer("Absents", jeu->Aleatoire), "");
     // Standing shows the middle frame facing down, whatever the walk step.
     Surface a(64, 64), b(64, 64);
     const Vue vue{64, 64, 0, 0};
