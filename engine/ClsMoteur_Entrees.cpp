@@ -8,8 +8,8 @@
 #include "characters/ModDialogue.h"
 #include "engine/ClsJeu.h"
 #include "engine/ClsMoteur.h"
+#include "engine/ModCommandes.h"
 #include "engine/ModMain.h"
-#include "network/ModCommandes.h"
 #include "platform/Nombres.h"
 #include "world/ModEmplacement.h"
 

@@ -5,10 +5,10 @@
 #include <set>
 
 #include "characters/ModCombat.h"
+#include "engine/ModCommandes.h"
 #include "engine/ModMain.h"
 #include "interface/ClsInterface.h"
 #include "interface/ClsJeuMessages.h"
-#include "network/ModCommandes.h"
 #include "platform/Nombres.h"
 #include "platform/Texte.h"
 #include "rules/ClsFicINI.h"

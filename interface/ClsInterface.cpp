@@ -9,14 +9,14 @@
 
 #include "characters/ClsJeuPerso.h"
 #include "display/ClsPerEcran.h"
+#include "engine/ModCommandes.h"
 #include "engine/ModMain.h"
-#include "network/ModCommandes.h"
-#include "rules/LectureIni.h"
 #include "platform/DossierJeu.h"
 #include "platform/Graphique.h"
 #include "platform/Nombres.h"
 #include "rules/ClsFicINI.h"
 #include "rules/ClsJeuParam.h"
+#include "rules/LectureIni.h"
 #include "world/ClsJeuBatiment.h"
 #include "world/ClsJeuFief.h"
 

@@ -8,12 +8,12 @@
 
 #include "ai/ModIA.h"
 #include "characters/ClsJeuPerso.h"
+#include "engine/ModCommandes.h"
 #include "engine/ModMain.h"
-#include "network/ModCommandes.h"
-#include "rules/LectureIni.h"
 #include "platform/Nombres.h"
 #include "platform/Surface.h"
 #include "rules/ClsJeuParam.h"
+#include "rules/LectureIni.h"
 #include "world/ClsJeuBatiment.h"
 #include "world/ClsJeuFief.h"
 

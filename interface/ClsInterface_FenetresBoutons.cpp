@@ -6,8 +6,8 @@
 #include <algorithm>
 
 #include "characters/ClsJeuPerso.h"
+#include "engine/ModCommandes.h"
 #include "engine/ModMain.h"
-#include "network/ModCommandes.h"
 #include "platform/Nombres.h"
 #include "rules/ClsJeuParam.h"
 #include "world/ClsJeuBatiment.h"

@@ -2,9 +2,9 @@
 #include "network/PartieReseau.h"
 
 #include "engine/HachageEtat.h"
+#include "engine/ModCommandes.h"
 #include "engine/ModMain.h"
 #include "network/ClsComReseau.h"
-#include "network/ModCommandes.h"
 
 PartieReseau::PartieReseau(ModMain& Main_, ClsComReseau& Reseau_, std::int32_t ToursEntreEmpreintes)
     : Main(Main_), Reseau(Reseau_), intervalle_(ToursEntreEmpreintes > 0 ? ToursEntreEmpreintes : 1) {}

@@ -41,7 +41,6 @@ struct Exception {
 constexpr const char* EtatDansEngine = "the game state (world arrays, random sources, rules) still lives in engine/ModMain";
 constexpr const char* BatimentsPersos = "a building, fief or treasure still acts on the characters it holds";
 constexpr const char* Adaptateur = "the adapter implements the interface that this upper folder declares";
-constexpr const char* OrdresDansNetwork = "the order layer still lives in network/ and acts on the game state";
 
 const Exception Exceptions[] = {
     {"platform/qt/EntreesQt.h", "devices", Adaptateur},
@@ -87,9 +86,7 @@ const Exception Exceptions[] = {
     {"saves/ModDocuments.cpp", "engine", "the pages name the viewers the engine opens them with"},
     {"saves/ModSavPerso.cpp", "interface", "a character file carries its player's interface options"},
     {"network/ChoixReseau.h", "engine", "the setup choices travel in the session and still live in engine/"},
-    {"network/ModCommandes.cpp", "engine", OrdresDansNetwork},
-    {"network/ModCommandes_Actions.cpp", "engine", OrdresDansNetwork},
-    {"network/PartieReseau.cpp", "engine", EtatDansEngine},
+    {"network/PartieReseau.cpp", "engine", "the lock-step turn replays the orders on the game state, both in engine/"},
     {"interface/ClsIntTouches.cpp", "engine", EtatDansEngine},
     {"interface/ClsInterface.cpp", "engine", EtatDansEngine},
     {"interface/ClsInterface_Affichage.cpp", "engine", EtatDansEngine},

@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "engine/HachageEtat.h"
+#include "engine/ModCommandes.h"
 #include "network/ChoixReseau.h"
 #include "network/ClsComReseau.h"
-#include "network/ModCommandes.h"
 #include "network/PartieReseau.h"
 #include "platform/enet/TransportENet.h"
 #include "tests/engine/MoteurOutils.h"

@@ -17,11 +17,11 @@
 
 #include "characters/ClsJeuPerso.h"
 #include "display/ClsPerEcran.h"
-#include "interface/ClsInterface.h"
 #include "engine/HachageEtat.h"
+#include "engine/ModCommandes.h"
 #include "engine/ModMain.h"
+#include "interface/ClsInterface.h"
 #include "network/MessageReseau.h"
-#include "network/ModCommandes.h"
 #include "network/PartieReseau.h"
 #include "tests/characters/ReglesPersos.h"
 #include "tests/network/Sessions.h"

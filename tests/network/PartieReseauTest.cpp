@@ -9,8 +9,8 @@
 #include <thread>
 
 #include "engine/HachageEtat.h"
+#include "engine/ModCommandes.h"
 #include "engine/ModMain.h"
-#include "network/ModCommandes.h"
 #include "network/PartieReseau.h"
 #include "tests/network/Sessions.h"
 

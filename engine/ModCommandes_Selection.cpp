@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/ModCommandes.h"
 #include "network/MessageReseau.h"
-#include "network/ModCommandes.h"
 
 namespace {
 

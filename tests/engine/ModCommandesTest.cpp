@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "network/ModCommandes.h"
+#include "engine/ModCommandes.h"
 #include "tests/engine/MoteurOutils.h"
 
 namespace {

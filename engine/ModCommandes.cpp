@@ -1,7 +1,7 @@
 // The order layer: without a session each order is given to the character
 // at once; with one it is broadcast, and every machine gives it when the
 // turn is replayed.
-#include "network/ModCommandes.h"
+#include "engine/ModCommandes.h"
 
 #include <cmath>
 
