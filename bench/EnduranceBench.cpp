@@ -12,8 +12,9 @@
 // treasures, items lying in them, deaths so far, mean tick time since the
 // last line. The long run, by hand:
 //
-//   MORVAINE_ENDURANCE_TOURS=3000000 MORVAINE_ENDURANCE_RELEVE=100000 \
+//   MORVAINE_ENDURANCE_TOURS=3000000 MORVAINE_ENDURANCE_RELEVE=100000
 //     ./morvaine_bench --benchmark_filter=Endurance
+// (both variables and the command on one line).
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>

@@ -43,7 +43,9 @@ TEST(CheminConfine, DansLeDossierDuJeuOuRefuse) {
     for (const auto& c : cas) {
         const auto chemin = CheminDansDossier(d.Chemin(), c.relatif);
         EXPECT_EQ(chemin.has_value(), c.accepte) << c.relatif;
-        if (chemin) EXPECT_EQ(chemin->string().rfind(d.Chemin().string(), 0), 0u) << c.relatif;
+        if (chemin) {
+            EXPECT_EQ(chemin->string().rfind(d.Chemin().string(), 0), 0u) << c.relatif;
+        }
     }
 
     try {

@@ -37,7 +37,7 @@ enum class Genre { Regles, Paroles, Perso, ScriptIA, Image, Touches };
 // One line of a file of the data set replaced: the first "cle=" line after
 // the text `apres`, in `source` (the replaced file itself when empty).
 struct LigneChangee {
-    std::string cle, valeur, apres, source;
+    std::string cle, valeur, apres{}, source{};
 };
 
 struct CasHostile {

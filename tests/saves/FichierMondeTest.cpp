@@ -307,11 +307,15 @@ TEST(FichierMonde, MondesVariesRevenusALIdentique) {
                  const ClsJeuPerso &x = M.Persos[i], &y = p.jeu.Main.Persos[i];
                  for (std::int16_t k = 0; k < x.Nombre_Objets_Inventaire(); ++k) {
                      ASSERT_EQ(x.Objet_Inventaire_Actif(k), y.Objet_Inventaire_Actif(k)) << i << " " << k;
-                     if (x.Objet_Inventaire_Actif(k)) EXPECT_EQ(x.Objet_Inventaire_Type(k), y.Objet_Inventaire_Type(k));
+                     if (x.Objet_Inventaire_Actif(k)) {
+                         EXPECT_EQ(x.Objet_Inventaire_Type(k), y.Objet_Inventaire_Type(k));
+                     }
                  }
                  for (std::int16_t k = 0; k < x.Nombre_Objets_Equipes(); ++k) {
                      ASSERT_EQ(x.Objet_Equipes_Actif(k), y.Objet_Equipes_Actif(k)) << i << " " << k;
-                     if (x.Objet_Equipes_Actif(k)) EXPECT_EQ(x.Objet_Equipes_Type(k), y.Objet_Equipes_Type(k));
+                     if (x.Objet_Equipes_Actif(k)) {
+                         EXPECT_EQ(x.Objet_Equipes_Type(k), y.Objet_Equipes_Type(k));
+                     }
                  }
              }
              M.Aleatoire.TableActive = false;

@@ -246,8 +246,11 @@ TEST(SauvegardeFenetre, MondeRechargeAvecSesObjets) {
     ASSERT_EQ(tours, 0) << "la partie a joué avant d'être relevée";
     ASSERT_EQ(charges.size(), fichier.Persos.size());
     // A hero of the setup takes a villager's place with its own bag.
-    for (std::size_t i = 0; i < charges.size(); ++i)
-        if (!heros[i]) EXPECT_EQ(charges[i], releve(fichier.Persos[i])) << "personnage " << i;
+    for (std::size_t i = 0; i < charges.size(); ++i) {
+        if (!heros[i]) {
+            EXPECT_EQ(charges[i], releve(fichier.Persos[i])) << "personnage " << i;
+        }
+    }
     prog.F().MenuPartieQuitter->trigger();
 }
 

@@ -192,7 +192,6 @@ TEST(ModTresors, ADropJoinsTheTreasureOfItsCell) {
 TEST(ModTresors, DeathDropsStayWithinTheMapsCells) {
     MondeObjets m;
     m.Peupler(2, 2);
-    const ClsJeuParam& P = m.Parametres();
     ClsJeuMonde& monde = m.Main.Monde;
     monde.LargeurCarte = monde.HauteurCarte = 4;
     monde.Creer_Grilles();
