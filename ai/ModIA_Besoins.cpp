@@ -82,7 +82,7 @@ void ModIA::Riposter(std::int32_t i) {
     // A target index that names nobody is never read.
     if (!IndiceDans(t, Main.Persos.size())) return;
     const ClsJeuPerso& cible = Main.Persos[static_cast<std::size_t>(t)];
-    if ((p.Action == 301 || p.Action == 302) && cible.Attaquable() && p.Camp != cible.Camp) {
+    if ((p.Action == Actions::DetruireMaison || p.Action == Actions::DetruireChateau) && cible.Attaquable() && p.Camp != cible.Camp) {
         p.Attaquer_Perso(t);
         p.Definir_Commentaires(Main.Commentaires.Message(16, p));
     }

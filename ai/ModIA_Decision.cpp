@@ -104,13 +104,13 @@ void ModIA::Gestion_IA_Perso(std::int32_t i) {
                 // The creature copies its master.
                 const ClsJeuPerso& maitre = Main.Persos[static_cast<std::size_t>(m)];
                 switch (maitre.Action) {
-                case 300:
+                case Actions::Attaquer:
                     perso().Attaquer_Perso(maitre.CiblePerso);
                     break;
-                case 301:
+                case Actions::DetruireMaison:
                     perso().Attaquer_Maison(maitre.CibleMaison);
                     break;
-                case 302:
+                case Actions::DetruireChateau:
                     perso().Attaquer_Chateau(maitre.CibleChateau);
                     break;
                 default:
@@ -120,7 +120,7 @@ void ModIA::Gestion_IA_Perso(std::int32_t i) {
                 }
                 return;
             }
-            if (perso().Action != 500 && perso().Action != 3) Gestion_Besoins(i);
+            if (perso().Action != Actions::Fabriquer && perso().Action != Actions::AllerA) Gestion_Besoins(i);
             if (perso().Inactif()) Patrouiller(i);
             return;
         }
@@ -132,7 +132,7 @@ void ModIA::Gestion_IA_Perso(std::int32_t i) {
             if (static_cast<double>(Main.Aleatoire.Nombre_Aleatoire()) > 0.99) perso().Arreter();
             return;
         }
-        if (perso().Action != 500 && perso().Action != 3) Gestion_Besoins(i);
+        if (perso().Action != Actions::Fabriquer && perso().Action != Actions::AllerA) Gestion_Besoins(i);
         if (perso().Inactif()) Patrouiller(i);
         return;
     }
@@ -148,7 +148,7 @@ void ModIA::Gestion_IA_Perso(std::int32_t i) {
         CourseFaite[k] = true;
         return;
     }
-    if (perso().Action == 201 || perso().Action == 1) return;
+    if (perso().Action == Actions::Entrer || perso().Action == Actions::Deplacer) return;
     const bool trouve = Chercher_Maison_Ravitaillement(perso(), i, 0, 0, 1, IndiceTrouve);
     const bool manque = Manque_Argent(i);
     if (manque || !trouve) {

@@ -19,7 +19,7 @@ void ModIA::Chercher_Matiere_Premiere(std::int32_t i) {
     const std::int16_t m = P.Batiment_TypeMatierePremiere(maison.TypeBatiment, Main.Aleatoire);
     ClsJeuPerso& p = Main.Persos[k];
     if (m < 0 || m >= P.NombreRessources) return;
-    if (!(p.Definir_Ressources(m) < 1.0) || !(p.Action == 202 || p.Inactif()) || p.DansMaisonCible) return;
+    if (!(p.Definir_Ressources(m) < 1.0) || !(p.Action == Actions::RetournerChateau || p.Inactif()) || p.DansMaisonCible) return;
     // A ruin consumes nothing, even one that was once completed.
     if (!maison.Acheve || !maison.Visible()) return;
 
@@ -34,7 +34,7 @@ void ModIA::Chercher_Matiere_Premiere(std::int32_t i) {
     }
     const std::int32_t e = p.Equipe;
     if (!IndiceDans(e, Main.Fiefs.size()) || !IndiceDans(e, Main.Chateaux.size())) return;
-    if (Main.Fiefs[static_cast<std::size_t>(e)].Definir_Ressources(m) > 1.0 && CourseFaite[k] && p.Action != 201 &&
+    if (Main.Fiefs[static_cast<std::size_t>(e)].Definir_Ressources(m) > 1.0 && CourseFaite[k] && p.Action != Actions::Entrer &&
         Main.Chateaux[static_cast<std::size_t>(e)].Visible())
         Envoyer_Chateau(i);
 }

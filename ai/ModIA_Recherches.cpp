@@ -104,7 +104,7 @@ bool ModIA::Chercher_Assaillant(std::int32_t i, std::int32_t b, bool Chateau, st
     for (std::int32_t n = 0; n <= NombreParRecherche; ++n) {
         if (curseur > dernier || curseur < 0) curseur = 0;
         const ClsJeuPerso& q = Main.Persos[static_cast<std::size_t>(curseur)];
-        const bool pris = Chateau ? (q.CibleChateau == b && q.Action == 302) : (q.CibleMaison == b && q.Action == 301);
+        const bool pris = Chateau ? (q.CibleChateau == b && q.Action == Actions::DetruireChateau) : (q.CibleMaison == b && q.Action == Actions::DetruireMaison);
         if (pris) Trouve = curseur;
         ++curseur;
         if (pris) return true;

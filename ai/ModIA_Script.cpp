@@ -21,11 +21,11 @@ namespace {
 
 bool Occupe(const ClsJeuPerso& p) {
     switch (p.Action) {
-    case 2:    // harvesting
-    case 3:    // going to a deposit
-    case 102:  // producing at home
-    case 500:  // making an item
-    case 600:  // preparing a service
+    case Actions::Recolter:
+    case Actions::AllerA:
+    case Actions::ProduireMaison:
+    case Actions::Fabriquer:
+    case Actions::PreparerService:
         return true;
     default: return p.EnCombat();
     }
@@ -37,7 +37,7 @@ void ModIA::Executer_IA(std::int32_t i) {
     if (!PersoValide(i)) return;
     const auto k = static_cast<std::size_t>(i);
     Riposter(i);
-    if (Main.Persos[k].Action != 500 && Main.Persos[k].Action != 3) Gestion_Besoins(i);
+    if (Main.Persos[k].Action != Actions::Fabriquer && Main.Persos[k].Action != Actions::AllerA) Gestion_Besoins(i);
     // A character at work or in a fight is not disturbed.
     if (Occupe(Main.Persos[k])) return;
     Vendre_Doublons(i);
@@ -120,7 +120,7 @@ bool ModIA::Phase_Ressource_Voulue(std::int32_t i) {
     const std::int16_t type = maison ? Main.Maisons[k].TypeBatiment : -1;
     const bool connu = type >= 0 && type < P.NombreTypeBatiments;
     if (connu && P.Batiment_RessourceFabrique(type) == r) {
-        if (perso().Action != 203 && perso().Action != 202) Collecter_Etape(i, r, QuantiteVoulue[k]);
+        if (perso().Action != Actions::AllerChateau && perso().Action != Actions::RetournerChateau) Collecter_Etape(i, r, QuantiteVoulue[k]);
     } else if (!perso().DansMaison) {
         Envoyer_Maison(i);
     } else if (connu) {
@@ -141,7 +141,7 @@ bool ModIA::Phase_Objet_Voulu(std::int32_t i) {
         ObjetVoulu[k] = -1;
         return false;
     }
-    if (perso().Action == 500) return true;
+    if (perso().Action == Actions::Fabriquer) return true;
     if (perso().Objet_NombreType(o) >= QuantiteObjetVoulue[k]) {
         // The goal is met: left pending, it would hold the character here
         // for ever.
@@ -323,7 +323,7 @@ void ModIA::Collecter_Etape(std::int32_t i, std::int16_t Ressource, double Quant
     const std::int32_t e = perso().Equipe;
     const bool fief = IndiceDans(e, Main.Fiefs.size());
     if (!perso().DansMaisonCible && !perso().DansChateau && !perso().DansChateauCible) {
-        if (perso().Action == 202 || perso().Action == 201) return;  // already on its way
+        if (perso().Action == Actions::RetournerChateau || perso().Action == Actions::Entrer) return;  // already on its way
         RessourceVoulue[k] = Ressource;
         QuantiteVoulue[k] = q16;
         std::int32_t trouve = -1;
@@ -398,7 +398,7 @@ void ModIA::Obtenir_Objet_Etape(std::int32_t i, std::int16_t Objet, double Quant
     if (Objet < 0 || Objet >= P.NombreTypesObjets) return;
     const auto k = static_cast<std::size_t>(i);
     auto perso = [&]() -> ClsJeuPerso& { return Main.Persos[k]; };
-    if (perso().Action == 201) return;
+    if (perso().Action == Actions::Entrer) return;
 
     if (perso().Definir_Argent() >= P.Objet_PrixVente(Objet)) {
         // The first standing workshop of its side with enough of the item.

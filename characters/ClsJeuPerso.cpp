@@ -182,7 +182,7 @@ void ClsJeuPerso::Init_Carac(const ClsJeuParam& Parametres) {
 void ClsJeuPerso::Aller_A(std::int32_t X, std::int32_t Y) {
     DestinationX = X;
     DestinationY = Y;
-    Action = 1;
+    Action = Actions::Deplacer;
 }
 
 void ClsJeuPerso::Arreter() {
@@ -195,26 +195,26 @@ void ClsJeuPerso::Arreter() {
 void ClsJeuPerso::Aller_Donner(std::int32_t Indice, std::int16_t TypeObjet) {
     CiblePerso = Indice;
     ObjetEnCours = TypeObjet;
-    Action = 205;
+    Action = Actions::Donner;
     Visible(true);
 }
 
 void ClsJeuPerso::Attaquer_Perso(std::int32_t Indice) {
-    Action = 300;
+    Action = Actions::Attaquer;
     CiblePerso = Indice;
     Visible(true);
     PremierCoup = true;
 }
 
 void ClsJeuPerso::Attaquer_Maison(std::int32_t Indice) {
-    Action = 301;
+    Action = Actions::DetruireMaison;
     CibleMaison = Indice;
     Visible(true);
     PremierCoup = true;
 }
 
 void ClsJeuPerso::Attaquer_Chateau(std::int32_t Indice) {
-    Action = 302;
+    Action = Actions::DetruireChateau;
     CibleChateau = Indice;
     Visible(true);
     PremierCoup = true;
@@ -224,25 +224,25 @@ void ClsJeuPerso::Attaquer_Chateau(std::int32_t Indice) {
 
 std::string ClsJeuPerso::Libelle_Action(std::int16_t Code) {
     switch (Code) {
-        case 0: return "En attente";
-        case 1: return "Se déplacer";
-        case 2: return "Récolter ressources";
-        case 3: return "Aller à";
-        case 6: return "Construire";
-        case 7: return "Aller construire";
-        case 100: return "En repos";
-        case 101: return "Rentrer à la maison";
-        case 201: return "Entrer dans";
-        case 202: return "Retourner château";
-        case 203: return "Aller château";
-        case 204: return "Aller trésor";
-        case 205: return "Donner";
-        case 300: return "Attaquer";
-        case 301: return "Détruire maison";
-        case 302: return "Détruire château";
-        case 400: return "Ressusciter";
-        case 500: return "Fabriquer";
-        case 600: return "Préparer Service";
+        case Actions::Attente: return "En attente";
+        case Actions::Deplacer: return "Se déplacer";
+        case Actions::Recolter: return "Récolter ressources";
+        case Actions::AllerA: return "Aller à";
+        case Actions::Construire: return "Construire";
+        case Actions::AllerConstruire: return "Aller construire";
+        case Actions::Repos: return "En repos";
+        case Actions::RentrerMaison: return "Rentrer à la maison";
+        case Actions::Entrer: return "Entrer dans";
+        case Actions::RetournerChateau: return "Retourner château";
+        case Actions::AllerChateau: return "Aller château";
+        case Actions::AllerTresor: return "Aller trésor";
+        case Actions::Donner: return "Donner";
+        case Actions::Attaquer: return "Attaquer";
+        case Actions::DetruireMaison: return "Détruire maison";
+        case Actions::DetruireChateau: return "Détruire château";
+        case Actions::Ressusciter: return "Ressusciter";
+        case Actions::Fabriquer: return "Fabriquer";
+        case Actions::PreparerService: return "Préparer Service";
         default: return "Au travail";
     }
 }
@@ -282,9 +282,9 @@ void ClsJeuPerso::Rentrer_Maison(const ClsJeuBatiment& Maison) {
     // A building site or a damaged house is built first; the dead only
     // want to get in.
     if ((Maison.Acheve && Maison.Definir_Vie() == Maison.MaxVie) || !Vivant()) {
-        Action = 101;
+        Action = Actions::RentrerMaison;
     } else {
-        Action = 7;
+        Action = Actions::AllerConstruire;
         DansMaison = false;
     }
 }
@@ -293,7 +293,7 @@ void ClsJeuPerso::Aller_Maison(const ClsJeuBatiment& Maison) {
     if (!Maison.Visible()) return;
     DestinationX = Centrer(Maison.X + Maison.Largeur / 2.0 + Maison.EntreePositionX, Largeur);
     DestinationY = Centrer(Maison.Y + Maison.Hauteur / 2.0 + Maison.EntreePositionY, Hauteur);
-    Action = 201;
+    Action = Actions::Entrer;
     CibleMaison = Maison.Proprietaire;
 }
 
@@ -301,14 +301,14 @@ void ClsJeuPerso::Rentrer_Chateau(const ClsJeuBatiment& Chateau) {
     if (!Chateau.Visible()) return;
     DestinationX = Centrer(Chateau.X + Chateau.Largeur / 2.0 + Chateau.EntreePositionX, Largeur);
     DestinationY = Centrer(Chateau.Y + Chateau.Hauteur / 2.0 + Chateau.EntreePositionY, Hauteur);
-    Action = 202;
+    Action = Actions::RetournerChateau;
 }
 
 void ClsJeuPerso::Aller_Chateau(const ClsJeuBatiment& Chateau, std::int32_t Indice) {
     if (!Chateau.Visible()) return;
     DestinationX = Centrer(Chateau.X + Chateau.Largeur / 2.0 + Chateau.EntreePositionX, Largeur);
     DestinationY = Centrer(Chateau.Y + Chateau.Hauteur / 2.0 + Chateau.EntreePositionY, Hauteur);
-    Action = 203;
+    Action = Actions::AllerChateau;
     CibleChateau = Indice;
 }
 
@@ -317,7 +317,7 @@ void ClsJeuPerso::Aller_Ressource(const ClsJeuRessources& Ressource, std::int32_
     DestinationX = Centrer(Ressource.X + LargeurSprite / 2.0, Largeur);
     DestinationY = Centrer(Ressource.Y + HauteurSprite / 2.0, Hauteur);
     CibleRessource = Indice;
-    Action = 3;
+    Action = Actions::AllerA;
 }
 
 void ClsJeuPerso::Aller_Tresor(const ClsJeuTresors& Tresor, std::int32_t Indice, std::int32_t LargeurSprite,
@@ -325,6 +325,6 @@ void ClsJeuPerso::Aller_Tresor(const ClsJeuTresors& Tresor, std::int32_t Indice,
     DestinationX = Centrer(Tresor.X + LargeurSprite / 2.0, Largeur);
     DestinationY = Centrer(Tresor.Y + HauteurSprite / 2.0, Hauteur);
     CibleTresor = Indice;
-    Action = 204;
+    Action = Actions::AllerTresor;
     Visible(true);
 }

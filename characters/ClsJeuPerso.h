@@ -25,6 +25,36 @@ class ClsJeuTresors;
 class GenerateurLocal;
 class ModMain;
 
+// What a character is doing: its Action. The world save, the AI scripts
+// and the network carry these numbers, so they never change. The hundreds
+// group them: on the map, at home (100s), on the way into a building or to
+// a treasure (200s), fighting (300s, see EnCombat), then raising the dead,
+// making an item, preparing a service.
+namespace Actions {
+enum : std::int16_t {
+    Attente = 0,
+    Deplacer = 1,
+    Recolter = 2,
+    AllerA = 3,
+    Construire = 6,
+    AllerConstruire = 7,
+    Repos = 100,
+    RentrerMaison = 101,
+    ProduireMaison = 102,
+    Entrer = 201,
+    RetournerChateau = 202,
+    AllerChateau = 203,
+    AllerTresor = 204,
+    Donner = 205,
+    Attaquer = 300,
+    DetruireMaison = 301,
+    DetruireChateau = 302,
+    Ressusciter = 400,
+    Fabriquer = 500,
+    PreparerService = 600,
+};
+}  // namespace Actions
+
 class ClsJeuPerso {
 public:
     // Main may be null for a character that lives outside a world (the
@@ -135,7 +165,7 @@ public:
     std::int16_t IndiceIA = -1;
     bool Joueur = false;  // a local human player's character
 
-    std::int16_t Action = 0;
+    std::int16_t Action = Actions::Attente;
     std::int16_t Direction = 0;  // 0 standing, 1 up, 2 right, 3 down, 4 left
     double DureeImmobilisation = 0.0;
     bool DansMaisonCible = false;
@@ -337,7 +367,7 @@ public:
     double Definir_PorteeAttaque() const { return PorteeAttaqueTotale; }
     double Definir_BonusDeplacement() const { return static_cast<double>(VitesseTotale) - Vitesse; }
     std::int16_t Definir_Armure() const { return ArmureTotale; }
-    bool Inactif() const { return Action == 0 || Action == 100; }
+    bool Inactif() const { return Action == Actions::Attente || Action == Actions::Repos; }
     void Calculer_Coef_Vitesse();
 
     // ======== Levels and experience (ClsJeuPerso_Niveaux.cpp) ========

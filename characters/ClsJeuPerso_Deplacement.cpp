@@ -43,7 +43,7 @@ void ClsJeuPerso::Deplacement(ClsJeuRessources* Ressource, ClsJeuPerso* T, ClsJe
     Calculer_Coef_Vitesse();
     Suivre_Cible(T, Maison, Chateau, Commentaires);
     const bool contact = Contact_Cible(T, Maison, Chateau);
-    if (contact && Action == 205) {
+    if (contact && Action == Actions::Donner) {
         Donner_Au_Contact(*T, Commentaires, Parametres);
     } else if (contact) {
         Frapper_Au_Contact(T, Maison, Chateau, Commentaires, Parametres);
@@ -71,13 +71,13 @@ void ClsJeuPerso::Viser(double X, double Y, double L, double H) {
 void ClsJeuPerso::Suivre_Cible(ClsJeuPerso* T, ClsJeuBatiment*& Maison, ClsJeuBatiment*& Chateau,
                                ClsJeuCommentaires& Commentaires) {
     switch (Action) {
-    case 205:
+    case Actions::Donner:
         if (T != nullptr && T->Visible() && T->Vivant())
             Viser(T->PositionX, T->PositionY, T->Largeur, T->Hauteur);
         else
             Arreter();
         break;
-    case 300:
+    case Actions::Attaquer:
         if (T == nullptr || !T->Vivant()) {
             Arreter();
         } else if (T->Visible()) {
@@ -105,13 +105,13 @@ void ClsJeuPerso::Suivre_Cible(ClsJeuPerso* T, ClsJeuBatiment*& Maison, ClsJeuBa
             Dire(*this, 15, Commentaires);
         }
         break;
-    case 301:
+    case Actions::DetruireMaison:
         if (Debout(Maison))
             Viser(Maison->X, Maison->Y, Maison->Largeur, Maison->Hauteur);
         else
             Arreter();
         break;
-    case 302:
+    case Actions::DetruireChateau:
         if (Debout(Chateau))
             Viser(Chateau->X, Chateau->Y, Chateau->Largeur, Chateau->Hauteur);
         else
@@ -129,13 +129,13 @@ bool ClsJeuPerso::Contact_Cible(const ClsJeuPerso* T, const ClsJeuBatiment* Mais
         return by <= PositionY + Hauteur + R && PositionY - R <= by + bh && bx <= PositionX + Largeur + R &&
                PositionX - R <= bx + bl;
     };
-    if (Action == 205 && T != nullptr)
+    if (Action == Actions::Donner && T != nullptr)
         return PositionX <= T->PositionX + T->Largeur && PositionY <= T->PositionY + T->Hauteur &&
                T->PositionY <= PositionY + Hauteur && T->PositionX <= PositionX + Largeur;
-    if (Action == 300 && T != nullptr) return touche_portee(T->PositionX, T->PositionY, T->Largeur, T->Hauteur);
+    if (Action == Actions::Attaquer && T != nullptr) return touche_portee(T->PositionX, T->PositionY, T->Largeur, T->Hauteur);
     // A fallen building is struck no more.
-    if (Action == 301 && Debout(Maison)) return touche_portee(Maison->X, Maison->Y, Maison->Largeur, Maison->Hauteur);
-    if (Action == 302 && Debout(Chateau))
+    if (Action == Actions::DetruireMaison && Debout(Maison)) return touche_portee(Maison->X, Maison->Y, Maison->Largeur, Maison->Hauteur);
+    if (Action == Actions::DetruireChateau && Debout(Chateau))
         return touche_portee(Chateau->X, Chateau->Y, Chateau->Largeur, Chateau->Hauteur);
     return false;
 }
@@ -154,7 +154,7 @@ void ClsJeuPerso::Donner_Au_Contact(ClsJeuPerso& T, ClsJeuCommentaires& Commenta
 void ClsJeuPerso::Frapper_Au_Contact(ClsJeuPerso* T, ClsJeuBatiment* Maison, ClsJeuBatiment* Chateau,
                                      ClsJeuCommentaires& Commentaires, const ClsJeuParam& Parametres) {
     bool frappe = Attaque == Definir_MaxAttaque() || PremierCoup;
-    if (!frappe && Action == 300) {
+    if (!frappe && Action == Actions::Attaquer) {
         const double coef = Main != nullptr ? Main->Combat.CoefDegatPerso : 1.0;
         if (Objet_Equipe(0).CoutUtilisation || Objet_Equipe(1).CoutUtilisation)
             frappe = T->Vie / coef + T->Defense <= Attaque;
@@ -200,9 +200,9 @@ void ClsJeuPerso::Frapper_Au_Contact(ClsJeuPerso* T, ClsJeuBatiment* Maison, Cls
             const std::int16_t surface = Definir_SurfaceAttaque();
             if (surface >= 1) {
                 Main->Combat.Attaque_Surface(*this, surface);
-            } else if (Action == 300) {
+            } else if (Action == Actions::Attaquer) {
                 Main->Combat.Combat_Perso(*this, *T);
-            } else if (Action == 301) {
+            } else if (Action == Actions::DetruireMaison) {
                 ClsJeuPerso* proprietaire = Element(Main->Persos, CibleMaison);
                 Main->Combat.Combat_Batiment(*this, *Maison, proprietaire, -1);
             } else {
@@ -271,7 +271,7 @@ bool ClsJeuPerso::Faire_Un_Pas(ClsJeuBatiment* Maison) {
     EnMarche = true;
     // Walking upkeep.
     if (Action < 100) {
-        if (!Debout(Maison) && Action == 7) Arreter();
+        if (!Debout(Maison) && Action == Actions::AllerConstruire) Arreter();
     } else if (Action % 2 == 0 && Action < 200) {
         ++Action;
     }
@@ -297,7 +297,7 @@ void ClsJeuPerso::Travailler_A_Destination(ClsJeuRessources* Ressource, ClsJeuBa
     ClsJeuBatiment* chateauPropre = Main != nullptr ? Element(Main->Chateaux, Equipe) : nullptr;
     ClsJeuBatiment* maisonPropre = Main != nullptr ? Element(Main->Maisons, NoMaison) : nullptr;
     switch (Action) {
-    case 0:
+    case Actions::Attente:
         RessourceEnCours = -1;
         if (!Debout(chateauPropre)) DansChateau = false;
         if (!Debout(Chateau)) DansChateauCible = false;
@@ -307,7 +307,7 @@ void ClsJeuPerso::Travailler_A_Destination(ClsJeuRessources* Ressource, ClsJeuBa
         Definir_Magie(Magie + 0.00005 * Definir_MaxMagie());
         Definir_Moral(Moral + 0.00005 * Definir_MaxMoral());
         break;
-    case 2:
+    case Actions::Recolter:
         // No deposit or no house to bring the harvest to: nothing
         // to harvest.
         if (Ressource == nullptr || maisonPropre == nullptr) {
@@ -318,7 +318,7 @@ void ClsJeuPerso::Travailler_A_Destination(ClsJeuRessources* Ressource, ClsJeuBa
         Recolter_Ressources(RessourceEnCours, *maisonPropre, Code, Parametres);
         DansMaisonCible = false;
         break;
-    case 6:
+    case Actions::Construire:
         if (!Debout(Maison) || Fief == nullptr || chateauPropre == nullptr) {
             Arreter();
             break;
@@ -327,7 +327,7 @@ void ClsJeuPerso::Travailler_A_Destination(ClsJeuRessources* Ressource, ClsJeuBa
         Maison->Endommage = true;
         Batir_Maison(*Fief, *chateauPropre, *Maison, Parametres);
         break;
-    case 100:
+    case Actions::Repos:
         if (Debout(Maison)) {
             DansMaison = true;
             RessourceEnCours = -1;
@@ -339,9 +339,9 @@ void ClsJeuPerso::Travailler_A_Destination(ClsJeuRessources* Ressource, ClsJeuBa
         Definir_Magie(Magie + 0.0001 * Definir_MaxMagie());
         Definir_Moral(Moral + 0.000025 * Definir_MaxMoral());
         break;
-    case 101:
-    case 102:
-    case 600:
+    case Actions::RentrerMaison:
+    case Actions::ProduireMaison:
+    case Actions::PreparerService:
         if (!Debout(Maison)) {
             DansMaison = false;
             Arreter();
@@ -355,30 +355,30 @@ void ClsJeuPerso::Travailler_A_Destination(ClsJeuRessources* Ressource, ClsJeuBa
             else
                 Arreter();
         } else {
-            Action = 102;
+            Action = Actions::ProduireMaison;
             Recolter_Ressources(RessourceEnCours, *Maison, Code, Parametres);
         }
         break;
-    case 201:
+    case Actions::Entrer:
         DansMaisonCible = Debout(Maison) && Maison->Acheve;
         Arreter();
         break;
-    case 202:
+    case Actions::RetournerChateau:
         DansChateau = Debout(chateauPropre);
-        Action = 0;
+        Action = Actions::Attente;
         break;
-    case 203:
+    case Actions::AllerChateau:
         DansChateauCible = Debout(Chateau);
-        Action = 0;
+        Action = Actions::Attente;
         break;
-    case 204:
+    case Actions::AllerTresor:
         if (Main != nullptr)
             Main->Tresors.Ramasser_Tresor_Collection(CibleTresor, *this, Main->Persos, Parametres,
                                                      Commentaires);
         DansMaison = false;
         Arreter();
         break;
-    case 500:
+    case Actions::Fabriquer:
         if (!Debout(Maison) || maisonPropre == nullptr) {
             DansMaison = false;
             Arreter();
@@ -396,23 +396,23 @@ void ClsJeuPerso::Travailler_A_Destination(ClsJeuRessources* Ressource, ClsJeuBa
 void ClsJeuPerso::Rester_Mort_A_Destination(const ClsJeuBatiment* Maison, const ClsJeuBatiment* Chateau) {
     const ClsJeuBatiment* chateauPropre = Main != nullptr ? Element(Main->Chateaux, Equipe) : nullptr;
     switch (Action) {
-    case 0:
+    case Actions::Attente:
         if (!Debout(chateauPropre)) DansChateau = false;
         if (!Debout(Chateau)) DansChateauCible = false;
         break;
-    case 100:
-    case 101:
-    case 102:
+    case Actions::Repos:
+    case Actions::RentrerMaison:
+    case Actions::ProduireMaison:
         DansMaison = Debout(Maison);
         Arreter();
         break;
-    case 201:
+    case Actions::Entrer:
         DansMaisonCible = Debout(Maison) && Maison->Acheve;
         Arreter();
         break;
-    case 202:
+    case Actions::RetournerChateau:
         DansChateau = Debout(chateauPropre);
-        Action = 0;
+        Action = Actions::Attente;
         break;
     default: break;
     }

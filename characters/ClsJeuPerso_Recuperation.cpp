@@ -64,7 +64,7 @@ void ClsJeuPerso::Recuperation(ClsJeuFief& Fief) {
     if (Main != nullptr && Equipe >= 0 && Equipe < static_cast<std::int32_t>(Main->Chateaux.size()))
         chateau = &Main->Chateaux[static_cast<std::size_t>(Equipe)];
     if (chateau == nullptr || !chateau->Visible()) {
-        Action = 0;
+        Action = Actions::Attente;
         DansChateau = false;
         return;
     }
@@ -77,7 +77,7 @@ void ClsJeuPerso::Recuperation(ClsJeuFief& Fief) {
     if (DelaiResurrection <= 0.0)
         Vivant(true);
     else
-        Action = 400;
+        Action = Actions::Ressusciter;
 }
 
 void ClsJeuPerso::Appliquer_Gains() {

@@ -15,12 +15,6 @@
 namespace {
 
 constexpr std::int32_t CompetenceConstruction = 0;
-constexpr std::int16_t ActionRecolter = 2;
-constexpr std::int16_t ActionConstruire = 6;
-constexpr std::int16_t ActionRepos = 100;
-constexpr std::int16_t ActionRentrer = 101;
-constexpr std::int16_t ActionFabriquer = 500;
-constexpr std::int16_t ActionService = 600;
 
 }  // namespace
 
@@ -35,7 +29,7 @@ void ClsJeuPerso::Recolter_Ressources(std::int32_t Index, ClsJeuBatiment& Maison
     // At a deposit the harvest comes out of it: never more than it holds,
     // and an exhausted deposit ends the work.
     ClsJeuRessources* gisement = nullptr;
-    if (Action == ActionRecolter && Main != nullptr && CibleRessource >= 0 &&
+    if (Action == Actions::Recolter && Main != nullptr && CibleRessource >= 0 &&
         CibleRessource < static_cast<std::int32_t>(Main->Ressources.size()))
         gisement = &Main->Ressources[static_cast<std::size_t>(CibleRessource)];
     if (gisement != nullptr) {
@@ -56,7 +50,7 @@ void ClsJeuPerso::Recolter_Ressources(std::int32_t Index, ClsJeuBatiment& Maison
 
     if (Definir_Ressources(Index) < Definir_MaxRessources(Index)) {
         if (matiere_manque()) {
-            Action = ActionRepos;
+            Action = Actions::Repos;
             Code = 1;
         } else {
             payer_matiere();
@@ -67,7 +61,7 @@ void ClsJeuPerso::Recolter_Ressources(std::int32_t Index, ClsJeuBatiment& Maison
         }
     } else if (DansMaison && Maison.Definir_Stock() < Maison.MaxStock) {
         if (matiere_manque()) {
-            Action = ActionRepos;
+            Action = Actions::Repos;
             Code = 1;
         } else {
             payer_matiere();
@@ -78,7 +72,7 @@ void ClsJeuPerso::Recolter_Ressources(std::int32_t Index, ClsJeuBatiment& Maison
         Code = 0;
     }
 
-    if (Action != 0 && Action != ActionRepos) {
+    if (Action != Actions::Attente && Action != Actions::Repos) {
         Definir_Energie(Energie - 0.00625);
         Definir_Moral(Moral - 0.00125);
         Gagner_Experience_CompetenceRessource(Index, r);
@@ -105,17 +99,17 @@ void ClsJeuPerso::Preparer_Service(ClsJeuBatiment& Maison, std::int16_t& Code, c
         Code = 0;
     } else if (!matiere) {
         Maison.Definir_Stock(Maison.Definir_Stock() + v * r);
-        Action = ActionService;
+        Action = Actions::PreparerService;
     } else if (Definir_Ressources(m) < n * (v * r)) {
-        Action = ActionRepos;
+        Action = Actions::Repos;
         Code = 1;
     } else {
         Definir_Ressources(m, Definir_Ressources(m) - n * (v * r));
         Maison.Definir_Stock(Maison.Definir_Stock() + v * r);
-        Action = ActionService;
+        Action = Actions::PreparerService;
     }
 
-    if (Action != 0 && Action != ActionRepos) {
+    if (Action != Actions::Attente && Action != Actions::Repos) {
         Definir_Energie(Energie - 0.00625);
         Definir_Moral(Moral - 0.00125);
         const double exp = Val(Parametres.Service_CoefExp(s)) * v * r;
@@ -136,12 +130,12 @@ void ClsJeuPerso::Batir_Maison(ClsJeuFief& Fief, ClsJeuBatiment& Chateau, ClsJeu
         Entrainer_Objets(GenreBonus::Speciale, CompetenceConstruction, p * 0.02, 8);
 
     if (Maison.Acheve && Maison.Vie == Maison.MaxVie) {
-        Action = ActionRentrer;
+        Action = Actions::RentrerMaison;
         Calculer_Apparence(Maison, Parametres);
         // Finishing a house of a later era moves the fief on.
         if (Fief.Epoque < Parametres.Batiment_NoEpoque(Maison.TypeBatiment)) Fief.Changer_Epoque(Chateau, Parametres);
     } else {
-        Action = ActionConstruire;
+        Action = Actions::Construire;
     }
 }
 
@@ -155,7 +149,7 @@ bool ClsJeuPerso::PeutConstruire_Maison(std::int32_t IndiceMaison, const ClsJeuP
 void ClsJeuPerso::Creer_Objet(std::int16_t NumeroObjet, ClsJeuBatiment& Maison, const ClsJeuParam& Parametres) {
     ProgressionFabrication = 0.0;
     ObjetEnCours = NumeroObjet;
-    Action = ActionFabriquer;
+    Action = Actions::Fabriquer;
 }
 
 void ClsJeuPerso::Fabriquer_Etape(const ClsJeuParam& Parametres, ClsJeuBatiment& Maison, std::int16_t& Code) {
@@ -176,12 +170,12 @@ void ClsJeuPerso::Fabriquer_Etape(const ClsJeuParam& Parametres, ClsJeuBatiment&
     if (Bonus_CompetenceObjets(c)) Entrainer_Objets(GenreBonus::Objet, c, pas * 20.0 * 0.0025, 8);
 
     if (ProgressionFabrication < Parametres.Objet_DureeFabrication(t)) {
-        Action = ActionFabriquer;
+        Action = Actions::Fabriquer;
         return;
     }
     Maison.Stock_Objets(ObjetEnCours, Maison.Stock_Objets(ObjetEnCours) + 1.0);
     Code = 0;
-    Action = ActionRepos;
+    Action = Actions::Repos;
     // The item's price is paid once it is made.
     for (std::int32_t i = 0; i < Parametres.NombreRessources; ++i)
         Definir_Ressources(i, Definir_Ressources(i) - Parametres.Objet_PrixRessources(t, i));

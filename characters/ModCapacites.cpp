@@ -108,7 +108,8 @@ void Invoquer(ModMain& Main, std::int16_t Race, std::int16_t Nombre, std::int32_
         ClsJeuPerso& C = Perso(Main, slot);
         const ClsJeuPerso& S = Perso(Main, Invocateur);
 
-        // b.
+        // The summoner's side, the race's characteristics, and every
+        // gauge full.
         C.Init(slot, P);
         C.Equipe = S.Equipe;
         C.Camp = S.Camp;
@@ -133,13 +134,13 @@ void Invoquer(ModMain& Main, std::int16_t Race, std::int16_t Nombre, std::int32_
             C.ApparenceAffichee = C.ApparenceFichier;
         }
 
-        // d.
+        // An AI creature that no player drives, tied to its summoner.
         C.IA_Active = true;
         C.IA = false;
         C.Suivre = 0;
         C.Invocateur = Invocateur;
 
-        // e. Rings of eight around the summoner.
+        // Rings of eight around the summoner.
         const std::int32_t anneau = k / 8 + 1;
         const std::int32_t W = anneau * C.Largeur, H = anneau * C.Hauteur;
         static constexpr std::int32_t DX[8] = {1, -1, 0, 0, -1, 1, -1, 1};
@@ -147,27 +148,27 @@ void Invoquer(ModMain& Main, std::int16_t Race, std::int16_t Nombre, std::int32_
         C.DecalageFormationX = DX[k % 8] * W;
         C.DecalageFormationY = DY[k % 8] * H;
 
-        // f.
+        // It appears at its place in the ring, standing.
         C.PositionX = Sature32(static_cast<double>(S.PositionX) + C.DecalageFormationX);
         C.PositionY = Sature32(static_cast<double>(S.PositionY) + C.DecalageFormationY);
         C.Arreter();
 
-        // g. The creature joins what its summoner is doing.
+        // The creature joins what its summoner is doing.
         switch (S.Action) {
-        case 300: C.Attaquer_Perso(S.CiblePerso); break;
-        case 301: C.Attaquer_Maison(S.CibleMaison); break;
-        case 302: C.Attaquer_Chateau(S.CibleChateau); break;
+        case Actions::Attaquer: C.Attaquer_Perso(S.CiblePerso); break;
+        case Actions::DetruireMaison: C.Attaquer_Maison(S.CibleMaison); break;
+        case Actions::DetruireChateau: C.Attaquer_Chateau(S.CibleChateau); break;
         default:
             C.Aller_A(Sature32(static_cast<double>(S.DestinationX) + C.DecalageFormationX),
                       Sature32(static_cast<double>(S.DestinationY) + C.DecalageFormationY));
             break;
         }
 
-        // h.
+        // A berserk creature goes for every enemy at once.
         if (C.IA_Berserk) Main.IA.Attaquer_Tout(slot);
-        // i.
+        // The summoning's effect, on the creature.
         if (Effet >= 0) Jouer_Effet(Main, slot, Effet);
-        // j.
+        // Its arrival line.
         ClsJeuPerso& creature = Perso(Main, slot);
         creature.Definir_Commentaires(Main.Commentaires.Message(33, creature));
     }

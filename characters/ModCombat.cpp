@@ -143,7 +143,7 @@ void ModCombat::Combat_Perso(ClsJeuPerso& A, ClsJeuPerso& T) {
         if (T.Vivant()) {
             // The target answers.
             if (T.IA_Active) {
-                if (T.Action != 300) {
+                if (T.Action != Actions::Attaquer) {
                     T.Attaquer_Perso(A.NoMaison);
                 } else {
                     // A target that no longer exists is as far as can be.
@@ -166,7 +166,7 @@ void ModCombat::Combat_Perso(ClsJeuPerso& A, ClsJeuPerso& T) {
                         Dire(A, 13);
                     }
                 }
-            } else if (T.Inactif() || T.Action == 2) {
+            } else if (T.Inactif() || T.Action == Actions::Recolter) {
                 T.Attaquer_Perso(A.NoMaison);
             }
         } else if (etaitVivant) {
@@ -222,7 +222,8 @@ void ModCombat::Combat_Batiment(ClsJeuPerso& A, ClsJeuBatiment& B, ClsJeuPerso* 
     if (!A.Kamikaze && S > MaxDegatBatiment) S = MaxDegatBatiment;
     if (S > A.Definir_Attaque()) S = A.Definir_Attaque();
 
-    // 2-3.
+    // The building takes the damage scaled by the attacker's siege skill;
+    // the attacker spends the attack and trains the skill.
     const double k = A.Definir_Niveau_CompetenceSpeciales(CompetenceSiege) / NiveauSpecialesDepart();
     B.Definir_Vie(B.Vie - static_cast<double>(CoefDegatBatiment) * S * k);
     A.Attaque -= S;
@@ -273,7 +274,7 @@ void ModCombat::Combat_Batiment(ClsJeuPerso& A, ClsJeuBatiment& B, ClsJeuPerso* 
                 A.Effet_Attaque(), B.X, B.Y, B.Largeur, B.Hauteur, P, true);
         if (O->Vivant() && O->IA_Active) {
             const float r1 = Tirage();
-            if (O->Action == 300 || r1 <= 0.75f) {
+            if (O->Action == Actions::Attaquer || r1 <= 0.75f) {
                 const float r2 = Tirage();
                 if (r2 > 0.65f && B.Definir_Vie() < B.MaxVie / 2.0) ModDialogue::Appel_Aide(Main, O->NoMaison);
             } else {

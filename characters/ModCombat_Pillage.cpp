@@ -95,7 +95,7 @@ void ModCombat::Piller_Perso(ClsJeuPerso& K, ClsJeuPerso& V) {
         V.Definir_Ressources(r, (1.0 - cRessources) * V.Definir_Ressources(r));
     }
 
-    // 5-6. Items: one draw per slot, used or not, then one more for each
+    // Items: one draw per slot, used or not, then one more for each
     // item taken.
     auto prendre = [&](std::int16_t type) {
         const float r2 = Tirage();

@@ -73,20 +73,20 @@ void Appel_Aide(ModMain& Main, std::int32_t v) {
         if (!(r < seuil)) continue;
         ClsJeuPerso& P = Main.Persos[i];
         ClsJeuPerso& V = Perso(Main, v);
-        if (!(P.Vie > P.Definir_MaxVie() * 0.5 && P.Camp == V.Camp && P.Action < 102 && P.CoefVitesse == 1.0 &&
+        if (!(P.Vie > P.Definir_MaxVie() * 0.5 && P.Camp == V.Camp && P.Action < Actions::ProduireMaison && P.CoefVitesse == 1.0 &&
               !P.IA_Pacifique && !P.Invocation() && P.IA_Active))
             continue;
         bool envoye = true;
         switch (V.Action) {
-        case 300:
+        case Actions::Attaquer:
             Redire(Main, V, 6);
             P.Attaquer_Perso(V.CiblePerso);
             break;
-        case 301:
+        case Actions::DetruireMaison:
             Redire(Main, V, 7);
             P.Attaquer_Maison(V.CibleMaison);
             break;
-        case 302:
+        case Actions::DetruireChateau:
             Redire(Main, V, 8);
             P.Attaquer_Chateau(V.CibleChateau);
             break;
@@ -96,7 +96,7 @@ void Appel_Aide(ModMain& Main, std::int32_t v) {
             for (std::size_t q = 0; q < Main.Persos.size(); ++q) {
                 const float s = Main.Aleatoire.Nombre_Aleatoire();
                 const ClsJeuPerso& Q = Main.Persos[q];
-                if ((Q.Action == 300 && Q.CiblePerso == v) || (Q.Action == 301 && Q.CibleMaison == v && s < 0.5f)) {
+                if ((Q.Action == Actions::Attaquer && Q.CiblePerso == v) || (Q.Action == Actions::DetruireMaison && Q.CibleMaison == v && s < 0.5f)) {
                     Redire(Main, V, 9);
                     P.Attaquer_Perso(static_cast<std::int32_t>(q));
                     envoye = true;
@@ -117,15 +117,15 @@ void Ordre_Attaquer_Groupe(ModMain& Main, std::int32_t Chef, std::int16_t TypeCi
     if (TypeCible == CibleActuelle) {
         const ClsJeuPerso& L = Perso(Main, Chef);
         switch (L.Action) {
-        case 300:
+        case Actions::Attaquer:
             TypeCible = CiblePerso;
             if (IndiceCible == -1) IndiceCible = L.CiblePerso;
             break;
-        case 301:
+        case Actions::DetruireMaison:
             TypeCible = CibleMaison;
             if (IndiceCible == -1) IndiceCible = L.CibleMaison;
             break;
-        case 302:
+        case Actions::DetruireChateau:
             TypeCible = CibleChateau;
             if (IndiceCible == -1) IndiceCible = L.CibleChateau;
             break;
@@ -146,7 +146,7 @@ void Ordre_Attaquer_Groupe(ModMain& Main, std::int32_t Chef, std::int16_t TypeCi
         std::int32_t meilleure = Main.Monde.Longueur_Diagonale();
         for (std::size_t q = 0; q < Main.Persos.size(); ++q) {
             const ClsJeuPerso& Q = Main.Persos[q];
-            if (!((Q.Action == 300 && Q.CiblePerso == Chef) || (Q.Action == 301 && Q.CibleMaison == Chef))) continue;
+            if (!((Q.Action == Actions::Attaquer && Q.CiblePerso == Chef) || (Q.Action == Actions::DetruireMaison && Q.CibleMaison == Chef))) continue;
             const double dx = static_cast<double>(Q.PositionX) - L.PositionX;
             const double dy = static_cast<double>(Q.PositionY) - L.PositionY;
             const std::int32_t d = Sature32(std::sqrt(dx * dx + dy * dy));

@@ -210,13 +210,13 @@ void ClsMoteur::Afficher_Progression(std::int32_t NoPerso, std::int16_t p) {
         return;
     }
     const std::int32_t r = c.RessourceEnCours;
-    if (r < 0 && c.Action == 500) {
+    if (r < 0 && c.Action == Actions::Fabriquer) {
         barre(c.ProgressionFabrication, P.Objet_DureeFabrication(P.Batiment_ObjetFabrique(H.TypeBatiment, c.ObjetEnCours)),
               H.X - j.VueX, H.Y - j.VueY - 5, H.Largeur, 5, false);
-    } else if (r >= 0 && c.Action == 2) {
+    } else if (r >= 0 && c.Action == Actions::Recolter) {
         barre(c.Definir_Ressources(r), c.Definir_MaxRessources(r), c.PositionX - j.VueX, c.PositionY - j.VueY - 5,
               c.Largeur, 5, false);
-    } else if (r >= 0 && c.Action == 102) {
+    } else if (r >= 0 && c.Action == Actions::ProduireMaison) {
         barre(c.Definir_Ressources(r), c.Definir_MaxRessources(r), H.X - j.VueX, H.Y - j.VueY - 5, H.Largeur, 5, false);
         const std::int32_t m = P.Ressources_TypeMatierePremiere(r);
         if (m >= 0)

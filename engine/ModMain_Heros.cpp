@@ -60,7 +60,7 @@ void Joueurs_Sauves(ModMain& Main, const SetupChoices& Choix, std::int32_t joueu
     Main.NoPersoJoueur = Main.NoPersoParJoueur[0];
 }
 
-// Step 1: the heroes, in the order the player listed them.
+// The heroes, in the order the player listed them.
 void Heros(ModMain& Main, const SetupChoices& Choix, std::int32_t joueurs) {
     const ClsJeuParam& P = Main.Parametres;
     // A name listed twice would put two copies of one hero in the world,
@@ -132,7 +132,7 @@ void Heros(ModMain& Main, const SetupChoices& Choix, std::int32_t joueurs) {
     }
 }
 
-// Step 3: scripts for the non-player characters of races that take one.
+// Scripts for the non-player characters of races that take one.
 // Both draws are made for every such character, whatever they give: the
 // network machines stay in step.
 void Scripts(ModMain& Main, const SetupChoices& Choix) {
@@ -156,7 +156,7 @@ void Scripts(ModMain& Main, const SetupChoices& Choix) {
     }
 }
 
-// Step 5: the difficulty's experience for every non-player character,
+// The difficulty's experience for every non-player character,
 // turned into levels.
 void Niveaux_PNJ(ModMain& Main, const SetupChoices& Choix, const ProgresChargement& Progres) {
     const ClsJeuParam& P = Main.Parametres;

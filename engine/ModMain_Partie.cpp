@@ -140,7 +140,7 @@ void NouvelleBataille(ModMain& Main, const SetupChoices& Choix, const ProgresCha
             while (s.CiblePerso >= S0 && S0 > 0) s.CiblePerso -= S0;
         }
         if (i != joueur) Choisir_Race_Perso(Main, i, Main.Fiefs[static_cast<std::size_t>(s.Equipe)].Peuple, -1, false);
-        s.Action = 300;
+        s.Action = Actions::Attaquer;
         s.DestinationX = s.PositionX;
         s.DestinationY = s.PositionY;
         if (i != joueur) {

@@ -28,7 +28,7 @@ void Deplacer_Persos(ModMain& Main) {
             P.Recuperation(aucun);
         }
 
-        // 2-3. The state machine, on the objects its indices name.
+        // The state machine, on the objects its indices name.
         std::int16_t code = -1;
         P.Deplacement(Element(Main.Ressources, P.CibleRessource), Element(Main.Persos, P.CiblePerso),
                       Element(Main.Maisons, P.CibleMaison), Element(Main.Chateaux, P.CibleChateau),

@@ -194,35 +194,35 @@ std::string ClsInterface::Texte_Action(const ClsJeuPerso& Perso, const ClsJeuBat
         return i >= 0 && static_cast<std::size_t>(i) < v.size() ? &v[static_cast<std::size_t>(i)] : nullptr;
     };
     switch (Perso.Action) {
-        case 6:
+        case Actions::Construire:
             if (SaMaison && SaMaison->MaxVie > SaMaison->Definir_Vie() && SaMaison->MaxVie > 0)
                 return libelle + " : " + Pourcent(SaMaison->Definir_Vie() / SaMaison->MaxVie * 100.0);
             break;
-        case 2:
-        case 102: {
+        case Actions::Recolter:
+        case Actions::ProduireMaison: {
             const std::int32_t r = Perso.RessourceEnCours;
             if (r < 0 || r >= P.NombreRessources) break;
             return P.Ressources_NomCompetence(r) + " : " + TexteNombre(Entier(Perso.Definir_Ressources(r))) + " / " +
                    TexteNombreFrancais(Perso.Definir_MaxRessources(r));
         }
-        case 3:
+        case Actions::AllerA:
             if (const auto* d = element(m.Ressources, Perso.CibleRessource))
                 return libelle + " : " + P.TerrainRessources_Nom(d->TypeTerrainRessource);
             break;
-        case 201:
+        case Actions::Entrer:
             if (const auto* b = element(m.Maisons, Perso.CibleMaison))
                 return libelle + " : " + P.Batiment_Nom(b->TypeBatiment);
             break;
-        case 300:
+        case Actions::Attaquer:
             if (const auto* c = element(m.Persos, Perso.CiblePerso)) {
                 const std::string nom = c->Nom.empty() ? P.Race_Nom(c->Race, c->Sexe) : c->Nom;
                 const double vie = c->Definir_MaxVie() > 0 ? c->Definir_Vie() / c->Definir_MaxVie() * 100.0 : 0.0;
                 return libelle + " : " + nom + " (Vie:" + Pourcent(vie) + ")";
             }
             break;
-        case 400:
+        case Actions::Ressusciter:
             return libelle + " : " + Pourcent(100.0 - Perso.DelaiResurrection);
-        case 500:
+        case Actions::Fabriquer:
             if (SaMaison) {
                 const std::int32_t objet = P.Batiment_ObjetFabrique(SaMaison->TypeBatiment, Perso.ObjetEnCours);
                 const double duree = objet >= 0 ? P.Objet_DureeFabrication(objet) : 0.0;
@@ -231,7 +231,7 @@ std::string ClsInterface::Texte_Action(const ClsJeuPerso& Perso, const ClsJeuBat
                        Pourcent(duree > 0.0 ? Perso.ProgressionFabrication / duree * 100.0 : 100.0);
             }
             break;
-        case 600:
+        case Actions::PreparerService:
             if (SaMaison)
                 return P.Service_NomCompetence(SaMaison->Service) + " : " +
                        TexteNombre(Entier(SaMaison->Definir_Stock())) + " / " + TexteNombre(Entier(SaMaison->MaxStock));

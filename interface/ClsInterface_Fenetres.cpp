@@ -277,7 +277,7 @@ void ClsInterface::Afficher_Fenetre_Competences(PinceauFenetre& fen, ClsJeuPerso
     };
     for (std::int16_t k = 0; k < Perso.Nombre_CompetencesSpeciales(); ++k)
         Ligne(P.Speciales_NomCompetences(k),
-              (k == 0 && Perso.Action == 6) || (k == 1 && (Perso.Action == 301 || Perso.Action == 302)),
+              (k == 0 && Perso.Action == Actions::Construire) || (k == 1 && (Perso.Action == Actions::DetruireMaison || Perso.Action == Actions::DetruireChateau)),
               Perso.Definir_Niveau_CompetenceSpeciales(k), Perso.Bonus_CompetenceSpeciales(k),
               Perso.Progression_CompetenceSpeciale(k));
     for (std::int16_t k = 0; k < Perso.Nombre_CompetencesRessources(); ++k)
@@ -287,12 +287,12 @@ void ClsInterface::Afficher_Fenetre_Competences(PinceauFenetre& fen, ClsJeuPerso
     // Service competence k is the skill of service k + 1: row 0 of
     // the services is "no service" and has no skill.
     for (std::int16_t k = 0; k < Perso.Nombre_CompetencesServices(); ++k)
-        Ligne(P.Service_NomCompetence(k + 1), Perso.Action == 600 && Perso.ServiceEnCours == k + 1,
+        Ligne(P.Service_NomCompetence(k + 1), Perso.Action == Actions::PreparerService && Perso.ServiceEnCours == k + 1,
               Perso.Definir_Niveau_CompetenceServices(k), Perso.Bonus_CompetenceServices(k),
               Perso.Progression_CompetenceService(k));
     for (std::int16_t k = 1; k < Perso.Nombre_CompetencesObjets(); ++k)
         Ligne(P.CompetenceObjet_Nom(k),
-              (Perso.Action == 500 && objetFabrique >= 0 && P.Objet_Competence(objetFabrique) == k) ||
+              (Perso.Action == Actions::Fabriquer && objetFabrique >= 0 && P.Objet_Competence(objetFabrique) == k) ||
                   ObjetAideLaRecolte(k),
               Perso.Definir_Niveau_CompetenceObjets(k), Perso.Bonus_CompetenceObjets(k),
               Perso.Progression_CompetenceObjet(k));
@@ -433,7 +433,7 @@ void ClsInterface::Afficher_Fabrication(ClsIntFenetre& f, const ClsJeuPerso& Per
             const auto attente = std::count(FileFabricationObjets.begin(), FileFabricationObjets.end(), k);
             if (attente > 0) Texte(240, 168 + 32 * row, std::to_string(attente));
         }
-        if (Perso.Action == 500 && Perso.ObjetEnCours == k) {
+        if (Perso.Action == Actions::Fabriquer && Perso.ObjetEnCours == k) {
             const double duree = P.Objet_DureeFabrication(type);
             Texte(264, y, Ent(duree > 0 ? Perso.ProgressionFabrication / duree * 100.0 : 100.0) + "%");
         }

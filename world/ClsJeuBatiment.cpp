@@ -80,7 +80,7 @@ void ClsJeuBatiment::Demolir(ClsJeuPerso& Proprietaire, const ClsJeuParam& Param
     Definir_Vie(0.0);
     if (Proprietaire.DansMaison) {
         Proprietaire.DansMaison = false;
-        Proprietaire.Action = 0;
+        Proprietaire.Action = Actions::Attente;
     }
     Proprietaire.Calculer_Apparence(*this, Parametres);
 }

@@ -60,7 +60,7 @@ void ModTresors::Supprimer_Tresor(std::int32_t k, std::vector<ClsJeuPerso>& Pers
     if (!Existe(k)) return;
     Elements.erase(Elements.begin() + (k - 1));
     for (ClsJeuPerso& perso : Persos) {
-        if (perso.Action != 204) continue;
+        if (perso.Action != Actions::AllerTresor) continue;
         if (perso.CibleTresor == k)
             perso.Arreter();
         else if (perso.CibleTresor > k)

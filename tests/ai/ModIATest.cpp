@@ -64,7 +64,7 @@ TEST_F(IA, WanderingStaysOnTheMap) {
         W.Tirages({c.r1, c.r2});
         W.M().IA.Aller_Au_Hasard(i);
         EXPECT_EQ(W.Tires(), 2);
-        EXPECT_EQ(W.Pe(i).Action, 1);
+        EXPECT_EQ(W.Pe(i).Action, Actions::Deplacer);
         EXPECT_EQ(W.Pe(i).DestinationX, c.dx) << c.x << " " << c.r1;
         EXPECT_EQ(W.Pe(i).DestinationY, c.dy) << c.y << " " << c.r2;
     }
@@ -92,7 +92,7 @@ TEST_F(IA, AttackAnythingCharactersFirstThenCastlesThenHouses) {
     const std::int32_t e = W.Perso(RaceCombat::Humain, 1, 1800, 1800);
     W.Maison(e, BatimentCombat::Cabane, 1200, 1200);
     ia.Attaquer_Tout(i);
-    EXPECT_EQ(W.Pe(i).Action, 300);
+    EXPECT_EQ(W.Pe(i).Action, Actions::Attaquer);
     EXPECT_EQ(W.Pe(i).CiblePerso, e);
     // Already fighting: nothing changes.
     ia.Attaquer_Tout(i);
@@ -101,13 +101,13 @@ TEST_F(IA, AttackAnythingCharactersFirstThenCastlesThenHouses) {
     W.Pe(i).Arreter();
     W.Pe(e).Vivant(false);
     ia.Attaquer_Tout(i);
-    EXPECT_EQ(W.Pe(i).Action, 302);
+    EXPECT_EQ(W.Pe(i).Action, Actions::DetruireChateau);
     EXPECT_EQ(W.Pe(i).CibleChateau, 1);
 
     W.Pe(i).Arreter();
     W.Ch(1).Definir_Vie(0);
     ia.Attaquer_Tout(i);
-    EXPECT_EQ(W.Pe(i).Action, 301);
+    EXPECT_EQ(W.Pe(i).Action, Actions::DetruireMaison);
     EXPECT_EQ(W.Pe(i).CibleMaison, e);
 
     W.Pe(i).Arreter();
@@ -122,9 +122,9 @@ TEST_F(IA, TheNearestAttackCanBeAGroupOrder) {
     W.Pe(loup).Invocateur = i;
     W.Pe(i).NombreInvocations = 1;
     W.M().IA.Attaquer_Perso_Proche(i, true, true, false);
-    EXPECT_EQ(W.Pe(loup).Action, 300);
+    EXPECT_EQ(W.Pe(loup).Action, Actions::Attaquer);
     EXPECT_EQ(W.Pe(loup).CiblePerso, e);
-    EXPECT_EQ(W.Pe(i).Action, 0);
+    EXPECT_EQ(W.Pe(i).Action, Actions::Attente);
 }
 
 }  // namespace

@@ -61,23 +61,23 @@ TEST_F(BesoinsTest, EnvoisEtCourse) {
 
     IA().Marquer_Course(0);
     IA().Envoyer_Batiment(0, 0);  // its own house: home, not a visit
-    EXPECT_EQ(Perso(0).Action, 101);
+    EXPECT_EQ(Perso(0).Action, Actions::RentrerMaison);
     EXPECT_FALSE(IA().CourseFaite[0]);
 
     IA().Marquer_Course(0);
     IA().Envoyer_Batiment(0, 1);
-    EXPECT_EQ(Perso(0).Action, 201);
+    EXPECT_EQ(Perso(0).Action, Actions::Entrer);
     EXPECT_EQ(Perso(0).CibleMaison, 1);
     EXPECT_FALSE(IA().CourseFaite[0]);
 
     IA().Marquer_Course(0);
     IA().Envoyer_Chateau(0);
-    EXPECT_EQ(Perso(0).Action, 202);
+    EXPECT_EQ(Perso(0).Action, Actions::RetournerChateau);
     EXPECT_FALSE(IA().CourseFaite[0]);
 
     Main.Tresors.Ajouter_Tresor(900, 900, P());
     IA().Envoyer_Tresor(0, 1);
-    EXPECT_EQ(Perso(0).Action, 204);
+    EXPECT_EQ(Perso(0).Action, Actions::AllerTresor);
     EXPECT_TRUE(IA().CourseFaite[0]);
 
     // A treasure number or a house index that names nothing gives no order.
@@ -85,7 +85,7 @@ TEST_F(BesoinsTest, EnvoisEtCourse) {
     IA().Envoyer_Tresor(0, 2);
     IA().Envoyer_Batiment(0, 55);
     IA().Envoyer_Batiment(0, -3);
-    EXPECT_EQ(Perso(0).Action, 0);
+    EXPECT_EQ(Perso(0).Action, Actions::Attente);
 }
 
 TEST_F(BesoinsTest, VisiteChateauUneFoisParVisite) {
@@ -142,7 +142,7 @@ TEST_F(BesoinsTest, RessourcePlusProche) {
     Gisement(baies, 110, 102);  // 10.2
     Gisement(baies, 900, 900);
     IA().Collecter_Pour_Vie(0);
-    EXPECT_EQ(Perso(0).Action, 3);
+    EXPECT_EQ(Perso(0).Action, Actions::AllerA);
     EXPECT_EQ(Perso(0).CibleRessource, 1);
 
     // None of the type: no order.
@@ -150,7 +150,7 @@ TEST_F(BesoinsTest, RessourcePlusProche) {
     IA().Aller_Ressource_Proche(0, 99);
     IA().Collecter_Ressource(0, -1);
     IA().Collecter_Ressource(0, 500);
-    EXPECT_EQ(Perso(0).Action, 0);
+    EXPECT_EQ(Perso(0).Action, Actions::Attente);
 }
 
 // What each mode of the supply search accepts, with the building 50 pixels
@@ -282,12 +282,12 @@ TEST_F(BesoinsTest, RayonTresor) {
 TEST_F(BesoinsTest, TresorLePlusProche) {
     Peupler(1);
     IA().Aller_Tresor_Proche(0);
-    EXPECT_EQ(Perso(0).Action, 0) << "no treasure";
+    EXPECT_EQ(Perso(0).Action, Actions::Attente) << "no treasure";
     Main.Tresors.Ajouter_Tresor(500, 100, P());
     Main.Tresors.Ajouter_Tresor(100, 300, P());
     Main.Tresors.Ajouter_Tresor(300, 100, P());
     IA().Aller_Tresor_Proche(0);
-    EXPECT_EQ(Perso(0).Action, 204);
+    EXPECT_EQ(Perso(0).Action, Actions::AllerTresor);
     EXPECT_EQ(Perso(0).CibleTresor, 2);
 }
 
@@ -342,7 +342,7 @@ TEST_F(BesoinsTest, MangeCeQuIlPorte) {
     IA().Gestion_Besoins(0);
     EXPECT_LT(p.Definir_Ressources(0), 10);
     EXPECT_EQ(p.Definir_Vie(), p.Definir_MaxVie());
-    EXPECT_EQ(p.Action, 0);
+    EXPECT_EQ(p.Action, Actions::Attente);
 }
 
 // Busy characters are sent for energy (not for life or treasures) when
@@ -355,15 +355,15 @@ TEST_F(BesoinsTest, OccupeEnvoyeSeulementPourLEnergie) {
     p.Aller_A(900, 900);
     p.Vie = 10;
     IA().Gestion_Besoins(0);
-    EXPECT_EQ(p.Action, 1);
+    EXPECT_EQ(p.Action, Actions::Deplacer);
     p.Energie = 1;
     IA().Gestion_Besoins(0);
-    EXPECT_EQ(p.Action, 3);
+    EXPECT_EQ(p.Action, Actions::AllerA);
     EXPECT_EQ(p.CibleRessource, 1);
     p.Attaquer_Perso(0);
     p.CibleRessource = 0;
     IA().Gestion_Besoins(0);
-    EXPECT_EQ(p.Action, 300);
+    EXPECT_EQ(p.Action, Actions::Attaquer);
 }
 
 // Magic below half with no money: nothing, but the search cursor moved.
@@ -374,7 +374,7 @@ TEST_F(BesoinsTest, MagieSansArgent) {
     p.Definir_Argent(0);
     const std::int32_t avant = IA().CurseurMaison[0];
     IA().Gestion_Besoins(0);
-    EXPECT_EQ(p.Action, 0);
+    EXPECT_EQ(p.Action, Actions::Attente);
     EXPECT_NE(IA().CurseurMaison[0], avant);
 }
 
@@ -400,14 +400,14 @@ TEST_F(BesoinsTest, TresorsProchesRamasses) {
     Peupler(1);
     Main.Tresors.Ajouter_Tresor(150, 100, P());
     ClsJeuPerso& p = Perso(0);
-    for (int n = 0; n < 20 && p.Action != 204; ++n) IA().Gestion_Besoins(0);
-    EXPECT_EQ(p.Action, 204);
+    for (int n = 0; n < 20 && p.Action != Actions::AllerTresor; ++n) IA().Gestion_Besoins(0);
+    EXPECT_EQ(p.Action, Actions::AllerTresor);
     EXPECT_TRUE(IA().CourseFaite[0]);
     // A race that may not equip items leaves them lying.
     p.Arreter();
     p.Equiper = false;
     for (int n = 0; n < 20; ++n) IA().Gestion_Besoins(0);
-    EXPECT_EQ(p.Action, 0);
+    EXPECT_EQ(p.Action, Actions::Attente);
 }
 
 TEST_F(BesoinsTest, Riposte) {

@@ -133,7 +133,7 @@ TEST_F(IATest, UnSeulPersoDecideDeuxFoisParTour) {
     Tirages({0.995f, 0.5f});
     IA().Gestion_IA();
     // The first turn stopped it; the second found it idle.
-    EXPECT_NE(Perso(0).Action, 1);
+    EXPECT_NE(Perso(0).Action, Actions::Deplacer);
 }
 
 // Characters the built-in behaviours must leave alone.
@@ -145,8 +145,8 @@ TEST_F(IATest, PersosLaissesTranquilles) {
     const Cas cas[] = {
         {"ordre du joueur", [](ClsJeuPerso& p) { p.IA_Active = false; }},
         {"mort sous les ordres du joueur", [](ClsJeuPerso& p) { p.IA_Active = false; p.Vivant(false); }},
-        {"mort en marche", [](ClsJeuPerso& p) { p.Vivant(false); p.Action = 1; }},
-        {"mort entrant", [](ClsJeuPerso& p) { p.Vivant(false); p.Action = 201; }},
+        {"mort en marche", [](ClsJeuPerso& p) { p.Vivant(false); p.Action = Actions::Deplacer; }},
+        {"mort entrant", [](ClsJeuPerso& p) { p.Vivant(false); p.Action = Actions::Entrer; }},
     };
     for (const Cas& c : cas) {
         Peupler(2, 2);
@@ -174,7 +174,7 @@ TEST_F(IATest, OccupeSArreteUneFoisSurCent) {
         Perso(0).Aller_A(3000, 100);
         Tirages({c.r});
         IA().Gestion_IA_Perso(0);
-        EXPECT_EQ(Perso(0).Action == 0, c.arrete) << c.r;
+        EXPECT_EQ(Perso(0).Action == Actions::Attente, c.arrete) << c.r;
         EXPECT_EQ(Main.Aleatoire.PositionAleatoire, 1);
     }
 }
@@ -191,7 +191,7 @@ TEST_F(IATest, BerserkAttaqueLePlusProche) {
     Peupler(3, 2);
     Perso(0).IA_Berserk = true;
     IA().Gestion_IA_Perso(0);
-    EXPECT_EQ(Perso(0).Action, 300);
+    EXPECT_EQ(Perso(0).Action, Actions::Attaquer);
     EXPECT_EQ(Perso(0).CiblePerso, 1);
 }
 
@@ -207,19 +207,19 @@ TEST_F(IATest, InvocationCopieSonMaitre) {
 
     Perso(0).Aller_A(500, 600);
     IA().Gestion_IA_Perso(2);
-    EXPECT_EQ(creature.Action, 1);
+    EXPECT_EQ(creature.Action, Actions::Deplacer);
     EXPECT_EQ(creature.DestinationX, 510);
     EXPECT_EQ(creature.DestinationY, 595);
 
     Perso(0).Attaquer_Perso(1);
     IA().Gestion_IA_Perso(2);
-    EXPECT_EQ(creature.Action, 300);
+    EXPECT_EQ(creature.Action, Actions::Attaquer);
     EXPECT_EQ(creature.CiblePerso, 1);
 
     // Fighting: it keeps its own fight.
     Perso(0).Attaquer_Chateau(1);
     IA().Gestion_IA_Perso(2);
-    EXPECT_EQ(creature.Action, 300);
+    EXPECT_EQ(creature.Action, Actions::Attaquer);
 
     // A master at rest (attitude 1) or dead: the creature sees to its needs
     // and patrols.
@@ -228,7 +228,7 @@ TEST_F(IATest, InvocationCopieSonMaitre) {
     // The treasure search draws first, then the patrol.
     Tirages({0.5f, 0.15f, 0.5f, 0.5f});
     IA().Gestion_IA_Perso(2);
-    EXPECT_EQ(creature.Action, 1) << "wanders";
+    EXPECT_EQ(creature.Action, Actions::Deplacer) << "wanders";
 
     creature.Arreter();
     Perso(0).Attitude = 0;
@@ -236,7 +236,7 @@ TEST_F(IATest, InvocationCopieSonMaitre) {
     Tirages({0.5f, 0.07f});
     IA().Gestion_IA_Perso(2);
     // Back to the master's place, which it takes from its destination.
-    EXPECT_EQ(creature.Action, 1);
+    EXPECT_EQ(creature.Action, Actions::Deplacer);
     EXPECT_EQ(creature.DestinationX, Perso(0).DestinationX + 10);
 }
 
@@ -249,7 +249,7 @@ TEST_F(IATest, GardeDeMaisonTombeeSuitSonMaitre) {
     creature.CibleMaison = 0;
     Tirages({0.1f, 0.5f});
     IA().Gestion_IA_Perso(1);
-    EXPECT_EQ(creature.Action, 1) << "walks round the house";
+    EXPECT_EQ(creature.Action, Actions::Deplacer) << "walks round the house";
     EXPECT_EQ(creature.Suivre, 1);
 
     Maison(0).Definir_Vie(0);
@@ -274,20 +274,20 @@ TEST_F(IATest, MortsRessuscitesOuRenvoyesAuChateau) {
     Perso(0).Definir_Argent(10);
     Perso(0).DansChateau = false;
     IA().Gestion_IA_Perso(0);
-    EXPECT_EQ(Perso(0).Action, 202);
+    EXPECT_EQ(Perso(0).Action, Actions::RetournerChateau);
 
     // Already in its castle: it stays there.
     Perso(0).Arreter();
     Perso(0).DansChateau = true;
     IA().Gestion_IA_Perso(0);
-    EXPECT_EQ(Perso(0).Action, 0);
+    EXPECT_EQ(Perso(0).Action, Actions::Attente);
 
     // Rich: to the temple of its side once the search reaches it, then
     // raised there.
     Perso(0).DansChateau = false;
     Perso(0).Definir_Argent(5000);
-    for (int t = 0; t < 5 && Perso(0).Action != 201; ++t) IA().Gestion_IA_Perso(0);
-    ASSERT_EQ(Perso(0).Action, 201);
+    for (int t = 0; t < 5 && Perso(0).Action != Actions::Entrer; ++t) IA().Gestion_IA_Perso(0);
+    ASSERT_EQ(Perso(0).Action, Actions::Entrer);
     EXPECT_EQ(Perso(0).CibleMaison, 2);
     EXPECT_FALSE(IA().CourseFaite[0]);
     Perso(0).Arreter();

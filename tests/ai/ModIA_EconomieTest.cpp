@@ -57,7 +57,7 @@ TEST_F(EconomieIA, EquiperAutoPotionsRaceEtCurseur) {
     IA().Equiper_Auto(0);
     EXPECT_TRUE(p.Objet_Inventaire_Actif(0));
 
-    p.Action = 300;  // fighting: six slots a turn, and the potion is drunk
+    p.Action = Actions::Attaquer;  // fighting: six slots a turn, and the potion is drunk
     IA().EmplacementAleatoire = 500;
     IA().Equiper_Auto(0);
     EXPECT_FALSE(p.Objet_Inventaire_Actif(0));
@@ -95,7 +95,7 @@ TEST_F(EconomieIA, ChercherMatierePremiere) {
     Batir(0, TypeOu(&EconomieIA::Archerie), 300, 400);
     Perso(0).Definir_Argent(1000);
     IA().Chercher_Matiere_Premiere(0);
-    EXPECT_EQ(Perso(0).Action, 3);
+    EXPECT_EQ(Perso(0).Action, Actions::AllerA);
     EXPECT_EQ(Perso(0).CibleRessource, bosquet);
     EXPECT_EQ(Perso(0).Definir_Argent(), 1000);
 
@@ -105,7 +105,7 @@ TEST_F(EconomieIA, ChercherMatierePremiere) {
         Batir(1, TypeOu(&EconomieIA::Ferme), 600, 400, 20);
         Perso(0).Definir_Argent(argent);
         IA().DistanceRecherche[0] = 2000;
-        for (int n = 0; n < 3 && Perso(0).Action == 0; ++n) IA().Chercher_Matiere_Premiere(0);
+        for (int n = 0; n < 3 && Perso(0).Action == Actions::Attente; ++n) IA().Chercher_Matiere_Premiere(0);
         EXPECT_EQ(Perso(0).Action, argent > 1.0 ? 201 : 0) << argent;
         if (argent > 1.0) {
             EXPECT_EQ(Perso(0).CibleMaison, 1);
@@ -225,7 +225,7 @@ TEST_F(EconomieIA, FabriquerObjetTiragesBornes) {
     Fief(0).Epoque = -1;
     Perso(0).DansMaison = true;
     IA().Fabriquer_Objet(0);
-    EXPECT_EQ(Perso(0).Action, 202);
+    EXPECT_EQ(Perso(0).Action, Actions::RetournerChateau);
 }
 
 // An armourer in another fief's castle sells its wares to that fief.

@@ -167,7 +167,7 @@ public:
             for (std::size_t i = 0; i < n; ++i) {
                 const ClsJeuPerso& p = Main.Persos[i];
                 vers[i] = {-1, -1};
-                if (p.Equipe == 0 && p.Action == 204 && Main.Tresors.Existe(p.CibleTresor)) {
+                if (p.Equipe == 0 && p.Action == Actions::AllerTresor && Main.Tresors.Existe(p.CibleTresor)) {
                     const ClsJeuTresors& x = Main.Tresors(p.CibleTresor);
                     if (tresors.count({x.X, x.Y}) > 0) vers[i] = {x.X, x.Y};
                 }
@@ -179,10 +179,10 @@ public:
                 if (villageois && vivant[i] && p.Vivant()) {
                     for (std::int32_t r = 0; r < P.NombreRessources; ++r)
                         if (P.Ressources_Mangeable(r) && p.Definir_Ressources(r) < porte[i][static_cast<std::size_t>(r)] - 0.5 &&
-                            p.Action != 102)
+                            p.Action != Actions::ProduireMaison)
                             b.Repas += static_cast<std::int32_t>(std::lround(porte[i][static_cast<std::size_t>(r)] - p.Definir_Ressources(r)));
-                    if (p.Action == 2) ++b.TicksRecolte;
-                    if (p.Action == 102) {
+                    if (p.Action == Actions::Recolter) ++b.TicksRecolte;
+                    if (p.Action == Actions::ProduireMaison) {
                         const std::int32_t produit = P.Batiment_RessourceFabrique(Main.Maisons[i].TypeBatiment);
                         if (produit >= 0 && (p.Definir_Ressources(produit) > porte[i][static_cast<std::size_t>(produit)] ||
                                              Main.Maisons[i].Definir_Stock() > stock[i]))
@@ -192,13 +192,13 @@ public:
                         b.Visites.insert({static_cast<std::int32_t>(i), p.CibleMaison});
                 }
                 if (!villageois) {
-                    if (p.Action == 1 && action[i] != 1) ++b.PatrouillesMonstres;
+                    if (p.Action == Actions::Deplacer && action[i] != 1) ++b.PatrouillesMonstres;
                     if (p.EnCombat() && action[i] != p.Action) ++b.AttaquesMonstres;
                     b.Victimes += p.FragsPersos - frags[i];
                 }
                 // Picked up by this villager: gone, and not counted for
                 // another walking to the same one.
-                if (vers[i].first >= 0 && p.Action != 204 && tresors.count(vers[i]) > 0) {
+                if (vers[i].first >= 0 && p.Action != Actions::AllerTresor && tresors.count(vers[i]) > 0) {
                     bool reste = false;
                     for (const ClsJeuTresors& x : Main.Tresors) reste = reste || (x.X == vers[i].first && x.Y == vers[i].second);
                     if (!reste) {
@@ -219,8 +219,8 @@ public:
                 const double dx = g.PositionX - (poste.X + poste.Largeur / 2.0);
                 const double dy = g.PositionY - (poste.Y + poste.Hauteur / 2.0);
                 if (std::sqrt(dx * dx + dy * dy) > 160 && !g.EnCombat()) ++b.TicksGardeLoin;
-                if (g.Action == 1) b.RondesGarde.insert({g.DestinationX, g.DestinationY});
-                if (g.Action == 300 && action[static_cast<std::size_t>(Garde)] != 300) ++b.RipostesGarde;
+                if (g.Action == Actions::Deplacer) b.RondesGarde.insert({g.DestinationX, g.DestinationY});
+                if (g.Action == Actions::Attaquer && action[static_cast<std::size_t>(Garde)] != 300) ++b.RipostesGarde;
             }
             releve();
         }

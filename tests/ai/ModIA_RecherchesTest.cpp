@@ -128,7 +128,7 @@ TEST_F(RechercheTest, PlusProcheSansEnnemi) {
     EXPECT_EQ(IA().Chercher_Maison_Proche(0), -1);
     EXPECT_EQ(IA().Chercher_Chateau_Proche(0), -1);
     IA().Attaquer_Perso_Proche(0, false);
-    EXPECT_EQ(Perso(0).Action, 0);
+    EXPECT_EQ(Perso(0).Action, Actions::Attente);
 }
 
 TEST_F(RechercheTest, Assaillant) {
@@ -164,12 +164,12 @@ TEST_F(RechercheTest, MaisonSuivanteCycle) {
         suite.push_back(p.CibleMaison);
     }
     EXPECT_EQ(suite, (std::vector<std::int32_t>{0, 2, 0, 2}));
-    EXPECT_EQ(p.Action, 201);
+    EXPECT_EQ(p.Action, Actions::Entrer);
 
     p.Arreter();
     p.CibleMaison = 3;
     IA().Aller_Maison_Suivante(p, 5);  // no house of that type
-    EXPECT_EQ(p.Action, 0);
+    EXPECT_EQ(p.Action, Actions::Attente);
     EXPECT_EQ(p.CibleMaison, 3);
 }
 
@@ -199,11 +199,11 @@ TEST_F(RechercheTest, PatrouilleChoix) {
         IA().Patrouiller(0);
         const ClsJeuPerso& p = Perso(0);
         Attendu obtenu = Rien;
-        if (p.Action == 302) obtenu = AChateau;
-        else if (p.Action == 202) obtenu = Retour;
-        else if (p.Action == 1) obtenu = Hasard;
-        else if (p.Action == 301) obtenu = AMaison;
-        else if (p.Action == 300) obtenu = APerso;
+        if (p.Action == Actions::DetruireChateau) obtenu = AChateau;
+        else if (p.Action == Actions::RetournerChateau) obtenu = Retour;
+        else if (p.Action == Actions::Deplacer) obtenu = Hasard;
+        else if (p.Action == Actions::DetruireMaison) obtenu = AMaison;
+        else if (p.Action == Actions::Attaquer) obtenu = APerso;
         EXPECT_EQ(obtenu, c.attendu) << c.pacifique << " " << c.r;
     }
 }
@@ -251,7 +251,7 @@ TEST_F(RechercheTest, GardeTourneAutour) {
     for (const Cas& c : cas) {
         Tirages({c.r, c.r2});
         IA().Garder_Batiment(1, false);
-        EXPECT_EQ(g.Action, 1);
+        EXPECT_EQ(g.Action, Actions::Deplacer);
         EXPECT_EQ(g.DestinationX, c.X) << c.r << " " << c.r2;
         EXPECT_EQ(g.DestinationY, c.Y) << c.r << " " << c.r2;
     }
@@ -265,10 +265,10 @@ TEST_F(RechercheTest, GardeAttaqueLAssaillant) {
     g.Suivre = 1;
     g.CibleMaison = 0;
     Perso(1).Attaquer_Maison(0);
-    for (int n = 0; n < 3 && g.Action != 300; ++n) IA().Garder_Batiment(2, false);
-    EXPECT_EQ(g.Action, 300);
+    for (int n = 0; n < 3 && g.Action != Actions::Attaquer; ++n) IA().Garder_Batiment(2, false);
+    EXPECT_EQ(g.Action, Actions::Attaquer);
     EXPECT_EQ(g.CiblePerso, 1);
     // In combat it does nothing else.
     IA().Garder_Batiment(2, false);
-    EXPECT_EQ(g.Action, 300);
+    EXPECT_EQ(g.Action, Actions::Attaquer);
 }

@@ -153,7 +153,7 @@ public:
                     ++b.MaisonsAchevees;
                     b.TypesAcheves.insert(m.TypeBatiment);
                 }
-                if (m.Fabrique && stock(m) > stockObjets[h] + 0.5 && Main.Persos[h].Action != 500) ++b.ObjetsFabriques;
+                if (m.Fabrique && stock(m) > stockObjets[h] + 0.5 && Main.Persos[h].Action != Actions::Fabriquer) ++b.ObjetsFabriques;
             }
             for (std::size_t i = 0; i < n; ++i) {
                 const ClsJeuPerso& p = Main.Persos[i];
@@ -163,8 +163,8 @@ public:
                     ++b.Bouges;
                 }
                 if (!p.Vivant()) continue;
-                if (p.Action == 2) ++b.TicksRecolte;
-                if (p.Action == 102) ++b.TicksProduction;
+                if (p.Action == Actions::Recolter) ++b.TicksRecolte;
+                if (p.Action == Actions::ProduireMaison) ++b.TicksProduction;
                 const bool chateau = p.DansChateau || p.DansChateauCible;
                 if (chateau && r.DansChateau && objets(p) < r.Objets && p.Definir_Argent() > r.Argent)
                     b.ObjetsVendusChateau += r.Objets - objets(p);

@@ -44,7 +44,7 @@ TEST_F(ExecuteurIA, CollecterVaAuGisement) {
     const std::int32_t g = Gisement(BuissonDeBaies, 600, 100);
     Script(0, "Ressource_1=5");
     IA().Executer_IA(0);
-    EXPECT_EQ(Perso(0).Action, 3);
+    EXPECT_EQ(Perso(0).Action, Actions::AllerA);
     EXPECT_EQ(Perso(0).CibleRessource, g);
     EXPECT_EQ(IA().RessourceVoulue[0], Baies);
     EXPECT_EQ(IA().QuantiteVoulue[0], 5);
@@ -71,7 +71,7 @@ TEST_F(ExecuteurIA, PatrouilleArreteLeParcours) {
     Script(0, "Patrouiller\nRessource_1=5");
     Tirages({0.15f, 0.5f, 0.5f, 0.95f, 0.95f});
     IA().Executer_IA(0);
-    EXPECT_EQ(Perso(0).Action, 1);  // wandering
+    EXPECT_EQ(Perso(0).Action, Actions::Deplacer);  // wandering
     EXPECT_EQ(IA().RessourceVoulue[0], -1);
 }
 
@@ -128,7 +128,7 @@ TEST_F(ExecuteurIA, BatimentJusquAuChantier) {
     const double prix = P().Batiment_Prix(0, Bois);
     ASSERT_GT(prix, 0);
     IA().Executer_IA(0);
-    EXPECT_EQ(Perso(0).Action, 3);
+    EXPECT_EQ(Perso(0).Action, Actions::AllerA);
     EXPECT_EQ(IA().RessourceVoulue[0], Bois);
     EXPECT_EQ(IA().QuantiteVoulue[0], prix);
 
@@ -139,7 +139,7 @@ TEST_F(ExecuteurIA, BatimentJusquAuChantier) {
     const ClsJeuBatiment& m = Maison(0);
     ASSERT_TRUE(m.Visible());
     EXPECT_EQ(m.TypeBatiment, 0);
-    EXPECT_EQ(Perso(0).Action, 7);  // going to build
+    EXPECT_EQ(Perso(0).Action, Actions::AllerConstruire);  // going to build
     EXPECT_EQ(Perso(0).Definir_Ressources(Bois), 0.0);
     // Near its castle.
     const ClsJeuBatiment& c = Chateau(0);
@@ -176,7 +176,7 @@ TEST_F(ExecuteurIA, ObjetAcheteAUnAtelier) {
     Script(0, "Objet_1=1");
     Perso(0).Definir_Argent(500);
     IA().Executer_IA(0);
-    EXPECT_EQ(Perso(0).Action, 201);
+    EXPECT_EQ(Perso(0).Action, Actions::Entrer);
     EXPECT_EQ(Perso(0).CibleMaison, 1);
 
     // Inside it, it buys one.
@@ -233,7 +233,7 @@ TEST_F(ExecuteurIA, ValeursHorsDesTables) {
     EXPECT_EQ(IA().ObjetVoulu[0], -1);
     EXPECT_EQ(IA().TypeMaisonVoulue[0], -1);
     EXPECT_EQ(IA().RessourceVoulue[0], Baies);
-    EXPECT_EQ(Perso(0).Action, 3);
+    EXPECT_EQ(Perso(0).Action, Actions::AllerA);
 }
 
 // Something bought but not sold anywhere near: with money the character
@@ -258,7 +258,7 @@ TEST_F(ExecuteurIA, RessourceEnAttenteAcheteeSiLaMaisonLaFait) {
         Perso(0).Definir_Argent(400);
         IA().Executer_IA(0);
         EXPECT_EQ(IA().RessourceVoulue[0], pain);
-        EXPECT_EQ(Perso(0).Action, 202);  // back to the castle
+        EXPECT_EQ(Perso(0).Action, Actions::RetournerChateau);  // back to the castle
 
         Perso(0).Arreter();
         Perso(0).DansChateau = true;
@@ -270,7 +270,7 @@ TEST_F(ExecuteurIA, RessourceEnAttenteAcheteeSiLaMaisonLaFait) {
         } else {
             EXPECT_EQ(Perso(0).Definir_Ressources(pain), 0.0);
             EXPECT_EQ(Fief(0).Definir_Ressources(pain), 20.0);
-            EXPECT_EQ(Perso(0).Action, 101) << "sent home";
+            EXPECT_EQ(Perso(0).Action, Actions::RentrerMaison) << "sent home";
             EXPECT_EQ(IA().RessourceVoulue[0], pain) << "still wanted";
         }
     }
@@ -286,7 +286,7 @@ TEST_F(ExecuteurIA, BesoinsAvantLeScript) {
     Perso(0).Vie = 1;
     Perso(0).Definir_Argent(0);
     IA().Gestion_IA_Perso(0);
-    EXPECT_EQ(Perso(0).Action, 3);
+    EXPECT_EQ(Perso(0).Action, Actions::AllerA);
     EXPECT_EQ(Perso(0).CibleRessource, g);
 }
 

@@ -59,7 +59,7 @@ TEST_F(PersoEtat, LaMortEtLaResurrectionTiennentLesComptesDuFief) {
     EXPECT_EQ(p.Morts, 1);
     EXPECT_EQ(monde.Main.Fiefs[0].NombreMorts, 1);
     EXPECT_EQ(p.Definir_Commentaires(), "");
-    EXPECT_EQ(p.Action, 0);
+    EXPECT_EQ(p.Action, Actions::Attente);
     EXPECT_EQ(p.DelaiResurrection, 100.0);
     EXPECT_EQ(p.ReserveVie, 0.0);
     EXPECT_EQ(p.Energie, 100.0);  // the other characteristics stay

@@ -180,7 +180,7 @@ TEST_F(PersoObjets, RangerLesArmesArreteEtVideLesMains) {
     Equiper(Dague, true);
     p_.Attaquer_Perso(1);
     p_.Objet_Ranger_Armes(commentaires_, P());
-    EXPECT_EQ(p_.Action, 0);
+    EXPECT_EQ(p_.Action, Actions::Attente);
     EXPECT_EQ(Mains(), (Liste{-1, -1}));
     EXPECT_EQ(Inventaire(), (Liste{Epee, Dague, -1, -1}));
 }

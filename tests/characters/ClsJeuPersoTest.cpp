@@ -52,7 +52,7 @@ TEST_F(PersoEnregistrement, InitPrepareUnPersonnageNeuf) {
     EXPECT_EQ(p.Nom, "Humain");
     EXPECT_EQ(p.Definir_Ressources(0), 5.0);
     EXPECT_EQ(p.Objet_Equipes_Type(0), ObjetFixture::Dague);
-    EXPECT_EQ(p.Action, 0);
+    EXPECT_EQ(p.Action, Actions::Attente);
     EXPECT_DOUBLE_EQ(p.CoefVitesse, 1.0);
 }
 
@@ -90,7 +90,7 @@ TEST_F(PersoEnregistrement, ArreterFigeLaDestinationEtRepose) {
         p_.PositionX = 40;
         p_.PositionY = 50;
         p_.Aller_A(300, 400);
-        EXPECT_EQ(p_.Action, 1);
+        EXPECT_EQ(p_.Action, Actions::Deplacer);
         p_.RessourceEnCours = 2;
         p_.DansMaison = dedans;
         p_.Arreter();
@@ -138,7 +138,7 @@ TEST_F(PersoEnregistrement, PorteArrondieAuPairLePlusProche) {
     p_.Largeur = 23;
     p_.Aller_Maison(Maison(300, true));
     EXPECT_EQ(p_.DestinationX, 120);
-    EXPECT_EQ(p_.Action, 201);
+    EXPECT_EQ(p_.Action, Actions::Entrer);
 }
 
 TEST_F(PersoEnregistrement, UnBatimentDetruitNeChangeRien) {
@@ -150,7 +150,7 @@ TEST_F(PersoEnregistrement, UnBatimentDetruitNeChangeRien) {
     p_.Aller_Maison(ruine);
     p_.Rentrer_Chateau(ruine);
     p_.Aller_Chateau(ruine, 9);
-    EXPECT_EQ(p_.Action, 1);
+    EXPECT_EQ(p_.Action, Actions::Deplacer);
     EXPECT_EQ(p_.DestinationX, 11);
     EXPECT_EQ(p_.DestinationY, 12);
     EXPECT_EQ(p_.CibleMaison, 3);
@@ -159,9 +159,9 @@ TEST_F(PersoEnregistrement, UnBatimentDetruitNeChangeRien) {
 
 TEST_F(PersoEnregistrement, OrdresVersLesChateaux) {
     p_.Rentrer_Chateau(Maison(300, true));
-    EXPECT_EQ(p_.Action, 202);
+    EXPECT_EQ(p_.Action, Actions::RetournerChateau);
     p_.Aller_Chateau(Maison(300, true), 2);
-    EXPECT_EQ(p_.Action, 203);
+    EXPECT_EQ(p_.Action, Actions::AllerChateau);
     EXPECT_EQ(p_.CibleChateau, 2);
     EXPECT_EQ(p_.DestinationX, 122);
 }
@@ -176,7 +176,7 @@ TEST_F(PersoEnregistrement, AllerAuCentreDUnGisementOuDUnTresor) {
     EXPECT_EQ(p_.DestinationX, 106);
     EXPECT_EQ(p_.DestinationY, 201);
     EXPECT_EQ(p_.CibleRessource, 4);
-    EXPECT_EQ(p_.Action, 3);
+    EXPECT_EQ(p_.Action, Actions::AllerA);
 
     ClsJeuTresors tresor;
     tresor.X = 50;
@@ -186,7 +186,7 @@ TEST_F(PersoEnregistrement, AllerAuCentreDUnGisementOuDUnTresor) {
     EXPECT_EQ(p_.DestinationX, 53);  // 50 + 13 - 10
     EXPECT_EQ(p_.DestinationY, 58);  // 60 + 13 - 15
     EXPECT_EQ(p_.CibleTresor, 2);
-    EXPECT_EQ(p_.Action, 204);
+    EXPECT_EQ(p_.Action, Actions::AllerTresor);
     EXPECT_TRUE(p_.Visible());
 }
 
@@ -210,7 +210,7 @@ TEST_F(PersoEnregistrement, AttaquesEtDonSortentDesBatiments) {
     EXPECT_EQ(p_.CibleChateau, 6);
     p_.Visible(false);
     p_.Aller_Donner(3, ObjetFixture::Potion);
-    EXPECT_EQ(p_.Action, 205);
+    EXPECT_EQ(p_.Action, Actions::Donner);
     EXPECT_EQ(p_.CiblePerso, 3);
     EXPECT_EQ(p_.ObjetEnCours, ObjetFixture::Potion);
     EXPECT_TRUE(p_.Visible());

@@ -89,7 +89,7 @@ TEST_F(Tick, ArrivalFreezesTheDestinationAndEndsTheWalk) {
             EXPECT_EQ(A().Action, apres);
         }
         if (avant >= 3 && avant <= 7) {
-            EXPECT_EQ(A().Action, 0);
+            EXPECT_EQ(A().Action, Actions::Attente);
         }
     }
 }
@@ -111,19 +111,19 @@ TEST_F(Tick, AFlyerKeepsFacingDownAndFlapping) {
 TEST_F(Tick, WalkingUpkeep) {
     // Resting and walking means going home.
     W.Maison(a, BatimentCombat::Cabane, 1500, 1500);
-    A().Action = 100;
+    A().Action = Actions::Repos;
     A().CibleMaison = a;
     A().DestinationX = 1400;
     const double energie = A().Energie;
     Pas(a);
-    EXPECT_EQ(A().Action, 101);
+    EXPECT_EQ(A().Action, Actions::RentrerMaison);
     EXPECT_DOUBLE_EQ(A().Energie, energie - 0.001);
     // Walking to build a house that fell stops.
     W.Ma(a).Definir_Vie(0);
-    A().Action = 7;
+    A().Action = Actions::AllerConstruire;
     A().DestinationX = 1300;
     Pas(a);
-    EXPECT_EQ(A().Action, 0);
+    EXPECT_EQ(A().Action, Actions::Attente);
 }
 
 // ---- Following and striking ----
@@ -184,7 +184,7 @@ TEST_F(Tick, ABlowThatCannotBePaidPutsTheWeaponsAway) {
     EXPECT_EQ(A().Definir_Commentaires(), "genre 45");
     EXPECT_FALSE(A().Objet_Equipes_Actif(0));
     EXPECT_EQ(A().Objet_NombreType(ObjetCombat::Arc), 1);
-    EXPECT_EQ(A().Action, 0);
+    EXPECT_EQ(A().Action, Actions::Attente);
     EXPECT_DOUBLE_EQ(T().Vie, 100);
 
     // With money and no arrow: type 34.
@@ -310,7 +310,7 @@ TEST_F(Tick, AHiddenTargetsNewBuildingIsTheOneStruck) {
     A().Attaquer_Perso(t);
     W.Tirages({0.5f, 0.5f, 0.5f});
     Pas(a);
-    EXPECT_EQ(A().Action, 301);
+    EXPECT_EQ(A().Action, Actions::DetruireMaison);
     EXPECT_EQ(A().CibleMaison, t);
     EXPECT_DOUBLE_EQ(W.Ma(a).Vie, W.Ma(a).MaxVie);
     EXPECT_DOUBLE_EQ(W.Ma(t).Vie, W.Ma(t).MaxVie - 30);
@@ -320,16 +320,16 @@ TEST_F(Tick, ADeadOrMissingTargetStopsTheAttack) {
     T().Vivant(false);
     A().Attaquer_Perso(t);
     Pas(a);
-    EXPECT_EQ(A().Action, 0);
+    EXPECT_EQ(A().Action, Actions::Attente);
     A().Attaquer_Perso(57);
     Pas(a);
-    EXPECT_EQ(A().Action, 0);
+    EXPECT_EQ(A().Action, Actions::Attente);
     A().Attaquer_Maison(-1);
     Pas(a);
-    EXPECT_EQ(A().Action, 0);
+    EXPECT_EQ(A().Action, Actions::Attente);
     A().Attaquer_Chateau(9);
     Pas(a);
-    EXPECT_EQ(A().Action, 0);
+    EXPECT_EQ(A().Action, Actions::Attente);
 }
 
 TEST_F(Tick, AGiftHandsOverTheSelectionOnContact) {
@@ -341,7 +341,7 @@ TEST_F(Tick, AGiftHandsOverTheSelectionOnContact) {
     EXPECT_DOUBLE_EQ(T().Definir_Argent(), 12);
     EXPECT_DOUBLE_EQ(A().Definir_Argent(), 18);
     EXPECT_EQ(T().Definir_Commentaires(), "genre 46");
-    EXPECT_EQ(A().Action, 0);
+    EXPECT_EQ(A().Action, Actions::Attente);
 }
 
 // ---- Work on arrival ----
@@ -353,7 +353,7 @@ TEST_F(Tick, ArrivingInsideBuildings) {
     A().PositionY = A().DestinationY;
     Pas(a);
     EXPECT_TRUE(A().DansChateau);
-    EXPECT_EQ(A().Action, 0);
+    EXPECT_EQ(A().Action, Actions::Attente);
 
     A().Visible(true);
     A().Aller_Chateau(W.Ch(1), 1);
@@ -361,7 +361,7 @@ TEST_F(Tick, ArrivingInsideBuildings) {
     A().PositionY = A().DestinationY;
     Pas(a);
     EXPECT_TRUE(A().DansChateauCible);
-    EXPECT_EQ(A().Action, 0);
+    EXPECT_EQ(A().Action, Actions::Attente);
 
     A().Visible(true);
     W.Maison(t, BatimentCombat::Cabane, 400, 400);
@@ -370,7 +370,7 @@ TEST_F(Tick, ArrivingInsideBuildings) {
     A().PositionY = A().DestinationY;
     Pas(a);
     EXPECT_TRUE(A().DansMaisonCible);
-    EXPECT_EQ(A().Action, 0);
+    EXPECT_EQ(A().Action, Actions::Attente);
 
     // Its castle falls: standing in it, it is out on the next tick.
     A().Visible(true);
@@ -389,7 +389,7 @@ TEST_F(Tick, ATreasureIsPickedUpOnArrival) {
     Pas(a);
     EXPECT_DOUBLE_EQ(A().Definir_Argent(), 25);
     EXPECT_EQ(W.M().Tresors.Count(), 0);
-    EXPECT_EQ(A().Action, 0);
+    EXPECT_EQ(A().Action, Actions::Attente);
 }
 
 TEST_F(Tick, HarvestingAtADeposit) {
@@ -402,7 +402,7 @@ TEST_F(Tick, HarvestingAtADeposit) {
     A().PositionX = A().DestinationX;
     A().PositionY = A().DestinationY;
     Pas(a);
-    EXPECT_EQ(A().Action, 2);
+    EXPECT_EQ(A().Action, Actions::Recolter);
     EXPECT_EQ(A().RessourceEnCours, 1);
     EXPECT_GT(A().Definir_Ressources(1), 0.0);
     EXPECT_LT(W.M().Ressources[0].Quantite, 100.0);
@@ -410,9 +410,9 @@ TEST_F(Tick, HarvestingAtADeposit) {
 
 TEST_F(Tick, ResurrectionWaitingDeadCharacterIsLeftStanding) {
     A().Vivant(false);
-    A().Action = 400;
+    A().Action = Actions::Ressusciter;
     Pas(a);
-    EXPECT_EQ(A().Action, 400);
+    EXPECT_EQ(A().Action, Actions::Ressusciter);
     EXPECT_EQ(A().PositionX, 1000);
 }
 

@@ -90,7 +90,7 @@ TEST_F(Recuperation, TheDeadCountDownInTheirCastle) {
         m.Fief().NombreMorts = c.morts;
         mort.Recuperation(m.Fief());
         EXPECT_NEAR(mort.DelaiResurrection, 10.0 - c.pas, 1e-12) << c.nom;
-        EXPECT_EQ(mort.Action, 400) << c.nom;
+        EXPECT_EQ(mort.Action, Actions::Ressusciter) << c.nom;
     }
 }
 
@@ -105,10 +105,10 @@ TEST_F(Recuperation, TheDeadComeBackOrLeaveAFallenCastle) {
 
     mort.Vivant(false);
     mort.DansChateau = true;
-    mort.Action = 400;
+    mort.Action = Actions::Ressusciter;
     M.Chateau().Definir_Vie(0);
     mort.Recuperation(M.Fief());
-    EXPECT_EQ(mort.Action, 0);
+    EXPECT_EQ(mort.Action, Actions::Attente);
     EXPECT_FALSE(mort.DansChateau);
     EXPECT_FALSE(mort.Vivant());
 }

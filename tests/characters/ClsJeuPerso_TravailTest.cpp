@@ -24,7 +24,7 @@ protected:
         g.Quantite = Quantite;
         ClsJeuPerso& perso = M.Perso(0);
         perso.CibleRessource = static_cast<std::int32_t>(M.Main.Ressources.size()) - 1;
-        perso.Action = 2;
+        perso.Action = Actions::Recolter;
         return g;
     }
     MondeObjets M;
@@ -39,7 +39,7 @@ TEST_F(Travail, HarvestingTakesFromTheDeposit) {
     std::int16_t code = -1;
     perso.Recolter_Ressources(0, M.Maison(0), code, *P);
     EXPECT_EQ(code, -1);
-    EXPECT_EQ(perso.Action, 2);
+    EXPECT_EQ(perso.Action, Actions::Recolter);
     EXPECT_DOUBLE_EQ(perso.Definir_Ressources(0), r);
     EXPECT_DOUBLE_EQ(gisement.Quantite, 500 - r);
     EXPECT_DOUBLE_EQ(perso.Energie, energie - 0.00625);
@@ -54,7 +54,7 @@ TEST_F(Travail, AFullHarvesterStops) {
     std::int16_t code = -1;
     perso.Recolter_Ressources(0, M.Maison(0), code, *P);
     EXPECT_EQ(code, 0);
-    EXPECT_EQ(perso.Action, 0);
+    EXPECT_EQ(perso.Action, Actions::Attente);
     EXPECT_EQ(gisement.Quantite, 500.0);
     EXPECT_EQ(perso.Energie, energie);
 }
@@ -69,7 +69,7 @@ TEST_F(Travail, AnExhaustedDepositEndsTheHarvest) {
     EXPECT_FALSE(gisement.Visible());
     perso.Recolter_Ressources(0, M.Maison(0), code, *P);
     EXPECT_EQ(code, 0);
-    EXPECT_EQ(perso.Action, 0);
+    EXPECT_EQ(perso.Action, Actions::Attente);
     EXPECT_DOUBLE_EQ(perso.Definir_Ressources(0), 0.01);
 }
 
@@ -77,7 +77,7 @@ TEST_F(Travail, ProducingAtHomeFillsTheCarrierThenTheHouse) {
     ClsJeuPerso& boulanger = M.Perso(0);
     ClsJeuBatiment& maison = M.Maison_Achevee(0, TypeBoulangerie);
     boulanger.DansMaison = true;
-    boulanger.Action = 102;
+    boulanger.Action = Actions::ProduireMaison;
     boulanger.Definir_Ressources(0, 10);
     const double a = boulanger.CoefVitesse * 0.0025 * (boulanger.Definir_Niveau_CompetenceRessources(3) + 30);
     std::int16_t code = -1;
@@ -88,25 +88,25 @@ TEST_F(Travail, ProducingAtHomeFillsTheCarrierThenTheHouse) {
     boulanger.Definir_Ressources(3, 30);
     boulanger.Recolter_Ressources(3, maison, code, *P);
     EXPECT_DOUBLE_EQ(maison.Definir_Stock(), a);
-    EXPECT_EQ(boulanger.Action, 102);
+    EXPECT_EQ(boulanger.Action, Actions::ProduireMaison);
 
     maison.Definir_Stock(maison.MaxStock);
     boulanger.Recolter_Ressources(3, maison, code, *P);
     EXPECT_EQ(code, 0);
-    EXPECT_EQ(boulanger.Action, 100);  // it rests in its house
+    EXPECT_EQ(boulanger.Action, Actions::Repos);  // it rests in its house
 }
 
 TEST_F(Travail, MissingRawMaterialRestsWithoutCost) {
     ClsJeuPerso& boulanger = M.Perso(0);
     ClsJeuBatiment& maison = M.Maison_Achevee(0, TypeBoulangerie);
     boulanger.DansMaison = true;
-    boulanger.Action = 102;
+    boulanger.Action = Actions::ProduireMaison;
     const double energie = boulanger.Energie;
     const double moral = boulanger.Moral;
     std::int16_t code = -1;
     boulanger.Recolter_Ressources(3, maison, code, *P);
     EXPECT_EQ(code, 1);
-    EXPECT_EQ(boulanger.Action, 100);
+    EXPECT_EQ(boulanger.Action, Actions::Repos);
     EXPECT_EQ(boulanger.Energie, energie);
     EXPECT_EQ(boulanger.Moral, moral);
     EXPECT_EQ(boulanger.Definir_ExpRessources(3), 0.0);
@@ -116,19 +116,19 @@ TEST_F(Travail, PreparingAService) {
     ClsJeuPerso& pretre = M.Perso(0);
     ClsJeuBatiment& temple = M.Maison_Achevee(0, TypeTemple);
     pretre.DansMaison = true;
-    pretre.Action = 600;
+    pretre.Action = Actions::PreparerService;
     const double r = pretre.Definir_Niveau_CompetenceServices(0) * pretre.CoefVitesse * 0.0025;
     std::int16_t code = -1;
     // Berries are its raw material, one per unit prepared.
     pretre.Preparer_Service(temple, code, *P);
     EXPECT_EQ(code, 1);
-    EXPECT_EQ(pretre.Action, 100);
+    EXPECT_EQ(pretre.Action, Actions::Repos);
     EXPECT_EQ(temple.Definir_Stock(), 0.0);
 
     pretre.Definir_Ressources(0, 5);
-    pretre.Action = 600;
+    pretre.Action = Actions::PreparerService;
     pretre.Preparer_Service(temple, code, *P);
-    EXPECT_EQ(pretre.Action, 600);
+    EXPECT_EQ(pretre.Action, Actions::PreparerService);
     EXPECT_EQ(pretre.ServiceEnCours, 1);
     EXPECT_DOUBLE_EQ(temple.Definir_Stock(), 0.5 * r);
     EXPECT_DOUBLE_EQ(pretre.Definir_Ressources(0), 5 - 0.5 * r);
@@ -138,7 +138,7 @@ TEST_F(Travail, PreparingAService) {
     code = -1;
     pretre.Preparer_Service(temple, code, *P);
     EXPECT_EQ(code, 0);
-    EXPECT_EQ(pretre.Action, 100);
+    EXPECT_EQ(pretre.Action, Actions::Repos);
 }
 
 TEST_F(Travail, BuildingAddsSixLifeATickUntilDone) {
@@ -150,14 +150,14 @@ TEST_F(Travail, BuildingAddsSixLifeATickUntilDone) {
     batisseur.Batir_Maison(M.Fief(), M.Chateau(), maison, *P);
     ++ticks;
     EXPECT_DOUBLE_EQ(maison.Vie, 96.0);
-    EXPECT_EQ(batisseur.Action, 6);
-    while (batisseur.Action == 6 && ticks < 1000) {
+    EXPECT_EQ(batisseur.Action, Actions::Construire);
+    while (batisseur.Action == Actions::Construire && ticks < 1000) {
         batisseur.CoefVitesse = 1.0;  // keep the rate of a rested builder
         batisseur.Batir_Maison(M.Fief(), M.Chateau(), maison, *P);
         ++ticks;
     }
     EXPECT_EQ(ticks, 152);  // (1000 - 90) / 6, rounded up
-    EXPECT_EQ(batisseur.Action, 101);
+    EXPECT_EQ(batisseur.Action, Actions::RentrerMaison);
     EXPECT_TRUE(maison.Acheve);
     // A house of the first era built in era 0 moves the fief on.
     EXPECT_TRUE(M.Fief().ChangementEpoque);
@@ -171,7 +171,7 @@ TEST_F(Travail, AHouseReachingItsMaximumExactlyIsDoneAtOnce) {
     maison.Vie = 994;
     M.Fief().Epoque = 1;  // already beyond the house's era: no change
     batisseur.Batir_Maison(M.Fief(), M.Chateau(), maison, *P);
-    EXPECT_EQ(batisseur.Action, 101);
+    EXPECT_EQ(batisseur.Action, Actions::RentrerMaison);
     EXPECT_FALSE(M.Fief().ChangementEpoque);
 }
 
@@ -191,12 +191,12 @@ TEST_F(Travail, CraftingPaysWhenTheItemIsDone) {
     ClsJeuBatiment& atelier = M.Maison_Achevee(0, TypeAtelier);
     artisan.Definir_Ressources(1, 5);
     artisan.Creer_Objet(0, atelier, *P);  // the sword: 3 wood, 10 of work
-    EXPECT_EQ(artisan.Action, 500);
+    EXPECT_EQ(artisan.Action, Actions::Fabriquer);
     const double pas = artisan.Definir_Niveau_CompetenceObjets(P->Objet_Competence(0)) * 0.1;
     ASSERT_GT(pas, 0.0);
     std::int16_t code = -1;
     int ticks = 0;
-    while (artisan.Action == 500 && ticks < 10000) {
+    while (artisan.Action == Actions::Fabriquer && ticks < 10000) {
         artisan.CoefVitesse = 1.0;
         EXPECT_DOUBLE_EQ(artisan.Definir_Ressources(1), 5.0);
         artisan.Fabriquer_Etape(*P, atelier, code);
@@ -204,7 +204,7 @@ TEST_F(Travail, CraftingPaysWhenTheItemIsDone) {
     }
     EXPECT_NEAR(ticks, std::ceil(10.0 / pas), 1.0);
     EXPECT_EQ(code, 0);
-    EXPECT_EQ(artisan.Action, 100);
+    EXPECT_EQ(artisan.Action, Actions::Repos);
     EXPECT_EQ(atelier.Stock_Objets(0), 1.0);
     EXPECT_DOUBLE_EQ(artisan.Definir_Ressources(1), 2.0);
 }
@@ -218,7 +218,7 @@ TEST_F(Travail, AnItemOfNoDurationIsDoneAtTheFirstStep) {
     artisan.Creer_Objet(1, atelier, *P);  // the amulet
     std::int16_t code = -1;
     artisan.Fabriquer_Etape(*P, atelier, code);
-    EXPECT_EQ(artisan.Action, 100);
+    EXPECT_EQ(artisan.Action, Actions::Repos);
     EXPECT_EQ(atelier.Stock_Objets(1), 1.0);
     EXPECT_DOUBLE_EQ(artisan.Definir_Ressources(0), 1.0);
     EXPECT_EQ(artisan.Definir_Ressources(2), 0.0);

@@ -56,7 +56,7 @@ TEST_F(Capacites, AHornSummonsTwoWolvesIntoNewSlots) {
         EXPECT_DOUBLE_EQ(loup.Vie, loup.Definir_MaxVie());
         EXPECT_DOUBLE_EQ(loup.Attaque, loup.Definir_MaxAttaque());
         // It follows its summoner's walk, and says so.
-        EXPECT_EQ(loup.Action, 1);
+        EXPECT_EQ(loup.Action, Actions::Deplacer);
         EXPECT_EQ(loup.Definir_Commentaires(), "genre 33");
         EXPECT_TRUE(M().EffetsPersos[static_cast<std::size_t>(i)].Actif);
     }
@@ -103,7 +103,7 @@ TEST_F(Capacites, CreaturesJoinTheirSummonersAttack) {
     S().Attaquer_Chateau(1);
     ModCapacites::Invoquer(M(), RaceCombat::Loup, 3, s, -1);
     for (std::int32_t i = 1; i <= 3; ++i) {
-        EXPECT_EQ(W.Pe(i).Action, 302);
+        EXPECT_EQ(W.Pe(i).Action, Actions::DetruireChateau);
         EXPECT_EQ(W.Pe(i).CibleChateau, 1);
     }
 }
@@ -113,7 +113,7 @@ TEST_F(Capacites, ABerserkGoesForTheNearestEnemyOrDies) {
     const std::int32_t pres = W.Perso(RaceCombat::Humain, 1, 1100, 1000);
     ModCapacites::Invoquer(M(), RaceCombat::Furie, 1, s, -1);
     const ClsJeuPerso& furie = M().Persos.back();
-    EXPECT_EQ(furie.Action, 300);
+    EXPECT_EQ(furie.Action, Actions::Attaquer);
     EXPECT_EQ(furie.CiblePerso, pres);
     (void)loin;
 

@@ -122,7 +122,7 @@ TEST_F(Duel, APlayerTargetStrikesBackOnlyWhenIdleOrHarvesting) {
         W.Tirages({0.5f, 0.5f});
         C().Combat_Perso(A(), T());
         const bool riposte = action == 0 || action == 100 || action == 2;
-        EXPECT_EQ(T().Action == 300 && T().CiblePerso == a, riposte) << action;
+        EXPECT_EQ(T().Action == Actions::Attaquer && T().CiblePerso == a, riposte) << action;
     }
 }
 
@@ -207,7 +207,7 @@ TEST_F(Duel, NoFlightForTheBraveTheSlowOrAtHalfLife) {
         // Life 60 - 10 = 50 is exactly half: no call, no r4.
         W.Tirages({0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.95f, 0.5f, 0.5f});
         C().Combat_Perso(A(), T());
-        EXPECT_EQ(T().Action != 300, c.fuit) << c.nom;
+        EXPECT_EQ(T().Action != Actions::Attaquer, c.fuit) << c.nom;
         EXPECT_EQ(W.Tires(), c.vie == 60 ? 3 : 6) << c.nom;
     }
 }
@@ -240,7 +240,7 @@ TEST_F(Duel, AKillLootsCountsAndPaysTheBounty) {
     // to 50), then the blow is paid: 10 / 0.5 + 0 - 1 = 19.
     EXPECT_DOUBLE_EQ(A().Attaque, 31);
     EXPECT_EQ(A().Objet_Equipes_Type(0), ObjetCombat::Epee);
-    EXPECT_EQ(A().Action, 0);
+    EXPECT_EQ(A().Action, Actions::Attente);
     EXPECT_EQ(A().FragsPersos, 1);
     EXPECT_EQ(A().Definir_Bestiaire(RaceCombat::Humain), 1);
     EXPECT_EQ(W.M().Fiefs[1].NombreMorts, morts + 1);
@@ -275,7 +275,7 @@ TEST_F(Duel, KillingACreatureTurnsAnAIKillerOnItsSummoner) {
     W.Tirages({0.5f, 0.5f});
     C().Combat_Perso(A(), T());
     EXPECT_FALSE(T().Vivant());
-    EXPECT_EQ(A().Action, 300);
+    EXPECT_EQ(A().Action, Actions::Attaquer);
     EXPECT_EQ(A().CiblePerso, maitre);
     EXPECT_EQ(A().Definir_Commentaires(), "genre 44");
 }
@@ -340,7 +340,7 @@ TEST_F(Siege, TheOwnerDefendsOrCallsForHelp) {
     // r1 above 0.75 while not fighting: it goes for the attacker.
     W.Tirages({0.8f});
     C().Combat_Batiment(A(), B(), &T(), -1);
-    EXPECT_EQ(T().Action, 300);
+    EXPECT_EQ(T().Action, Actions::Attaquer);
     EXPECT_EQ(T().CiblePerso, a);
     EXPECT_EQ(T().Definir_Commentaires(), "genre 4");
     // A bare hand has no effect (-1): nothing is started.
@@ -362,7 +362,7 @@ TEST_F(Siege, AFallenHouseIsLootedAndItsOwnerTold) {
     B().Definir_Vie(20);
     T().DansMaison = true;
     A().IA_Active = true;
-    A().Action = 301;
+    A().Action = Actions::DetruireMaison;
     A().CibleMaison = t;
     W.Tirages({0.5f});
     C().Combat_Batiment(A(), B(), &T(), -1);
@@ -378,7 +378,7 @@ TEST_F(Siege, AFallenHouseIsLootedAndItsOwnerTold) {
     EXPECT_TRUE(W.M().EffetsMaisons[t].Actif);
     EXPECT_EQ(W.M().EffetsMaisons[t].TypeEffet, W.P().EffetMaisonDetruite);
     // The owner was inside: the AI attacker goes for it (draw below 0.9).
-    EXPECT_EQ(A().Action, 300);
+    EXPECT_EQ(A().Action, Actions::Attaquer);
     EXPECT_EQ(A().CiblePerso, t);
 }
 
@@ -420,7 +420,7 @@ TEST_F(Siege, AStandingCastleCallsItsPeopleOut) {
     W.Tirages({0.95f, 0.95f, 0.5f});
     C().Combat_Batiment(A(), chateau, nullptr, 1);
     EXPECT_TRUE(chateau.Visible());
-    EXPECT_EQ(T().Action, 300);
+    EXPECT_EQ(T().Action, Actions::Attaquer);
     EXPECT_EQ(T().Definir_Commentaires(), "genre 11");
     EXPECT_EQ(W.Tires(), 3);
 }
@@ -531,7 +531,7 @@ TEST(DuelTableFixe, SuiteCalculeeALaMain) {
     C.Combat_Perso(A, T);
     EXPECT_DOUBLE_EQ(T.Vie, 90);
     EXPECT_DOUBLE_EQ(A.Attaque, 0);
-    EXPECT_EQ(T.Action, 300);
+    EXPECT_EQ(T.Action, Actions::Attaquer);
     EXPECT_EQ(T.CiblePerso, a);
     EXPECT_EQ(r.PositionAleatoire, 3);
 
@@ -539,7 +539,7 @@ TEST(DuelTableFixe, SuiteCalculeeALaMain) {
     // The attacker, idle and not AI-led, takes the fight up.
     C.Combat_Perso(T, A);
     EXPECT_DOUBLE_EQ(A.Vie, 85);
-    EXPECT_EQ(A.Action, 300);
+    EXPECT_EQ(A.Action, Actions::Attaquer);
     EXPECT_EQ(r.PositionAleatoire, 5);
 
     // The next blow, 0.014: a critical failure, 7 attack lost, the target untouched.
@@ -565,7 +565,7 @@ TEST(DuelTableFixe, SuiteCalculeeALaMain) {
     A.Attaque = 40;
     C.Combat_Perso(A, T);
     EXPECT_DOUBLE_EQ(T.Vie, 20);
-    EXPECT_EQ(T.Action, 300);
+    EXPECT_EQ(T.Action, Actions::Attaquer);
     EXPECT_EQ(r.PositionAleatoire, 15);
 
     // Down to 10 with 0.706, 0.706; 0.533 calls again (0.580, 0.290), 0.302 stays.
@@ -593,7 +593,7 @@ TEST(DuelTableFixe, SuiteCalculeeALaMain) {
     // The cost, 10 / 0.5 + 20 - 1 = 39, is paid once the sword is on (the
     // attack 40 grew to 50 with it).
     EXPECT_DOUBLE_EQ(A.Attaque, 11);
-    EXPECT_EQ(A.Action, 0);
+    EXPECT_EQ(A.Action, Actions::Attente);
     // The bounty on (20 + 40 + 100) at 0.1, doubled by the competence.
     EXPECT_DOUBLE_EQ(w.Ma(a).Argent, 32);
 }

@@ -118,9 +118,9 @@ TEST_F(Dialogue, OneCreatureOrderedTakesTheLowestIndex) {
     const std::int32_t ennemi = W.Perso(RaceCombat::Humain, 1, 1200, 1000);
     W.Tirages({0.5f, 0.5f});
     ModDialogue::Ordre_Attaquer_Groupe(W.M(), chef, ModDialogue::CiblePerso, ennemi, true, false);
-    EXPECT_EQ(W.Pe(c[0]).Action, 300);
+    EXPECT_EQ(W.Pe(c[0]).Action, Actions::Attaquer);
     EXPECT_EQ(W.Pe(c[0]).CiblePerso, ennemi);
-    EXPECT_NE(W.Pe(c[1]).Action, 300);
+    EXPECT_NE(W.Pe(c[1]).Action, Actions::Attaquer);
     EXPECT_EQ(W.Tires(), 1);
     EXPECT_EQ(L().Definir_Commentaires(), "genre 25");
 }
@@ -160,9 +160,9 @@ TEST_F(Dialogue, CreaturesDefendTheirLeaderOrFollowIt) {
     // Nobody attacks the leader: they take their places around its
     // destination.
     L().Aller_A(1300, 1000);
-    L().Action = 0;
+    L().Action = Actions::Attente;
     ModDialogue::Ordre_Attaquer_Groupe(W.M(), chef, ModDialogue::CibleActuelle, -1, false, false);
-    EXPECT_EQ(W.Pe(c[0]).Action, 1);
+    EXPECT_EQ(W.Pe(c[0]).Action, Actions::Deplacer);
     EXPECT_EQ(W.Pe(c[0]).DestinationX, 1300 + W.Pe(c[0]).DecalageFormationX);
     EXPECT_EQ(L().Definir_Commentaires(), "genre 22");
 
@@ -172,7 +172,7 @@ TEST_F(Dialogue, CreaturesDefendTheirLeaderOrFollowIt) {
     W.Pe(loin).Attaquer_Perso(chef);
     W.Pe(pres).Attaquer_Perso(chef);
     ModDialogue::Ordre_Attaquer_Groupe(W.M(), chef, ModDialogue::CibleActuelle, -1, false, false);
-    EXPECT_EQ(W.Pe(c[1]).Action, 300);
+    EXPECT_EQ(W.Pe(c[1]).Action, Actions::Attaquer);
     EXPECT_EQ(W.Pe(c[1]).CiblePerso, pres);
     EXPECT_EQ(L().Definir_Commentaires(), "genre 24");
 
@@ -180,7 +180,7 @@ TEST_F(Dialogue, CreaturesDefendTheirLeaderOrFollowIt) {
     for (std::int32_t i : c) W.Pe(i).Arreter();
     L().Attaquer_Chateau(1);
     ModDialogue::Ordre_Attaquer_Groupe(W.M(), chef, ModDialogue::CibleActuelle, -1, false, false);
-    EXPECT_EQ(W.Pe(c[0]).Action, 302);
+    EXPECT_EQ(W.Pe(c[0]).Action, Actions::DetruireChateau);
     EXPECT_EQ(W.Pe(c[0]).CibleChateau, 1);
 }
 
@@ -188,7 +188,7 @@ TEST_F(Dialogue, StoppingTheCreaturesOrTheSelection) {
     const auto c = Creatures(2);
     W.Pe(c[0]).Attaquer_Perso(0);
     ModDialogue::Ordre_Arreter_Groupe(W.M(), chef, false, {});
-    EXPECT_EQ(W.Pe(c[0]).Action, 0);
+    EXPECT_EQ(W.Pe(c[0]).Action, Actions::Attente);
     EXPECT_EQ(L().Definir_Commentaires(), "genre 21");
 
     // An empty selection still makes the leader speak.
@@ -224,17 +224,17 @@ TEST_F(Dialogue, TheSelectionGathersAtAHouse) {
 
     // Alone, to its own house.
     ModDialogue::Ordre_Rentrer_Maison(W.M(), chef, {chef}, chef);
-    EXPECT_EQ(L().Action, 101);
+    EXPECT_EQ(L().Action, Actions::RentrerMaison);
     EXPECT_EQ(L().Definir_Commentaires(), "genre 36");
 
     // Three of them, to another house.
     L().Definir_Commentaires("");
     ModDialogue::Ordre_Rentrer_Maison(W.M(), chef, {chef, b, d}, b);
-    EXPECT_EQ(L().Action, 201);
+    EXPECT_EQ(L().Action, Actions::Entrer);
     for (std::int32_t m : {b, d}) {
         EXPECT_EQ(W.Pe(m).Suivre, 1);
         EXPECT_EQ(W.Pe(m).CibleMaison, b);
-        EXPECT_EQ(W.Pe(m).Action, 1);
+        EXPECT_EQ(W.Pe(m).Action, Actions::Deplacer);
         // 600 + 24 - 10, 400 + 24 - 15.
         EXPECT_EQ(W.Pe(m).DestinationX, 614);
         EXPECT_EQ(W.Pe(m).DestinationY, 409);
@@ -251,7 +251,7 @@ TEST_F(Dialogue, TheSelectionGathersAtAHouse) {
 TEST_F(Dialogue, TheSelectionGathersAtACastle) {
     const std::int32_t b = W.Perso(RaceCombat::Humain, 0, 900, 900);
     ModDialogue::Ordre_Rentrer_Chateau(W.M(), chef, {chef, b}, 1);
-    EXPECT_EQ(L().Action, 203);
+    EXPECT_EQ(L().Action, Actions::AllerChateau);
     EXPECT_EQ(W.Pe(b).Suivre, 2);
     EXPECT_EQ(W.Pe(b).CibleChateau, 1);
     EXPECT_EQ(L().Definir_Commentaires(), "genre 43");
@@ -271,8 +271,8 @@ TEST_F(Dialogue, TheSelectionMovesAndAttacks) {
     L().Definir_Commentaires("");
     ModDialogue::Ordre_Attaquer_Chateau(W.M(), chef, {chef, b}, 1);
     EXPECT_EQ(W.Tires(), 0);
-    EXPECT_EQ(W.Pe(b).Action, 302);
-    EXPECT_EQ(L().Action, 302);
+    EXPECT_EQ(W.Pe(b).Action, Actions::DetruireChateau);
+    EXPECT_EQ(L().Action, Actions::DetruireChateau);
     EXPECT_EQ(L().Definir_Commentaires(), "genre 30");
     // No target: nothing.
     L().Definir_Commentaires("");
@@ -309,7 +309,7 @@ TEST_F(Aide, ASmallFiefAnswersWhole) {
     W.Tirages({0.99f, 0.99f, 0.99f});
     ModDialogue::Appel_Aide(W.M(), appelant);
     EXPECT_EQ(W.Tires(), 3);
-    EXPECT_EQ(W.Pe(2).Action, 300);
+    EXPECT_EQ(W.Pe(2).Action, Actions::Attaquer);
     EXPECT_EQ(W.Pe(2).CiblePerso, ennemi);
     EXPECT_EQ(W.Pe(2).Definir_Commentaires(), "genre 10");
     EXPECT_EQ(W.Pe(appelant).Definir_Commentaires(), "genre 6");
@@ -319,10 +319,10 @@ TEST_F(Aide, ALargerFiefAnswersByChance) {
     Peupler(4);  // 5 counted: 3 / 6 = 0.5
     W.Tirages({0.1f, 0.1f, 0.49f, 0.5f, 0.1f, 0.7f});
     ModDialogue::Appel_Aide(W.M(), appelant);
-    EXPECT_EQ(W.Pe(2).Action, 300);
-    EXPECT_NE(W.Pe(3).Action, 300);
-    EXPECT_EQ(W.Pe(4).Action, 300);
-    EXPECT_NE(W.Pe(5).Action, 300);
+    EXPECT_EQ(W.Pe(2).Action, Actions::Attaquer);
+    EXPECT_NE(W.Pe(3).Action, Actions::Attaquer);
+    EXPECT_EQ(W.Pe(4).Action, Actions::Attaquer);
+    EXPECT_NE(W.Pe(5).Action, Actions::Attaquer);
 }
 
 TEST_F(Aide, TheUnfitNeverAnswer) {
@@ -332,10 +332,10 @@ TEST_F(Aide, TheUnfitNeverAnswer) {
     W.Pe(4).Invocateur = 0;
     W.Pe(5).IA_Active = false;
     W.Pe(6).Vie = 50;  // exactly half
-    W.Pe(7).Action = 102;
+    W.Pe(7).Action = Actions::ProduireMaison;
     W.Tirages({0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f});
     ModDialogue::Appel_Aide(W.M(), appelant);
-    for (std::int32_t i = 2; i <= 7; ++i) EXPECT_NE(W.Pe(i).Action, 300) << i;
+    for (std::int32_t i = 2; i <= 7; ++i) EXPECT_NE(W.Pe(i).Action, Actions::Attaquer) << i;
 }
 
 TEST_F(Aide, ACallerNotFightingSendsHelpAtItsAttacker) {
@@ -345,7 +345,7 @@ TEST_F(Aide, ACallerNotFightingSendsHelpAtItsAttacker) {
     // One draw per character examined, then one per attacker examined.
     W.Tirages({0.0f, 0.9f, 0.9f, 0.0f, 0.9f});
     ModDialogue::Appel_Aide(W.M(), appelant);
-    EXPECT_EQ(W.Pe(2).Action, 300);
+    EXPECT_EQ(W.Pe(2).Action, Actions::Attaquer);
     EXPECT_EQ(W.Pe(2).CiblePerso, ennemi);
     EXPECT_EQ(W.Pe(appelant).Definir_Commentaires(), "genre 9");
 
@@ -357,7 +357,7 @@ TEST_F(Aide, ACallerNotFightingSendsHelpAtItsAttacker) {
     w.Pe(p).IA_Active = true;
     w.Tirages({0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f});
     ModDialogue::Appel_Aide(w.M(), v);
-    EXPECT_EQ(w.Pe(p).Action, 0);
+    EXPECT_EQ(w.Pe(p).Action, Actions::Attente);
     // v is examined too (one draw; not AI-led, it does not answer); p
     // answers and looks at both for an attacker.
     EXPECT_EQ(w.Tires(), 4);

@@ -97,13 +97,13 @@ TEST_F(Passes, MarqueDeSelectionAutourDuPersoOuDeSaMaison) {
     const std::int32_t k = Main->NoPersoParJoueur[0];
     ClsJeuPerso& P = Main->Persos[static_cast<std::size_t>(k)];
     P.DansChateau = P.DansChateauCible = P.DansMaison = P.DansMaisonCible = false;
-    P.Action = 0;
+    P.Action = Actions::Attente;
     P.PositionX = 300, P.PositionY = 200, P.Largeur = 24, P.Hauteur = 32;
     M->Joueurs[0].VueX = M->Joueurs[0].VueY = 0;
     M->Afficher_Marque_Selection(k, 0);
     EXPECT_EQ(M->SurfBack.Pixel(312, 200), Surface::Couleur565(0xFFFFFF));
     // In combat the mark is red; inside its own house, around the house.
-    P.Action = 300;
+    P.Action = Actions::Attaquer;
     P.DansMaison = true;
     ClsJeuBatiment& m = Main->Maisons[static_cast<std::size_t>(k)];
     m.X = 500, m.Y = 400, m.Largeur = 60, m.Hauteur = 50;

@@ -173,7 +173,7 @@ TEST_F(Partie, BatailleEnColonnes) {
     EXPECT_EQ(s25.PositionX, 1640 + P.Race_Largeur(0) * 1);
     EXPECT_EQ(s25.PositionY, 640 + P.Race_Hauteur(0) * 5);
     for (const auto& s : Main.Persos) {
-        EXPECT_EQ(s.Action, 300);
+        EXPECT_EQ(s.Action, Actions::Attaquer);
         EXPECT_EQ(s.Camp, s.Equipe + 1);
     }
     // Army 0 carries the bow and full arrows; army 1 was not equipped.

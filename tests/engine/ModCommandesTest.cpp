@@ -110,6 +110,6 @@ TEST_F(Ordres, ConstruireEleveLaMaisonPayeeEtYEnvoieLePerso) {
     EXPECT_EQ(maison.Proprietaire, n());
     EXPECT_EQ(P().Definir_Ressources(r0), 3);
     // A new house is a building site: the character goes to build it.
-    EXPECT_EQ(P().Action, 7);
+    EXPECT_EQ(P().Action, Actions::AllerConstruire);
     EXPECT_EQ(P().CibleMaison, n());
 }

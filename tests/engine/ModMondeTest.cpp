@@ -41,7 +41,7 @@ TEST_F(PasMonde, WorkLinesAreDrawnForAndSaidByTheLocalPlayerAlways) {
     for (std::int32_t k = 0; k < 2; ++k) {
         const std::int32_t i = W.Perso(RaceCombat::Humain, 0, 500, 500);
         W.Pe(i).Definir_Ressources(1, 30);
-        W.Pe(i).Action = 2;
+        W.Pe(i).Action = Actions::Recolter;
         W.Pe(i).CibleRessource = 0;
         recolteurs.push_back(i);
     }
@@ -55,7 +55,7 @@ TEST_F(PasMonde, WorkLinesAreDrawnForAndSaidByTheLocalPlayerAlways) {
     EXPECT_EQ(W.Pe(recolteurs[1]).Definir_Commentaires(), "genre 0");
 
     // Anyone else speaks on a draw above 0.99.
-    W.Pe(recolteurs[0]).Action = 2;
+    W.Pe(recolteurs[0]).Action = Actions::Recolter;
     W.M().NoPersoJoueur = -1;
     W.Tirages({0.995f});
     ModMonde::Deplacer_Persos(W.M());

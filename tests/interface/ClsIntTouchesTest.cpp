@@ -159,12 +159,12 @@ TEST_F(Touches, DirectionsEtModeAuto) {
 TEST_F(Touches, RetourMaisonDUnMortSansResurrection) {
     M.W.Maison(M.Joueur, BatimentCombat::Cabane, 600, 600);
     M.Pj().Vie = 0.0;
-    M.Pj().Action = 0;
+    M.Pj().Action = Actions::Attente;
     M.Presser(T().ToucheRetourMaison);
-    EXPECT_EQ(M.Pj().Action, 0);
+    EXPECT_EQ(M.Pj().Action, Actions::Attente);
     M.Pj().Vie = 10.0;
     M.Presser(T().ToucheRetourMaison);
-    EXPECT_EQ(M.Pj().Action, 101);
+    EXPECT_EQ(M.Pj().Action, Actions::RentrerMaison);
 }
 
 TEST_F(Touches, ToucheDeSoldatSansCtrlPasseALaTableOrdinaire) {
@@ -186,7 +186,7 @@ TEST_F(Touches, SelectionDesSoldats) {
     garde.Suivre = 1;  // guards a house
     M.W.Pe(c[2]).Vie = 1.0;  // wounded
     M.W.Pe(c[3]).Attaquer_Perso(M.Joueur);  // busy
-    M.W.Pe(c[3]).Action = 300;
+    M.W.Pe(c[3]).Action = Actions::Attaquer;
 
     M.Presser(T().ToucheSoldatsToutes, true);
     EXPECT_EQ(M.Selection, (ModDialogue::Groupe{c[0], c[1], c[2], c[3]}));
@@ -243,7 +243,7 @@ TEST_F(Touches, ArretEtChargeDesInvocations) {
     M.Pj().Attaquer_Perso(ennemi);
     M.Presser(T().ToucheChargez);
     for (std::int32_t i : c) {
-        EXPECT_EQ(M.W.Pe(i).Action, 300);
+        EXPECT_EQ(M.W.Pe(i).Action, Actions::Attaquer);
         EXPECT_EQ(M.W.Pe(i).CiblePerso, ennemi);
     }
     // Stop without modifier and without selection: the player stops.

@@ -218,7 +218,7 @@ TEST(InterfaceEntretien, FileDeFabricationVideeHorsDeLaMaison) {
     ClsInterface& I = *M.Interface;
     I.FileFabricationObjets = {0, 1};
     M.Pj().DansMaison = true;
-    M.Pj().Action = 300;  // busy: nothing taken
+    M.Pj().Action = Actions::Attaquer;  // busy: nothing taken
     EXPECT_EQ(I.Actions_Automatiques(M.Pj(), M.W.Ma(M.Joueur), M.W.P()), 0);
     EXPECT_EQ(I.FileFabricationObjets.size(), 2u);
     M.Pj().Arreter();
@@ -361,13 +361,13 @@ TEST(InterfaceHUD, TexteDAction) {
     M.W.Pe(cible).Vie = M.W.Pe(cible).Definir_MaxVie() * 0.5;
     M.W.Pe(cible).ReserveVie = 0.0;
     p.Attaquer_Perso(cible);
-    p.Action = 300;
+    p.Action = Actions::Attaquer;
     EXPECT_EQ(M.Interface->Texte_Action(p, nullptr),
               p.Definir_Action() + " : " + M.W.P().Race_Nom(RaceCombat::Loup, M.W.Pe(cible).Sexe) + " (Vie:50%)");
-    p.Action = 400;
+    p.Action = Actions::Ressusciter;
     p.DelaiResurrection = 25.5;
     EXPECT_EQ(M.Interface->Texte_Action(p, nullptr), p.Definir_Action() + " : 74%");
-    p.Action = 0;
+    p.Action = Actions::Attente;
     EXPECT_EQ(M.Interface->Texte_Action(p, nullptr), p.Definir_Action());
 }
 

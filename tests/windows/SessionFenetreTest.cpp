@@ -298,14 +298,14 @@ TEST(SessionFenetre, DeuxJoueursChacunSesTouches) {
         return true;
     });
     s.Etape("le premier seulement", [&] {
-        return (s.Perso(0).Action == 202 || s.Perso(0).DansChateau) && s.Perso(1).Action != 202 &&
+        return (s.Perso(0).Action == Actions::RetournerChateau || s.Perso(0).DansChateau) && s.Perso(1).Action != Actions::RetournerChateau &&
                !s.Perso(1).DansChateau;
     });
     s.Etape("Origine : le joueur 2 rentre au château", [&] {
         s.Touche(Qt::Key_Home);
         return true;
     });
-    s.Etape("le second aussi", [&] { return s.Perso(1).Action == 202 || s.Perso(1).DansChateau; });
+    s.Etape("le second aussi", [&] { return s.Perso(1).Action == Actions::RetournerChateau || s.Perso(1).DansChateau; });
     s.Etape("flèche gauche : le joueur 2 fait un pas", [&] {
         for (int j : {0, 1}) {
             ClsJeuPerso& p = s.Perso(j);

@@ -93,7 +93,7 @@ TEST_F(ClsJeuBatimentTest, DemolitionRefundsHalfThePriceByLifeLeft) {
     ClsJeuPerso& perso = M.Perso(0);
     ClsJeuBatiment& maison = M.Maison_Achevee(0, TypeMaison, 200, 300);
     perso.DansMaison = true;
-    perso.Action = 100;
+    perso.Action = Actions::Repos;
     maison.Definir_Vie(500);
     maison.Demolir(perso, P());
     EXPECT_DOUBLE_EQ(perso.Definir_Ressources(0), 10.0);  // 40 x 0.5 x 0.5
@@ -102,7 +102,7 @@ TEST_F(ClsJeuBatimentTest, DemolitionRefundsHalfThePriceByLifeLeft) {
     EXPECT_FALSE(maison.Acheve);
     EXPECT_FALSE(maison.Endommage);
     EXPECT_FALSE(perso.DansMaison);
-    EXPECT_EQ(perso.Action, 0);
+    EXPECT_EQ(perso.Action, Actions::Attente);
     EXPECT_EQ(M.Main.Tresors.Count(), 0);  // an empty house leaves nothing on the ground
 }
 

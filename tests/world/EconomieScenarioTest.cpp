@@ -30,14 +30,14 @@ void Tick(ModMain& main, const ClsJeuParam& P) {
         perso.Recuperation(fief);
         std::int16_t code = -1;
         switch (perso.Action) {
-        case 2: perso.Recolter_Ressources(perso.RessourceEnCours, maison, code, P); break;
-        case 102: perso.Recolter_Ressources(P.Batiment_RessourceFabrique(maison.TypeBatiment), maison, code, P); break;
-        case 600: perso.Preparer_Service(maison, code, P); break;
-        case 6:
+        case Actions::Recolter: perso.Recolter_Ressources(perso.RessourceEnCours, maison, code, P); break;
+        case Actions::ProduireMaison: perso.Recolter_Ressources(P.Batiment_RessourceFabrique(maison.TypeBatiment), maison, code, P); break;
+        case Actions::PreparerService: perso.Preparer_Service(maison, code, P); break;
+        case Actions::Construire:
             maison.Endommage = true;
             perso.Batir_Maison(fief, main.Chateaux[static_cast<std::size_t>(perso.Equipe)], maison, P);
             break;
-        case 500: perso.Fabriquer_Etape(P, maison, code); break;
+        case Actions::Fabriquer: perso.Fabriquer_Etape(P, maison, code); break;
         default: break;
         }
     }
@@ -108,14 +108,14 @@ TEST_P(Scenario, AHouseLivesItsWholeLife) {
 
     perso.PositionX = 200;
     perso.PositionY = 300;
-    perso.Action = 6;
+    perso.Action = Actions::Construire;
     int ticks = 0;
-    while (perso.Action == 6 && ticks < 20000) {
+    while (perso.Action == Actions::Construire && ticks < 20000) {
         Ticks(1);
         ++ticks;
     }
     EXPECT_TRUE(maison.Acheve);
-    EXPECT_EQ(perso.Action, 101);
+    EXPECT_EQ(perso.Action, Actions::RentrerMaison);
     EXPECT_GT(perso.Definir_ExpSpeciales(0), 0.0);
     // A first-era house built in the first era moves the fief on once its
     // castle has taken its new life.
@@ -135,14 +135,14 @@ TEST_P(Scenario, AHouseLivesItsWholeLife) {
     EXPECT_FALSE(maison.Endommage);
 
     // Demolished at full life: half the price back.
-    perso.Action = 100;
+    perso.Action = Actions::Repos;
     perso.DansMaison = true;
     maison.Demolir(perso, *P);
     for (std::int32_t r = 0; r < P->NombreRessources; ++r)
         EXPECT_DOUBLE_EQ(perso.Definir_Ressources(r), std::min(P->Batiment_Prix(T.Maison, r) * 0.5,
                                                                 perso.Definir_MaxRessources(r)));
     EXPECT_FALSE(maison.Visible());
-    EXPECT_EQ(perso.Action, 0);
+    EXPECT_EQ(perso.Action, Actions::Attente);
 }
 
 TEST_P(Scenario, TheRepairFundDrivesAnEraChange) {
@@ -228,7 +228,7 @@ TEST_P(Scenario, TreasuresFollowTheirFortuneAndArePickedUp) {
     M->Perso(5).Aller_Tresor(M->Main.Tresors(1), 1, 26, 26);
     M->Main.Tresors.Ramasser_Tresor_Collection(1, M->Perso(5), M->Main.Persos, *P, M->Main.Commentaires);
     EXPECT_DOUBLE_EQ(M->Perso(5).Definir_Argent(), 5000.0);
-    EXPECT_EQ(M->Perso(5).Action, 0);
+    EXPECT_EQ(M->Perso(5).Action, Actions::Attente);
     EXPECT_EQ(M->Perso(4).CibleTresor, 1);
     EXPECT_EQ(M->Main.Tresors.Count(), 1);
 }
@@ -241,7 +241,7 @@ TEST_P(Scenario, CharactersWorkAndPayWhatTheyOwe) {
     gisement.Quantite = gisement.QuantiteInitiale = P->TerrainRessources_Quantite(0);
     ClsJeuPerso& recolteur = M->Perso(0);
     recolteur.CibleRessource = 0;
-    recolteur.Action = 2;
+    recolteur.Action = Actions::Recolter;
     recolteur.RessourceEnCours = gisement.TypeRessource;
     Ticks(50);
     EXPECT_GT(recolteur.Definir_Ressources(gisement.TypeRessource), 0.0);
@@ -257,7 +257,7 @@ TEST_P(Scenario, CharactersWorkAndPayWhatTheyOwe) {
     producteur.Definir_Ressources(matiere, producteur.Definir_MaxRessources(matiere));
     producteur.Definir_Ressources(produit, producteur.Definir_MaxRessources(produit));
     producteur.DansMaison = true;
-    producteur.Action = 102;
+    producteur.Action = Actions::ProduireMaison;
     const double matiereAvant = producteur.Definir_Ressources(matiere);
     Ticks(20);
     EXPECT_GT(atelierProd.Definir_Stock(), 0.0);
@@ -269,7 +269,7 @@ TEST_P(Scenario, CharactersWorkAndPayWhatTheyOwe) {
     ClsJeuBatiment& temple = M->Maison_Achevee(2, T.Service, 3000, 2000);
     for (std::int32_t r = 0; r < P->NombreRessources; ++r) pretre.Definir_Ressources(r, pretre.Definir_MaxRessources(r));
     pretre.DansMaison = true;
-    pretre.Action = 600;
+    pretre.Action = Actions::PreparerService;
     Ticks(50);
     EXPECT_GT(temple.Definir_Stock(), 0.0);
     EXPECT_GT(pretre.Definir_ExpServices(0), 0.0);
@@ -283,7 +283,7 @@ TEST_P(Scenario, CharactersWorkAndPayWhatTheyOwe) {
     ASSERT_TRUE(artisan.PeutConstruire_Objet(0, atelier, *P));
     artisan.Creer_Objet(0, atelier, *P);
     int ticks = 0;
-    while (artisan.Action == 500 && ticks < 100000) {
+    while (artisan.Action == Actions::Fabriquer && ticks < 100000) {
         Ticks(1);
         ++ticks;
     }
