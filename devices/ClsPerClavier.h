@@ -9,7 +9,7 @@
 #include <array>
 #include <cstdint>
 
-#include "devices/SourceEntrees.h"
+#include "platform/SourceEntrees.h"
 
 class ClsPerClavier {
 public:
@@ -19,9 +19,9 @@ public:
     ClsPerClavier& operator=(const ClsPerClavier&) = delete;
 
     // Key codes the keyboard itself looks at.
-    static constexpr std::uint8_t CtrlGauche = 29, CtrlDroit = 157;
-    static constexpr std::uint8_t ShiftGauche = 42, ShiftDroit = 54;
-    static constexpr std::uint8_t AltGauche = 56, AltDroit = 184;
+    static constexpr std::uint8_t CtrlGauche = CodesModificateurs::CtrlGauche, CtrlDroit = CodesModificateurs::CtrlDroit;
+    static constexpr std::uint8_t ShiftGauche = CodesModificateurs::ShiftGauche, ShiftDroit = CodesModificateurs::ShiftDroit;
+    static constexpr std::uint8_t AltGauche = CodesModificateurs::AltGauche, AltDroit = CodesModificateurs::AltDroit;
     static constexpr std::uint8_t Pave8 = 72, Pave9 = 73, Pave4 = 75, Pave5 = 76, Pave6 = 77;
     static constexpr std::uint8_t Pave2 = 80, Pave3 = 81, Pave0 = 82, PaveEntree = 156;
 

@@ -4,11 +4,11 @@
 #include <filesystem>
 #include <system_error>
 
-#include "devices/SortieSon.h"
 #include "platform/CheminConfine.h"
 #include "platform/DossierJeu.h"
 #include "platform/ErreurFichier.h"
 #include "platform/Nombres.h"
+#include "platform/SortieSon.h"
 #include "platform/Texte.h"
 #include "rules/ClsFicINI.h"
 #include "rules/ModRandom.h"

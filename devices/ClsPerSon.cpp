@@ -1,11 +1,11 @@
 #include "devices/ClsPerSon.h"
 
-#include "devices/SortieSon.h"
-#include "platform/Chemins.h"
 #include "platform/CheminConfine.h"
+#include "platform/Chemins.h"
 #include "platform/DossierJeu.h"
 #include "platform/ErreurFichier.h"
 #include "platform/Nombres.h"
+#include "platform/SortieSon.h"
 #include "rules/ClsFicINI.h"
 #include "rules/ClsJeuParam.h"
 

@@ -7,7 +7,7 @@
 #include <array>
 #include <cstdint>
 
-#include "devices/SourceEntrees.h"
+#include "platform/SourceEntrees.h"
 
 class ClsPerSouris {
 public:

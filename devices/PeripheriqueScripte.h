@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "devices/SourceEntrees.h"
+#include "platform/SourceEntrees.h"
 
 class PeripheriqueScripte {
 public:

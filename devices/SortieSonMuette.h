@@ -2,7 +2,7 @@
 // effect and track is refused, and the game goes on in silence.
 #pragma once
 
-#include "devices/SortieSon.h"
+#include "platform/SortieSon.h"
 
 class SortieSonMuette : public SortieSon, public SortieMusique {
 public:

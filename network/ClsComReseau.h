@@ -26,7 +26,7 @@
 
 #include "network/ClsComMessages.h"
 #include "network/MessageReseau.h"
-#include "network/TransportReseau.h"
+#include "platform/TransportReseau.h"
 
 class DossierJeu;
 

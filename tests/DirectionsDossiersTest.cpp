@@ -21,8 +21,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// From the bottom up. platform/ holds the portable services and the Qt,
-// SDL and ENet adapters; the simulation (rules, world, characters, ai,
+// From the bottom up. platform/ holds the portable services, the Qt, SDL
+// and ENet adapters and the interfaces they implement; the simulation (rules, world, characters, ai,
 // saves) comes next; then what carries, draws, plays, reads input and
 // holds the windows; the image and sound generators and the benchmarks
 // build on everything.
@@ -40,13 +40,8 @@ struct Exception {
 // Reasons shared by several lines.
 constexpr const char* EtatDansEngine = "the game state (world arrays, random sources, rules) still lives in engine/ModMain";
 constexpr const char* BatimentsPersos = "a building, fief or treasure still acts on the characters it holds";
-constexpr const char* Adaptateur = "the adapter implements the interface that this upper folder declares";
 
 const Exception Exceptions[] = {
-    {"platform/qt/EntreesQt.h", "devices", Adaptateur},
-    {"platform/qt/EntreesQt.cpp", "devices", Adaptateur},
-    {"platform/sdl/SonSDL.h", "devices", Adaptateur},
-    {"platform/enet/TransportENet.h", "network", Adaptateur},
     {"world/ClsJeuBatiment.cpp", "characters", BatimentsPersos},
     {"world/ClsJeuFief.cpp", "characters", BatimentsPersos},
     {"world/ClsJeuTresors.cpp", "characters", BatimentsPersos},

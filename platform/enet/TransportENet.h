@@ -2,7 +2,7 @@
 // delivery): one ENet host per session object, one channel.
 #pragma once
 
-#include "network/TransportReseau.h"
+#include "platform/TransportReseau.h"
 
 // The transport maker for ClsComReseau.
 FabriqueTransport FabriqueTransportENet();

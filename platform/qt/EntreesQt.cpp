@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "devices/ClsPerClavier.h"
 #include "platform/qt/CodesTouches.h"
 #include "platform/qt/WidgetEcran.h"
 
@@ -183,9 +182,9 @@ bool EntreesQt::eventFilter(QObject* objet, QEvent* evenement) {
                 if (m.testFlag(drapeau) && !clavier_.touches[gauche] && !clavier_.touches[droit])
                     clavier_.frappees[gauche] = 0x80;
             };
-            modificateur(Qt::ControlModifier, ClsPerClavier::CtrlGauche, ClsPerClavier::CtrlDroit);
-            modificateur(Qt::ShiftModifier, ClsPerClavier::ShiftGauche, ClsPerClavier::ShiftDroit);
-            modificateur(Qt::AltModifier, ClsPerClavier::AltGauche, ClsPerClavier::AltDroit);
+            modificateur(Qt::ControlModifier, CodesModificateurs::CtrlGauche, CodesModificateurs::CtrlDroit);
+            modificateur(Qt::ShiftModifier, CodesModificateurs::ShiftGauche, CodesModificateurs::ShiftDroit);
+            modificateur(Qt::AltModifier, CodesModificateurs::AltGauche, CodesModificateurs::AltDroit);
         }
         break;
     }

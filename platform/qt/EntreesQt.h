@@ -12,7 +12,7 @@
 #include <QPoint>
 #include <QPointer>
 
-#include "devices/SourceEntrees.h"
+#include "platform/SourceEntrees.h"
 
 class QWidget;
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "devices/SortieSon.h"
+#include "platform/SortieSon.h"
 
 struct Mix_Chunk;
 struct _Mix_Music;

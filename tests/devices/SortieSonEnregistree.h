@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "devices/SortieSon.h"
+#include "platform/SortieSon.h"
 
 class SortieSonEnregistree : public SortieSon, public SortieMusique {
 public:

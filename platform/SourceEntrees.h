@@ -1,6 +1,6 @@
 // What the mouse and the keyboard of the game read, whatever delivers it:
 // the engine window's events (platform/qt), or a script in tests. The
-// device classes (ClsPerSouris, ClsPerClavier) only see these.
+// device classes (devices/ClsPerSouris, ClsPerClavier) only see these.
 #pragma once
 
 #include <array>
@@ -23,6 +23,14 @@ struct EtatSouris {
 // The 256 keys, indexed by the DirectInput key codes the key bindings use
 // (PC set-1 scan codes, extended keys from 0x9C); non-zero = held.
 using EtatClavier = std::array<std::uint8_t, 256>;
+
+// The modifier keys in that set: the adapters set them from the window
+// system's own modifier state, which a key event alone may not tell.
+namespace CodesModificateurs {
+inline constexpr std::uint8_t CtrlGauche = 29, CtrlDroit = 157;
+inline constexpr std::uint8_t ShiftGauche = 42, ShiftDroit = 54;
+inline constexpr std::uint8_t AltGauche = 56, AltDroit = 184;
+}  // namespace CodesModificateurs
 
 class SourceSouris {
 public:
