@@ -25,7 +25,7 @@
 #include "interface/ClsIntFenetre.h"
 #include "interface/ClsIntMessage.h"
 #include "interface/LiensMoteur.h"
-#include "interface/OptionsInterface.h"
+#include "saves/OptionsInterface.h"
 
 class ClsJeuBatiment;
 class ClsJeuFief;

@@ -9,10 +9,10 @@
 #include <system_error>
 #include <vector>
 
-#include "engine/ModVisionneurs.h"
-#include "platform/Chemins.h"
 #include "platform/CheminConfine.h"
+#include "platform/Chemins.h"
 #include "platform/DossierJeu.h"
+#include "platform/ModVisionneurs.h"
 #include "platform/Nombres.h"
 #include "platform/Texte.h"
 #include "rules/ClsFicINI.h"

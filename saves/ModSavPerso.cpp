@@ -9,14 +9,14 @@
 #include <system_error>
 
 #include "characters/ClsJeuPerso.h"
-#include "interface/OptionsInterface.h"
-#include "platform/Chemins.h"
 #include "platform/CheminConfine.h"
+#include "platform/Chemins.h"
 #include "platform/DossierJeu.h"
 #include "platform/Nombres.h"
 #include "platform/Texte.h"
 #include "rules/ClsFicINI.h"
 #include "rules/ClsJeuParam.h"
+#include "saves/OptionsInterface.h"
 
 namespace fs = std::filesystem;
 

@@ -78,8 +78,6 @@ const Exception Exceptions[] = {
     {"saves/FichierMonde.cpp", "engine", EtatDansEngine},
     {"saves/ModSAVMonde.cpp", "engine", EtatDansEngine},
     {"saves/ModScenario.cpp", "engine", EtatDansEngine},
-    {"saves/ModDocuments.cpp", "engine", "the pages name the viewers the engine opens them with"},
-    {"saves/ModSavPerso.cpp", "interface", "a character file carries its player's interface options"},
     {"network/ChoixReseau.h", "engine", "the setup choices travel in the session and still live in engine/"},
     {"network/PartieReseau.cpp", "engine", "the lock-step turn replays the orders on the game state, both in engine/"},
     {"interface/ClsIntTouches.cpp", "engine", EtatDansEngine},

@@ -10,12 +10,12 @@
 
 #include "engine/ClsJeu.h"
 #include "engine/ModMain.h"
-#include "engine/ModVisionneurs.h"
 #include "interface/ClsIntTouches.h"
 #include "interface/ClsJeuMessages.h"
 #include "platform/Dialogues.h"
 #include "platform/DossierJeu.h"
 #include "platform/Graphique.h"
+#include "platform/ModVisionneurs.h"
 #include "platform/qt/ImagesQt.h"
 #include "saves/ModSAVMonde.h"
 

@@ -13,8 +13,8 @@
 
 #include <functional>
 
-#include "engine/ModVisionneurs.h"
 #include "platform/DossierJeu.h"
+#include "platform/ModVisionneurs.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // errors in a critical message box titled with the application's name.
 #pragma once
 
-#include "engine/ModVisionneurs.h"
+#include "platform/ModVisionneurs.h"
 
 class LanceurQt : public LanceurExterne {
 public:

@@ -23,11 +23,11 @@
 #include "display/ClsPerEcran.h"
 #include "engine/ClsJeu.h"
 #include "engine/ModMain.h"
-#include "engine/ModVisionneurs.h"
 #include "interface/ClsIntBouton.h"
 #include "interface/ClsInterface.h"
 #include "interface/ClsJeuMessages.h"
 #include "platform/ErreurFichier.h"
+#include "platform/ModVisionneurs.h"
 #include "platform/Nombres.h"
 #include "rules/ClsFicINI.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/ModVisionneurs.h"
+#include "platform/ModVisionneurs.h"
 #include "platform/Texte.h"
 #include "saves/ModDocuments.h"
 #include "tests/characters/ReglesPersos.h"

@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "characters/ClsJeuCommentaires.h"
-#include "interface/OptionsInterface.h"
 #include "platform/Texte.h"
 #include "saves/ModSavPerso.h"
+#include "saves/OptionsInterface.h"
 #include "tests/characters/ReglesPersos.h"
 
 namespace fs = std::filesystem;

@@ -29,10 +29,10 @@
 #include "ai/ClsJeuIA2.h"
 #include "engine/ModMain.h"
 #include "engine/ModMain_Heros.h"
-#include "engine/ModVisionneurs.h"
 #include "platform/Dialogues.h"
-#include "platform/Nombres.h"
 #include "platform/DossierJeu.h"
+#include "platform/ModVisionneurs.h"
+#include "platform/Nombres.h"
 #include "tests/Outils.h"
 #include "windows/FrmEditeurIA.h"
 

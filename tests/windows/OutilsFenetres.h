@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/ModVisionneurs.h"
+#include "platform/ModVisionneurs.h"
 
 struct LanceurFactice : LanceurExterne {
     bool Reussit = true;

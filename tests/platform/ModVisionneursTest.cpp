@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "engine/ModVisionneurs.h"
+#include "platform/ModVisionneurs.h"
 #include "tests/Outils.h"
 
 namespace {

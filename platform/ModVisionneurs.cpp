@@ -1,4 +1,4 @@
-#include "engine/ModVisionneurs.h"
+#include "platform/ModVisionneurs.h"
 
 #include <filesystem>
 #include <system_error>
