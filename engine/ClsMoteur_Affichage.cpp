@@ -10,6 +10,7 @@
 #include "engine/ClsJeu.h"
 #include "engine/ClsMoteur.h"
 #include "engine/ModMain.h"
+#include "engine/ModesCurseur.h"
 #include "platform/Nombres.h"
 #include "platform/SortieEcran.h"
 #include "platform/Texte.h"
@@ -246,7 +247,9 @@ void ClsMoteur::Afficher_Commentaires(std::int16_t p) {
 
 std::string ClsMoteur::Texte_Infos_Survol(std::int16_t p) const {
     const JoueurLocal& j = Joueurs[static_cast<std::size_t>(p)];
-    if (!Joueurs[0].Interface->Definir_AfficherInfoBulleTerrain() || j.ModeCurseur < 1 || j.ModeCurseur > 14) return "";
+    if (!Joueurs[0].Interface->Definir_AfficherInfoBulleTerrain() || j.ModeCurseur < ModesCurseur::Ressource ||
+        j.ModeCurseur > ModesCurseur::DonnerAllie)
+        return "";
     const std::int32_t n = Main.NoPersoParJoueur[static_cast<std::size_t>(p)];
     if (!PersoValide(n)) return "";
     const ClsJeuParam& P = Main.Parametres;
@@ -259,27 +262,29 @@ std::string ClsMoteur::Texte_Infos_Survol(std::int16_t p) const {
     auto chateau = [&](std::int32_t f) { return dans(Main.Fiefs, f) ? P.Peuples_NomChateau(Main.Fiefs[static_cast<std::size_t>(f)].Peuple) : std::string(); };
     auto nom = [&](const ClsJeuPerso& q) { return q.Nom.empty() ? P.Race_Nom(q.Race, q.Sexe, false) : q.Nom; };
     switch (j.ModeCurseur) {
-        case 1:
+        case ModesCurseur::Ressource:
             if (!dans(Main.Ressources, k)) return "";
             return P.Ressources_Nom(Main.Ressources[static_cast<std::size_t>(k)].TypeRessource) + " : " +
                    quantite(Main.Ressources[static_cast<std::size_t>(k)].TypeRessource);
-        case 4: case 5: {
+        case ModesCurseur::MaisonEnChantier: case ModesCurseur::MaisonAchevee: {
             if (!dans(Main.Maisons, n)) return "";
             const std::int32_t t = Main.Maisons[static_cast<std::size_t>(n)].TypeBatiment;
             const std::int32_t r = P.Batiment_RessourceFabrique(t);
             if (r < 1) return P.Batiment_Nom(t) + " ";
             return P.Batiment_Nom(t) + "#" + P.Ressources_Nom(r) + " : " + quantite(r) + " ";
         }
-        case 6: return chateau(c.Equipe) + "  ";
-        case 7: case 12:
+        case ModesCurseur::ChateauPropre: return chateau(c.Equipe) + "  ";
+        case ModesCurseur::MaisonAlliee: case ModesCurseur::MaisonService:
             return dans(Main.Maisons, k) ? P.Batiment_Nom(Main.Maisons[static_cast<std::size_t>(k)].TypeBatiment) + " " : "";
-        case 8: return dans(Main.Fiefs, k) ? chateau(k) + "  " : "";
-        case 9: return dans(Main.Persos, k) ? "&" + nom(Main.Persos[static_cast<std::size_t>(k)]) + "  " : "";
-        case 10:
+        case ModesCurseur::ChateauAllie: return dans(Main.Fiefs, k) ? chateau(k) + "  " : "";
+        case ModesCurseur::PersoEnnemi:
+            return dans(Main.Persos, k) ? "&" + nom(Main.Persos[static_cast<std::size_t>(k)]) + "  " : "";
+        case ModesCurseur::MaisonEnnemie:
             return dans(Main.Maisons, k) ? "&" + P.Batiment_Nom(Main.Maisons[static_cast<std::size_t>(k)].TypeBatiment) + "  " : "";
-        case 11: return dans(Main.Fiefs, k) ? "&" + chateau(k) + "  " : "";
-        case 13: return Main.Tresors.Existe(k) ? Main.Tresors(k).Nom(P) + "  " : "";
-        case 14: return dans(Main.Persos, k) ? nom(Main.Persos[static_cast<std::size_t>(k)]) + "  " : "";
+        case ModesCurseur::ChateauEnnemi: return dans(Main.Fiefs, k) ? "&" + chateau(k) + "  " : "";
+        case ModesCurseur::Tresor: return Main.Tresors.Existe(k) ? Main.Tresors(k).Nom(P) + "  " : "";
+        case ModesCurseur::DonnerAllie:
+            return dans(Main.Persos, k) ? nom(Main.Persos[static_cast<std::size_t>(k)]) + "  " : "";
         default: return "";
     }
 }

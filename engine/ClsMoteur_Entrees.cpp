@@ -10,6 +10,8 @@
 #include "engine/ClsMoteur.h"
 #include "engine/ModCommandes.h"
 #include "engine/ModMain.h"
+#include "engine/ModesCurseur.h"
+#include "interface/ClsInterface.h"
 #include "platform/Nombres.h"
 #include "world/ModEmplacement.h"
 
@@ -184,14 +186,14 @@ void ClsMoteur::Entrees_Joueur(std::int16_t i) {
                            j.SelectionEnCours || j.DeselectionEnCours || ToucheEnfoncee != 0;
     if (evenement && j.SurInterface) {
         // A click on the interface never also acts on the map.
-        if (j.CodeAction >= 1 && j.CodeAction <= 99) {
-            j.ModeCurseur = 2;
-        } else if (j.CodeAction >= 100 && j.RelacheGauche) {
-            if (j.CodeAction == 101)
+        if (j.CodeAction >= ActionInterface_Construire && j.CodeAction <= ActionInterface_ConstruireDernier) {
+            j.ModeCurseur = ModesCurseur::MaisonLibre;
+        } else if (j.CodeAction > ActionInterface_ConstruireDernier && j.RelacheGauche) {
+            if (j.CodeAction == ActionInterface_RentrerMaison)
                 ModCommandes::Commande_Rentrer_Maison(Main, Main.NoPersoJoueur, Main.NoPersoJoueur);
-            else if (j.CodeAction == 200)
+            else if (j.CodeAction == ActionInterface_RentrerChateau)
                 ModCommandes::Commande_Rentrer_Chateau(Main, Main.NoPersoJoueur, perso.Equipe);
-            j.ModeCurseur = 0;
+            j.ModeCurseur = ModesCurseur::Carte;
         }
         j.InterfaceUtilisee = true;
         j.CurseurLibre = false;
@@ -242,7 +244,8 @@ void ClsMoteur::Entrees_Ordres_Carte(std::int16_t i) {
         ModCommandes::Commande_Unique(Main, n, ModCommandes::Ordre::IAInvocations, 1);
     };
 
-    if (j.SelectionVisible && (mode == 0 || (mode >= 4 && mode <= 11))) {
+    if (j.SelectionVisible &&
+        (mode == ModesCurseur::Carte || (mode >= ModesCurseur::MaisonEnChantier && mode <= ModesCurseur::ChateauEnnemi))) {
         // Group branch: orders to the selection, led by the character.
         if (j.RelacheDroit) {
             if (!Selectionner_Soldats(i, ShiftEnfonce, CtrlEnfonce)) abandonner_selection();
@@ -254,14 +257,20 @@ void ClsMoteur::Entrees_Ordres_Carte(std::int16_t i) {
                 ModCommandes::Commande_Groupe(Main, n, groupe, o, X, Y);
             };
             switch (mode) {
-                case 0: Groupe(Ordre::GroupeDeplacer, Au_Plus_Proche(mx), Au_Plus_Proche(my)); break;
-                case 4: case 5: case 7: Groupe(Ordre::GroupeRentrer, 0, cible); break;
-                case 6: Groupe(Ordre::GroupeRentrer, 1, perso.Equipe); break;
-                case 8: Groupe(Ordre::GroupeRentrer, 1, cible); break;
-                case 9: case 10: case 11: Groupe(Ordre::GroupeAttaquer, mode - 9, cible); break;
+                case ModesCurseur::Carte: Groupe(Ordre::GroupeDeplacer, Au_Plus_Proche(mx), Au_Plus_Proche(my)); break;
+                case ModesCurseur::MaisonEnChantier:
+                case ModesCurseur::MaisonAchevee:
+                case ModesCurseur::MaisonAlliee:
+                    Groupe(Ordre::GroupeRentrer, 0, cible); break;
+                case ModesCurseur::ChateauPropre: Groupe(Ordre::GroupeRentrer, 1, perso.Equipe); break;
+                case ModesCurseur::ChateauAllie: Groupe(Ordre::GroupeRentrer, 1, cible); break;
+                case ModesCurseur::PersoEnnemi:
+                case ModesCurseur::MaisonEnnemie:
+                case ModesCurseur::ChateauEnnemi:
+                    Groupe(Ordre::GroupeAttaquer, mode - ModesCurseur::PersoEnnemi, cible); break;
                 default: break;
             }
-            if (mode >= 4 && mode <= 8) abandonner_selection();
+            if (mode >= ModesCurseur::MaisonEnChantier && mode <= ModesCurseur::ChateauAllie) abandonner_selection();
         }
         return;
     }
@@ -271,16 +280,17 @@ void ClsMoteur::Entrees_Ordres_Carte(std::int16_t i) {
         if (!j.SelectionVisible) {
             if (perso.Definir_ObjetSelectionne()) {
                 ModCommandes::Commande(Main, n, ModCommandes::Ordre::Lacher);
-            } else if (mode == 0) {
+            } else if (mode == ModesCurseur::Carte) {
                 j.Interface->Actionner_Boutons_Infos(4);
-            } else if (mode == 1) {
+            } else if (mode == ModesCurseur::Ressource) {
                 j.Interface->Actionner_Boutons_Infos(1);
-            } else if (mode == 2 || mode == 3) {
-                j.ModeCurseur = 0;
-            } else if ((mode >= 4 && mode <= 8) || mode == 12) {
+            } else if (mode == ModesCurseur::MaisonLibre || mode == ModesCurseur::MaisonOccupee) {
+                j.ModeCurseur = ModesCurseur::Carte;
+            } else if ((mode >= ModesCurseur::MaisonEnChantier && mode <= ModesCurseur::ChateauAllie) ||
+                       mode == ModesCurseur::MaisonService) {
                 j.Interface->Actionner_Boutons_Infos(0);
-            } else if (mode >= 9 && mode <= 11) {
-                ModCommandes::Commande(Main, n, ModCommandes::Ordre::Charger, mode - 9, cible);
+            } else if (mode >= ModesCurseur::PersoEnnemi && mode <= ModesCurseur::ChateauEnnemi) {
+                ModCommandes::Commande(Main, n, ModCommandes::Ordre::Charger, mode - ModesCurseur::PersoEnnemi, cible);
             }
         }
         return;
@@ -288,26 +298,34 @@ void ClsMoteur::Entrees_Ordres_Carte(std::int16_t i) {
     if (!j.RelacheGauche) return;
 
     switch (mode) {
-        case 2: {
+        case ModesCurseur::MaisonLibre: {
             // The house's box centred on the cursor picture's middle.
             const std::int16_t t = static_cast<std::int16_t>(j.BoutonConstruction - 1);
             const double cw = AffSouris ? AffSouris->Largeur() : 0, ch = AffSouris ? AffSouris->Hauteur() : 0;
             const std::int32_t X = Au_Plus_Proche(mx - P.Batiment_Largeur(t) / 2.0 + cw / 2);
             const std::int32_t Y = Au_Plus_Proche(my - P.Batiment_Hauteur(t) / 2.0 + ch / 2);
             ModCommandes::Commande_Construire_Maison(Main, n, X, Y, t);
-            j.ModeCurseur = 4;
-            j.CodeAction = 0;
+            j.ModeCurseur = ModesCurseur::MaisonEnChantier;
+            j.CodeAction = ActionInterface_Aucune;
             break;
         }
-        case 3: break;
-        case 1: ModCommandes::Commande_Aller_Ressource(Main, n, cible); break;
-        case 4: case 5: ModCommandes::Commande_Rentrer_Maison(Main, n, n); break;
-        case 6: ModCommandes::Commande_Rentrer_Chateau(Main, n, perso.Equipe); break;
-        case 7: case 12: ModCommandes::Commande(Main, n, ModCommandes::Ordre::AllerBatiment, 0, cible); break;
-        case 8: ModCommandes::Commande(Main, n, ModCommandes::Ordre::AllerBatiment, 1, cible); break;
-        case 9: case 10: case 11: ModCommandes::Commande(Main, n, ModCommandes::Ordre::AttaquerCible, mode - 9, cible); break;
-        case 13: ModCommandes::Commande(Main, n, ModCommandes::Ordre::AllerTresor, cible); break;
-        case 14: ModCommandes::Commande(Main, n, ModCommandes::Ordre::Donner, cible); break;
+        case ModesCurseur::MaisonOccupee: break;
+        case ModesCurseur::Ressource: ModCommandes::Commande_Aller_Ressource(Main, n, cible); break;
+        case ModesCurseur::MaisonEnChantier:
+        case ModesCurseur::MaisonAchevee:
+            ModCommandes::Commande_Rentrer_Maison(Main, n, n); break;
+        case ModesCurseur::ChateauPropre: ModCommandes::Commande_Rentrer_Chateau(Main, n, perso.Equipe); break;
+        case ModesCurseur::MaisonAlliee:
+        case ModesCurseur::MaisonService:
+            ModCommandes::Commande(Main, n, ModCommandes::Ordre::AllerBatiment, 0, cible); break;
+        case ModesCurseur::ChateauAllie:
+            ModCommandes::Commande(Main, n, ModCommandes::Ordre::AllerBatiment, 1, cible); break;
+        case ModesCurseur::PersoEnnemi:
+        case ModesCurseur::MaisonEnnemie:
+        case ModesCurseur::ChateauEnnemi:
+            ModCommandes::Commande(Main, n, ModCommandes::Ordre::AttaquerCible, mode - ModesCurseur::PersoEnnemi, cible); break;
+        case ModesCurseur::Tresor: ModCommandes::Commande(Main, n, ModCommandes::Ordre::AllerTresor, cible); break;
+        case ModesCurseur::DonnerAllie: ModCommandes::Commande(Main, n, ModCommandes::Ordre::Donner, cible); break;
         default:
             if (!perso.Definir_ObjetSelectionne() || !perso.Vivant())
                 ModCommandes::Commande_Aller_A(Main, n, Au_Plus_Proche(mx - perso.Largeur / 2.0),
@@ -334,10 +352,10 @@ void ClsMoteur::Couche_Curseur(std::int16_t i) {
     std::int32_t curseur = 0;
     const bool tient = perso.Definir_ObjetSelectionne();
     if (tient) j.Interface->Afficher_Objet_Curseur(perso, sx, sy, SurfBack);
-    if (j.ModeCurseur == 2 || j.ModeCurseur == 3) {
+    if (j.ModeCurseur == ModesCurseur::MaisonLibre || j.ModeCurseur == ModesCurseur::MaisonOccupee) {
         const std::int16_t t = static_cast<std::int16_t>(j.BoutonConstruction - 1);
         if (!perso.PeutConstruire_Maison(t, P)) {
-            j.ModeCurseur = 0;
+            j.ModeCurseur = ModesCurseur::Carte;
         } else {
             const double cw = AffSouris ? AffSouris->Largeur() : 0, ch = AffSouris ? AffSouris->Hauteur() : 0;
             const std::int32_t L = P.Batiment_Largeur(t), Ht = P.Batiment_Hauteur(t);
@@ -345,9 +363,9 @@ void ClsMoteur::Couche_Curseur(std::int16_t i) {
             const std::int32_t Y = Au_Plus_Proche(Carte_Y(i, j.SourisY) - Ht / 2.0 + ch / 2);
             const double largeurCarte = double(Main.Monde.LargeurCarte) * Main.Monde.LargeurCase;
             const double hauteurCarte = double(Main.Monde.HauteurCarte) * Main.Monde.HauteurCase;
-            const bool libre = Tester_Emplacement(Main, n, X, Y, L, Ht, false) == 0 && X >= 0 && Y >= 0 &&
+            const bool libre = Tester_Emplacement(Main, n, X, Y, L, Ht, false) == Emplacement::Libre && X >= 0 && Y >= 0 &&
                                X + L <= largeurCarte && Y + Ht <= hauteurCarte;
-            j.ModeCurseur = libre ? 2 : 3;
+            j.ModeCurseur = libre ? ModesCurseur::MaisonLibre : ModesCurseur::MaisonOccupee;
             Afficher_Emplacement_Construction(Sature16(Arrondi(j.SourisX)), Sature16(Arrondi(j.SourisY)), t, libre);
             curseur = j.ModeCurseur;
         }
@@ -358,17 +376,18 @@ void ClsMoteur::Couche_Curseur(std::int16_t i) {
         Main.IndiceEmplacement = -1;
         const std::int16_t code = Tester_Emplacement(Main, n, mx, my, 0, 0, true);
         j.CibleCurseur = Main.IndiceEmplacement;
-        if ((code == 4 || code == 5) && static_cast<std::size_t>(n) < Main.Maisons.size() &&
+        if ((code == Emplacement::MaisonEnChantier || code == Emplacement::MaisonAchevee) &&
+            static_cast<std::size_t>(n) < Main.Maisons.size() &&
             Main.Maisons[static_cast<std::size_t>(n)].Service == 1) {
-            curseur = j.ModeCurseur = 5;
-        } else if (code == 6) {
-            curseur = j.ModeCurseur = 6;
-        } else if (code == 12) {
-            curseur = j.ModeCurseur = 12;
+            curseur = j.ModeCurseur = ModesCurseur::MaisonAchevee;
+        } else if (code == Emplacement::ChateauPropre) {
+            curseur = j.ModeCurseur = ModesCurseur::ChateauPropre;
+        } else if (code == Emplacement::MaisonService) {
+            curseur = j.ModeCurseur = ModesCurseur::MaisonService;
         } else {
-            curseur = j.ModeCurseur = 0;
+            curseur = j.ModeCurseur = ModesCurseur::Carte;
             if (Tester_Emplacement_Allie(Main, n, mx, my, 0, 0, true)) {
-                j.ModeCurseur = 14;
+                j.ModeCurseur = ModesCurseur::DonnerAllie;
                 j.CibleCurseur = Main.IndiceEmplacement;
             }
         }
@@ -376,7 +395,8 @@ void ClsMoteur::Couche_Curseur(std::int16_t i) {
         Main.IndiceEmplacement = -1;
         j.ModeCurseur = Tester_Emplacement(Main, n, mx, my, 0, 0, true);
         j.CibleCurseur = Main.IndiceEmplacement;
-        curseur = j.ModeCurseur == Emplacement::Obstacle ? 0 : j.ModeCurseur;
+        curseur = j.ModeCurseur;
+        if (j.ModeCurseur == Emplacement::Obstacle) curseur = ModesCurseur::Carte;
     }
     // A dead character's player sees the plain arrow.
     if (!perso.Vivant()) curseur = 0;

@@ -39,7 +39,8 @@ class Surface;
 
 // Interface action codes handed to the main loop by the hit test.
 inline constexpr std::int16_t ActionInterface_Aucune = 0;
-inline constexpr std::int16_t ActionInterface_Construire = 1;  // 1 to 99: build button i
+inline constexpr std::int16_t ActionInterface_Construire = 1;  // build button i: i, up to the last
+inline constexpr std::int16_t ActionInterface_ConstruireDernier = 99;
 inline constexpr std::int16_t ActionInterface_RentrerMaison = 101;
 inline constexpr std::int16_t ActionInterface_RentrerChateau = 200;
 inline constexpr std::int16_t ActionInterface_Traitee = 999;

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "engine/ClsMoteur.h"
+#include "engine/ModesCurseur.h"
 #include "platform/Graphique.h"
 #include "platform/Texte.h"
 #include "platform/qt/ImagesQt.h"
@@ -152,18 +153,18 @@ TEST_F(Passes, TexteDeLInfoBulle) {
     JoueurLocal& j = M->Joueurs[0];
     const ClsJeuPerso& P = Main->Persos[2];
     Main->Persos[2].Nom = "";
-    j.ModeCurseur = 9;
+    j.ModeCurseur = ModesCurseur::PersoEnnemi;
     j.CibleCurseur = 2;
     EXPECT_EQ(M->Texte_Infos_Survol(0), "&" + Main->Parametres.Race_Nom(P.Race, P.Sexe, false) + "  ");
     Main->Persos[2].Nom = "Aubrac";
-    j.ModeCurseur = 14;
+    j.ModeCurseur = ModesCurseur::DonnerAllie;
     EXPECT_EQ(M->Texte_Infos_Survol(0), "Aubrac  ");
     for (std::int16_t mode : {0, 2, 999}) {
         j.ModeCurseur = mode;
         EXPECT_EQ(M->Texte_Infos_Survol(0), "") << mode;
     }
     // An index from nowhere shows nothing rather than reading past the end.
-    j.ModeCurseur = 9;
+    j.ModeCurseur = ModesCurseur::PersoEnnemi;
     j.CibleCurseur = 100000;
     EXPECT_EQ(M->Texte_Infos_Survol(0), "");
 }

@@ -21,6 +21,7 @@
 #include "characters/ClsJeuPerso.h"
 #include "engine/HachageEtat.h"
 #include "engine/ModMain.h"
+#include "engine/ModesCurseur.h"
 #include "network/ClsComReseau.h"
 #include "network/PartieReseau.h"
 #include "platform/enet/TransportENet.h"
@@ -226,7 +227,7 @@ TEST(OrdresFenetre, UnAchatEtUnObjetCliquesChangentLesDeuxMondes) {
     bool pose = false;
     etapes.push_back({"clic sur la carte", [&] {
         const JoueurLocal& j = fenetre->Moteur().Joueurs[0];
-        if (pose && !j.SurInterface && j.ModeCurseur == 0) {
+        if (pose && !j.SurInterface && j.ModeCurseur == ModesCurseur::Carte) {
             Cliquer(sols[sol].first, sols[sol].second);
             return true;
         }

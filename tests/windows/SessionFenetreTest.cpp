@@ -28,6 +28,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/ModesCurseur.h"
 #include "tests/windows/FenetreJeuEssai.h"
 #include "world/ModEmplacement.h"
 
@@ -162,14 +163,15 @@ TEST(SessionFenetre, UnJoueurConstruitAcheteFermeCaptureEtZoome) {
         return true;
     });
     s.Etape("mode de placement", [&] {
-        return (m.Joueurs[0].ModeCurseur == 2 || m.Joueurs[0].ModeCurseur == 3) &&
+        return (m.Joueurs[0].ModeCurseur == ModesCurseur::MaisonLibre ||
+                m.Joueurs[0].ModeCurseur == ModesCurseur::MaisonOccupee) &&
                m.Joueurs[0].BoutonConstruction == bouton;
     });
     // The pointer walks over the map until the placement ghost says the
     // house can stand there (and the cursor is not on the interface).
     int essai = 0;
     s.Etape("place libre", [&] {
-        if (essai > 0 && m.Joueurs[0].ModeCurseur == 2 && !m.Joueurs[0].SurInterface) return true;
+        if (essai > 0 && m.Joueurs[0].ModeCurseur == ModesCurseur::MaisonLibre && !m.Joueurs[0].SurInterface) return true;
         const int x = 250 + 40 * (essai % 8), y = 180 + 40 * ((essai / 8) % 6);
         ++essai;
         s.Bouger(x, y);
@@ -181,7 +183,7 @@ TEST(SessionFenetre, UnJoueurConstruitAcheteFermeCaptureEtZoome) {
     });
     s.Etape("la maison s'élève", [&] {
         const ClsJeuBatiment& maison = s.Main->Maisons[static_cast<std::size_t>(s.Main->NoPersoParJoueur[0])];
-        return maison.Visible() && maison.TypeBatiment == bouton - 1 && m.Joueurs[0].ModeCurseur != 2;
+        return maison.Visible() && maison.TypeBatiment == bouton - 1 && m.Joueurs[0].ModeCurseur != ModesCurseur::MaisonLibre;
     });
     s.Etape("dans le château", [&] {
         ClsJeuPerso& p = s.Perso(0);
