@@ -427,7 +427,9 @@ TEST_F(OrdresJoueur, UnOrdreAuxNombresFauxNeFaitRien) {
         EXPECT_FALSE(Rejouer(p, p, o, 0, 0, std::numeric_limits<double>::infinity()));
         EXPECT_FALSE(Rejouer(p, 1, o, 0, 0, 0));
         EXPECT_FALSE(Rejouer(1, p, o, 0, 0, 0));
-        if (o != Ordre::Raccourci && o != Ordre::Charger) EXPECT_FALSE(Rejouer(p, p, o, 0, 0, 1));
+        if (o != Ordre::Raccourci && o != Ordre::Charger) {
+            EXPECT_FALSE(Rejouer(p, p, o, 0, 0, 1));
+        }
         EXPECT_EQ(Hacher_Etat(w), h);
     }
 }
@@ -603,7 +605,9 @@ TEST(OrdresSelection, UneGrandeSelectionSeDecoupeEnOrdresDeDeuxMembresAuMoins) {
         for (const auto& part : parts) {
             const std::string texte = ModCommandes::Texte_Groupe(Ordre::GroupeAttaquer, part);
             EXPECT_LE(texte.size(), Protocole::LongueurTexteMax);
-            if (parts.size() > 1) EXPECT_GE(part.size(), 2u);
+            if (parts.size() > 1) {
+                EXPECT_GE(part.size(), 2u);
+            }
             Ordre o{};
             std::vector<std::int32_t> lu;
             EXPECT_TRUE(ModCommandes::Lire_Groupe(texte, Persos, o, lu)) << texte;
@@ -614,8 +618,9 @@ TEST(OrdresSelection, UneGrandeSelectionSeDecoupeEnOrdresDeDeuxMembresAuMoins) {
         EXPECT_EQ(ensemble, g);
         decoupees += parts.size() > 1;
         // What fits in one text goes in one.
-        if (ModCommandes::Texte_Groupe(Ordre::GroupeAttaquer, g).size() <= Protocole::LongueurTexteMax)
+        if (ModCommandes::Texte_Groupe(Ordre::GroupeAttaquer, g).size() <= Protocole::LongueurTexteMax) {
             EXPECT_EQ(parts.size(), 1u);
+        }
     }
     EXPECT_GT(decoupees, 200u);
     EXPECT_EQ(ModCommandes::Texte_Groupe(Ordre::GroupeArreter, {3, 4, 5, 9, 7, 8, 0}), "PGS 3-5,9,7-8,0");
