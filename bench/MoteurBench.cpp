@@ -60,6 +60,21 @@ void BM_Trame_Zoom(benchmark::State& state) {
 }
 BENCHMARK(BM_Trame_Zoom)->Unit(benchmark::kMillisecond);
 
+// The zoom alone over a drawn 1024 x 768 frame, at 1.5 and 2, the whole
+// screen or one half of it.
+void BM_Agrandir_Vue(benchmark::State& state) {
+    Partie p(1);
+    p.M.Trame();
+    p.M.Zoom = state.range(0) / 10.0;
+    const std::int32_t largeur = state.range(1) == 2 ? 512 : 1024;
+    // Magnifying the magnified picture again costs the same.
+    for (auto _ : state) {
+        p.M.Agrandir_Vue(0, largeur);
+        benchmark::DoNotOptimize(p.M.SurfBack.Rangee(0));
+    }
+}
+BENCHMARK(BM_Agrandir_Vue)->Args({15, 1})->Args({20, 1})->Args({15, 2})->Unit(benchmark::kMicrosecond);
+
 void BM_Tour(benchmark::State& state) {
     Partie p(1);
     for (auto _ : state) {

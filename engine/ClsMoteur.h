@@ -235,6 +235,10 @@ public:
     // The view being drawn (LargeurVue, HauteurVue, DecalageVueX).
     Vue VueCourante;
     Surface SurfBack;
+    // The zoom's source pixels and column map, kept from frame to frame so
+    // that a zoomed frame allocates nothing.
+    std::vector<std::uint16_t> SourceZoom;
+    std::vector<std::int32_t> ColonnesZoom;
 
     // ---- Sprite sets, loaded by Demarrer when it has a Graphique ----
     std::unique_ptr<ClsAffPerso> AffPerso;

@@ -69,20 +69,38 @@ void ClsMoteur::Agrandir_Vue(std::int32_t Gauche, std::int32_t Largeur) {
     const std::int32_t H = SurfBack.Hauteur();
     const double cx = Gauche + Largeur / 2.0, cy = H / 2.0;
     // Each pixel of the view takes the pixel of the unmagnified picture
-    // that lies under it: a copy of the source rows is read while the view
-    // is written.
-    std::vector<std::uint16_t> source(static_cast<std::size_t>(Largeur) * H);
-    for (std::int32_t y = 0; y < H; ++y)
-        std::copy_n(SurfBack.Rangee(y) + Gauche, Largeur, source.begin() + static_cast<std::ptrdiff_t>(y) * Largeur);
-    std::vector<std::int32_t> colonnes(static_cast<std::size_t>(Largeur));
+    // that lies under it. Both maps grow with the screen coordinate, so the
+    // pixels read form one rectangle, from the first column and row to the
+    // last: only that rectangle is copied aside before the view is written
+    // over it.
+    auto ligne_source = [&](std::int32_t y) {
+        return std::clamp(static_cast<std::int32_t>(std::floor(cy + (y + 0.5 - cy) / Zoom)), 0, H - 1);
+    };
+    ColonnesZoom.resize(static_cast<std::size_t>(Largeur));
     for (std::int32_t x = 0; x < Largeur; ++x)
-        colonnes[static_cast<std::size_t>(x)] =
+        ColonnesZoom[static_cast<std::size_t>(x)] =
             std::clamp(static_cast<std::int32_t>(std::floor(cx + (Gauche + x + 0.5 - cx) / Zoom)) - Gauche, 0, Largeur - 1);
+    const std::int32_t c0 = ColonnesZoom.front(), l = ColonnesZoom.back() - c0 + 1;
+    const std::int32_t r0 = ligne_source(0), h = ligne_source(H - 1) - r0 + 1;
+    const std::size_t taille = static_cast<std::size_t>(l) * static_cast<std::size_t>(h);
+    if (SourceZoom.size() < taille) SourceZoom.resize(taille);
+    for (std::int32_t y = 0; y < h; ++y)
+        std::copy_n(SurfBack.Rangee(r0 + y) + Gauche + c0, l, SourceZoom.begin() + static_cast<std::ptrdiff_t>(y) * l);
+    for (std::int32_t& c : ColonnesZoom) c -= c0;
+    // Rows that show the same source row are alike: the row just written
+    // is copied.
+    std::int32_t precedente = -1;
     for (std::int32_t y = 0; y < H; ++y) {
-        const std::int32_t sy = std::clamp(static_cast<std::int32_t>(std::floor(cy + (y + 0.5 - cy) / Zoom)), 0, H - 1);
-        const std::uint16_t* ligne = source.data() + static_cast<std::size_t>(sy) * Largeur;
+        const std::int32_t sy = ligne_source(y);
         std::uint16_t* cible = SurfBack.Rangee(y) + Gauche;
-        for (std::int32_t x = 0; x < Largeur; ++x) cible[x] = ligne[colonnes[static_cast<std::size_t>(x)]];
+        if (sy == precedente) {
+            std::copy_n(SurfBack.Rangee(y - 1) + Gauche, Largeur, cible);
+            continue;
+        }
+        precedente = sy;
+        const std::uint16_t* ligne = SourceZoom.data() + static_cast<std::size_t>(sy - r0) * static_cast<std::size_t>(l);
+        const std::int32_t* colonne = ColonnesZoom.data();
+        for (std::int32_t x = 0; x < Largeur; ++x) cible[x] = ligne[colonne[x]];
     }
 }
 

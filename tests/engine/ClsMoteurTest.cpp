@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 
 #include "tests/engine/MoteurOutils.h"
@@ -536,6 +537,62 @@ TEST_F(Moteur, LeZoomAgranditAutourDuCentreDeLaVue) {
         EXPECT_EQ(S.Pixel(centre + 100, 300), centre + 100);
         EXPECT_EQ(M->Carte_X(joueur, centre + 100), j.VueX + centre + 100 - c.gauche);
     }
+}
+
+namespace {
+
+// The zoom as it was first written: a copy of every column of the view,
+// then each pixel gathered from it. Kept here as the picture the zoom
+// must give.
+void Agrandir_Reference(Surface& S, double Zoom, std::int32_t Gauche, std::int32_t Largeur) {
+    const std::int32_t H = S.Hauteur();
+    const double cx = Gauche + Largeur / 2.0, cy = H / 2.0;
+    std::vector<std::uint16_t> source(static_cast<std::size_t>(Largeur) * H);
+    for (std::int32_t y = 0; y < H; ++y)
+        std::copy_n(S.Rangee(y) + Gauche, Largeur, source.begin() + static_cast<std::ptrdiff_t>(y) * Largeur);
+    for (std::int32_t y = 0; y < H; ++y) {
+        const std::int32_t sy = std::clamp(static_cast<std::int32_t>(std::floor(cy + (y + 0.5 - cy) / Zoom)), 0, H - 1);
+        for (std::int32_t x = 0; x < Largeur; ++x) {
+            const std::int32_t sx = std::clamp(
+                static_cast<std::int32_t>(std::floor(cx + (Gauche + x + 0.5 - cx) / Zoom)) - Gauche, 0, Largeur - 1);
+            S.Rangee(y)[Gauche + x] = source[static_cast<std::size_t>(sy) * Largeur + sx];
+        }
+    }
+}
+
+}  // namespace
+
+// The zoom gives, pixel for pixel, the picture of the full gather, at
+// factors that fall between pixels, for whole and half views and a view
+// of odd width, one after the other (the kept buffers change size).
+TEST_F(Moteur, LeZoomDonneLeMemeDessinQueLaCopieEntiere) {
+    ASSERT_TRUE(Demarrer(2));
+    Surface& S = M->SurfBack;
+    Surface attendu;
+    std::uint32_t x = 12345;
+    auto remplir = [&] {
+        for (std::int32_t r = 0; r < S.Hauteur(); ++r)
+            for (std::int32_t c = 0; c < S.Largeur(); ++c) {
+                x = x * 1664525u + 1013904223u;
+                S.DefinirPixel(c, r, static_cast<std::uint16_t>(x >> 16));
+            }
+        attendu = S;
+    };
+    struct Cas {
+        std::int32_t gauche, largeur;
+    };
+    for (const double zoom : {1.0001, 1.25, 1.5, 2.0, 3.0, 4.7})
+        for (const Cas c : {Cas{0, 800}, Cas{400, 400}, Cas{0, 400}, Cas{3, 517}, Cas{799, 1}}) {
+            SCOPED_TRACE(testing::Message() << zoom << " " << c.gauche << " " << c.largeur);
+            M->Zoom = zoom;
+            remplir();
+            M->Agrandir_Vue(c.gauche, c.largeur);
+            Agrandir_Reference(attendu, zoom, c.gauche, c.largeur);
+            std::int32_t differents = 0;
+            for (std::int32_t r = 0; r < S.Hauteur(); ++r)
+                for (std::int32_t k = 0; k < S.Largeur(); ++k) differents += S.Pixel(k, r) != attendu.Pixel(k, r);
+            EXPECT_EQ(differents, 0);
+        }
 }
 
 namespace {
