@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 #include "platform/Nombres.h"
 #include "rules/ModRandom.h"
@@ -183,6 +184,7 @@ GrillePoints Repartir_Points(std::int32_t rmin, std::int32_t rmax, std::int32_t 
 // ---- Population of a new world ----
 
 #include "engine/ModMain.h"
+#include "engine/GrilleEmplacements.h"
 #include "world/ModEmplacement.h"
 
 void Choisir_Race_Perso(ModMain& Main, std::int32_t Perso, std::int16_t Peuple, std::int16_t Monstre, bool Drapeau) {
@@ -291,6 +293,11 @@ void Placer_Ressources(ModMain& Main, bool Reseau) {
     // the map holds tried 500 draws and scanned the whole map again against
     // every deposit, minutes of work for a few thousand.
     bool carte_pleine = false;
+    // Every draw is tried against what stands near it only: the grid
+    // answers as the scan of the whole world would, deposits placed so far
+    // included.
+    std::optional<GrilleEmplacements> grille;
+    if (!Reseau && !Main.Persos.empty()) grille.emplace(Main);
     for (std::size_t i = 0; i < Main.Ressources.size(); ++i) {
         auto tirer = [&](double etendue) {
             return static_cast<std::int32_t>(Arrondi(static_cast<double>(Main.Aleatoire.Nombre_Aleatoire()) * etendue));
@@ -302,7 +309,7 @@ void Placer_Ressources(ModMain& Main, bool Reseau) {
             // place of a scan on the cell grid, and failing that the last
             // draw (a map with no room left).
             int essais = 0;
-            while (Tester_Emplacement(Main, 0, X, Y, l, h, false) != Emplacement::Libre && ++essais < 500) {
+            while (!grille->Libre(0, X, Y, l, h) && ++essais < 500) {
                 X = tirer(largeurCarte - l);
                 Y = tirer(hauteurCarte - h);
             }
@@ -310,7 +317,7 @@ void Placer_Ressources(ModMain& Main, bool Reseau) {
                 bool trouve = false;
                 for (std::int32_t y = 0; y + h <= hauteurCarte && !trouve; y += monde.HauteurCase)
                     for (std::int32_t x = 0; x + l <= largeurCarte && !trouve; x += monde.LargeurCase)
-                        if (Tester_Emplacement(Main, 0, x, y, l, h, false) == Emplacement::Libre) {
+                        if (grille->Libre(0, x, y, l, h)) {
                             X = x;
                             Y = y;
                             trouve = true;
@@ -326,6 +333,7 @@ void Placer_Ressources(ModMain& Main, bool Reseau) {
         ClsJeuRessources& r = Main.Ressources[i];
         r.X = X;
         r.Y = Y;
+        if (grille) grille->Deplacer_Ressource(i);
         r.Nom = P.TerrainRessources_Nom(t);
         r.TypeTerrainRessource = t;
         r.TypeRessource = P.TerrainRessources_TypeRessource(t);
