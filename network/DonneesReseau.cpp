@@ -53,6 +53,11 @@ std::vector<Empreinte> Empreintes(const fs::path& Racine) {
     for (auto it = fs::recursive_directory_iterator(Racine / "IAs", ec); !ec && it != fs::recursive_directory_iterator();
          it.increment(ec))
         if (it->is_regular_file(ec)) Ajouter(r, Racine, it->path());
+    // The look files by name only: a summoned creature draws its look from
+    // their list, whatever the pictures hold.
+    for (auto it = fs::recursive_directory_iterator(Racine / "Images" / "Persos", ec);
+         !ec && it != fs::recursive_directory_iterator(); it.increment(ec))
+        if (it->is_regular_file(ec)) r.push_back({fs::relative(it->path(), Racine).generic_string(), 0});
     std::sort(r.begin(), r.end(), [](const Empreinte& a, const Empreinte& b) { return a.Fichier < b.Fichier; });
     return r;
 }

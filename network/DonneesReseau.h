@@ -1,6 +1,7 @@
 // The data a world is built from, as fingerprints two machines compare
 // before a network game: the rules, the names drawn for characters, the
-// terrain and the AI scripts. Two programs whose rules differ would build
+// terrain, the AI scripts and the list of look files (their names: a
+// summoned creature's look is drawn from that list). Two programs whose rules differ would build
 // different worlds from the same choices and part at the first check; the
 // join is refused instead, naming the file. Settings that only touch one
 // player's screen, keys or sound are left out.

@@ -27,6 +27,13 @@ TEST(DonneesReseau, LesDonneesDuMondeComptentLesReglagesDuJoueurNon) {
         EXPECT_FALSE(Compte(e, f)) << f;
     EXPECT_TRUE(std::is_sorted(e.begin(), e.end(), [](const auto& a, const auto& b) { return a.Fichier < b.Fichier; }));
 
+    // Look files count by their names, not their pictures.
+    d.Ecrire("Images/Persos/Nains/Nains1.bmp", "BM1");
+    const auto avecLook = DonneesReseau::Empreintes(d.Chemin());
+    EXPECT_TRUE(Compte(avecLook, "Images/Persos/Nains/Nains1.bmp"));
+    d.Ecrire("Images/Persos/Nains/Nains1.bmp", "BM2");
+    EXPECT_EQ(DonneesReseau::Empreintes(d.Chemin()), avecLook);
+
     const auto lu = DonneesReseau::Lire(DonneesReseau::Ecrire(e));
     ASSERT_TRUE(lu);
     EXPECT_EQ(*lu, e);
