@@ -51,6 +51,11 @@ TEST(OrdresFenetre, UnAchatEtUnObjetCliquesChangentLesDeuxMondes) {
     Hote hote(port);
     MoteurSansEcran client;
     client.d.Ecrire("Ini_Reseau.ini", IniReseau(port));
+    // Both machines list the same look files, as the join checks; the
+    // headless one never draws them.
+    std::filesystem::create_directories(client.d.Chemin() / "Images");
+    std::filesystem::copy(hote.d.Chemin() / "Images" / "Persos", client.d.Chemin() / "Images" / "Persos",
+                          std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
     ClsComReseau ra(*hote.dossier, FabriqueTransportENet()), rb(*client.dossier, FabriqueTransportENet());
     rb.PendantAttente = [&] { ra.Pomper(0); };
     ASSERT_TRUE(ra.Session_Creer());
