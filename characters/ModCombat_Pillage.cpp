@@ -105,13 +105,17 @@ void ModCombat::Piller_Perso(ClsJeuPerso& K, ClsJeuPerso& V) {
         else
             tresor().Ajouter_Objet(type, P);
     };
+    bool deshabille = false;
     for (std::int16_t s = 0; s < P.PersosNombreObjetsEquipes; ++s) {
         const float r = Tirage();
         if (V.Objet_Equipes_Actif(s) && r < CoefPillageObjetsPersoMort && !V.Objet_Equipes_Indestructible(s)) {
             prendre(V.Objet_Equipes_Type(s));
             V.Objet_Equipes_Detruire(s);
+            deshabille = true;
         }
     }
+    // The armour taken no longer shows on the body.
+    if (deshabille) V.Calculer_Apparence(P);
     for (std::int16_t s = 0; s < P.PersosNombreObjetsInventaire; ++s) {
         const float r = Tirage();
         if (V.Objet_Inventaire_Actif(s) && r < CoefPillageObjetsPersoMort && !V.Objet_Inventaire_Indestructible(s)) {
