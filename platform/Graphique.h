@@ -6,6 +6,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -46,9 +47,24 @@ public:
     Graphique(DossierJeu& dossier, DecodeurImage& decodeur, std::shared_ptr<const CacheGlyphes> glyphes = nullptr)
         : dossier_(&dossier), decodeur_(&decodeur), glyphes_(std::move(glyphes)) {}
 
+    // The glyphs rendered only when first asked for (the first game's
+    // screen), not while the program starts.
+    using FabriqueGlyphes = std::function<std::shared_ptr<const CacheGlyphes>()>;
+    Graphique(DossierJeu& dossier, DecodeurImage& decodeur, FabriqueGlyphes fabrique)
+        : dossier_(&dossier), decodeur_(&decodeur), fabrique_(std::move(fabrique)) {}
+
     DossierJeu& Dossier() const { return *dossier_; }
-    const std::shared_ptr<const CacheGlyphes>& Glyphes() const { return glyphes_; }
-    void DefinirGlyphes(std::shared_ptr<const CacheGlyphes> glyphes) { glyphes_ = std::move(glyphes); }
+    const std::shared_ptr<const CacheGlyphes>& Glyphes() const {
+        if (!glyphes_ && fabrique_) {
+            glyphes_ = fabrique_();
+            fabrique_ = nullptr;
+        }
+        return glyphes_;
+    }
+    void DefinirGlyphes(std::shared_ptr<const CacheGlyphes> glyphes) {
+        glyphes_ = std::move(glyphes);
+        fabrique_ = nullptr;
+    }
 
     // The path of a picture written the game's way ("\Images\Fond800.bmp").
     std::filesystem::path Chemin(std::string_view relatif) const;
@@ -63,5 +79,6 @@ public:
 private:
     DossierJeu* dossier_;
     DecodeurImage* decodeur_;
-    std::shared_ptr<const CacheGlyphes> glyphes_;
+    mutable std::shared_ptr<const CacheGlyphes> glyphes_;
+    mutable FabriqueGlyphes fabrique_;
 };

@@ -100,7 +100,7 @@ bool Demarrage::Main() {
         legende(" - chargement messages");
         Messages = std::make_unique<ClsJeuMessages>(*Jeu_Monde);
         legende(" - chargement affichage");
-        dd = std::make_unique<Graphique>(Dossier, Decodeur, CreerGlyphesQt());
+        dd = std::make_unique<Graphique>(Dossier, Decodeur, Graphique::FabriqueGlyphes(CreerGlyphesQt));
         legende(" - chargement périphériques");
         Ecran = std::make_unique<ClsPerEcran>(Dossier);
         legende(" - chargement interface");
