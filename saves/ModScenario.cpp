@@ -10,6 +10,7 @@
 #include "platform/ErreurFichier.h"
 #include "platform/Nombres.h"
 #include "platform/Texte.h"
+#include "world/ModEmplacement.h"
 #include "world/ModGenererMonde.h"
 
 namespace fs = std::filesystem;
@@ -408,6 +409,27 @@ private:
         return p.Equipe;
     }
 
+    bool Emplacement_Le_Plus_Proche(std::int32_t i, std::int16_t Type, std::int32_t& X, std::int32_t& Y) const {
+        const ClsJeuPerso& p = M.Persos[static_cast<std::size_t>(i)];
+        if (p.Equipe < 0 || static_cast<std::size_t>(p.Equipe) >= M.Chateaux.size()) return false;
+        const ClsJeuBatiment& c = M.Chateaux[static_cast<std::size_t>(p.Equipe)];
+        const ClsJeuMonde& W = M.Monde;
+        const auto largeur = static_cast<std::int32_t>(P.Batiment_Largeur(Type));
+        const auto hauteur = static_cast<std::int32_t>(P.Batiment_Hauteur(Type));
+        const double cx = c.X + c.Largeur / 2.0, cy = c.Y + c.Hauteur / 2.0;
+        double meilleure = -1.0;
+        for (std::int32_t y = 0; y + hauteur <= W.HauteurCarte * W.HauteurCase; y += W.HauteurCase)
+            for (std::int32_t x = 0; x + largeur <= W.LargeurCarte * W.LargeurCase; x += W.LargeurCase) {
+                const double d = std::hypot(x + largeur / 2.0 - cx, y + hauteur / 2.0 - cy);
+                if ((meilleure < 0.0 || d < meilleure) && Emplacement_Libre(M, i, x, y, largeur, hauteur)) {
+                    meilleure = d;
+                    X = x;
+                    Y = y;
+                }
+            }
+        return meilleure >= 0.0;
+    }
+
     void Maison(std::int32_t i) {
         ClsJeuBatiment& b = M.Maisons[static_cast<std::size_t>(i)];
         ClsJeuPerso& p = Perso_(i);
@@ -433,6 +455,11 @@ private:
             bool place = false;
             for (int essai = 0; essai < EssaisEmplacement && !place; ++essai)
                 place = M.IA.Chercher_Emplacement_Maison(i, X, Y, static_cast<std::int16_t>(T - 1));
+            // The random search widens until most of its draws fall off the
+            // map: a castle in a cramped corner could miss the room still
+            // left. The free site nearest the castle is then taken, so a
+            // map with room never fails to load.
+            if (!place) place = Emplacement_Le_Plus_Proche(i, static_cast<std::int16_t>(T - 1), X, Y);
             if (!place) Erreur("la carte n'a pas de place pour la maison " + std::to_string(i + 1) + ".");
             b.Creer(X, Y, static_cast<std::int16_t>(T - 1), p, P);
             b.Definir_Vie(b.MaxVie);
