@@ -193,7 +193,7 @@ void Niveaux_PNJ(ModMain& Main, const SetupChoices& Choix, const ProgresChargeme
 void Heros_De_L_Hote(ModMain& Main, const SetupChoices& Choix) {
     ModSavPerso& S = Main.SavPerso;
     S.DossierSession = S.CheminSavPerso + "\\Reseau";
-    const std::filesystem::path dossier = S.Chemin_Perso("x").parent_path();
+    const std::filesystem::path dossier = Main.Dossier.Chemin("\\" + S.DossierSession);
     std::error_code ec;
     std::filesystem::create_directories(dossier, ec);
     // A file left by an earlier session must not stand in for one the

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/Nombres.h"
+#include "platform/Texte.h"
 
 namespace ChoixReseau {
 
@@ -18,45 +19,9 @@ constexpr std::int32_t CarteMax = 1024, QuantiteMax = 100000, ListeMax = 256;
 bool Propre(const std::string& s) { return s.find_first_of("\r\n") == std::string::npos; }
 
 // A file's bytes on one line: printable ASCII as it is, every other byte,
-// "%" and "," as "%XX". Any byte travels, whatever the file's encoding.
-std::string Echapper(const std::string& s) {
-    static constexpr char hex[] = "0123456789ABCDEF";
-    std::string r;
-    r.reserve(s.size());
-    for (const char ch : s) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (b >= 0x20 && b < 0x7F && b != '%' && b != ',') {
-            r.push_back(ch);
-        } else {
-            r.push_back('%');
-            r.push_back(hex[b >> 4]);
-            r.push_back(hex[b & 15]);
-        }
-    }
-    return r;
-}
-
-std::optional<std::string> Desechapper(const std::string& s) {
-    auto chiffre = [](char c) -> int {
-        if (c >= '0' && c <= '9') return c - '0';
-        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-        return -1;
-    };
-    std::string r;
-    r.reserve(s.size());
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] != '%') {
-            r.push_back(s[i]);
-            continue;
-        }
-        if (i + 2 >= s.size()) return std::nullopt;
-        const int h = chiffre(s[i + 1]), l = chiffre(s[i + 2]);
-        if (h < 0 || l < 0) return std::nullopt;
-        r.push_back(static_cast<char>(h * 16 + l));
-        i += 2;
-    }
-    return r;
-}
+// "%" and "," percent-encoded. Any byte travels, whatever the file's
+// encoding.
+bool Imprimable(unsigned char b) { return b >= 0x20 && b < 0x7F && b != '%' && b != ','; }
 
 }  // namespace
 
@@ -76,7 +41,7 @@ std::string Ecrire(const SetupChoices& c) {
     }
     for (const auto& h : c.Heros) o << "Heros=" << p(h) << "\n";
     for (const auto& f : c.FichiersIA) o << "IA=" << p(f) << "\n";
-    for (const auto& h : c.FichiersHeros) o << "FichierHeros=" << Echapper(h.Nom) << "," << Echapper(h.Texte) << "\n";
+    for (const auto& h : c.FichiersHeros) o << "FichierHeros=" << EncoderPourcent(h.Nom, Imprimable) << "," << EncoderPourcent(h.Texte, Imprimable) << "\n";
     return o.str();
 }
 
@@ -158,8 +123,8 @@ std::optional<SetupChoices> Lire(const std::string& texte, std::string* Erreur) 
             const auto virgule = v.find(',');
             std::optional<std::string> nom, fichier;
             if (virgule != std::string::npos) {
-                nom = Desechapper(v.substr(0, virgule));
-                fichier = Desechapper(v.substr(virgule + 1));
+                nom = DecoderPourcent(std::string_view(v).substr(0, virgule));
+                fichier = DecoderPourcent(std::string_view(v).substr(virgule + 1));
             }
             ok = !trop(c.FichiersHeros.size()) && nom && fichier && !nom->empty() && Propre(*nom);
             if (ok) c.FichiersHeros.push_back({std::move(*nom), std::move(*fichier)});

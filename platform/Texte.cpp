@@ -136,3 +136,42 @@ bool EcrireFichierAtomique(const std::filesystem::path& chemin, std::string_view
     }
     return true;
 }
+
+std::string EncoderPourcent(std::string_view s, bool (*garder)(unsigned char)) {
+    static constexpr char hex[] = "0123456789ABCDEF";
+    std::string r;
+    r.reserve(s.size());
+    for (const unsigned char c : s) {
+        if (garder(c)) {
+            r += static_cast<char>(c);
+        } else {
+            r += '%';
+            r += hex[c >> 4];
+            r += hex[c & 15];
+        }
+    }
+    return r;
+}
+
+std::optional<std::string> DecoderPourcent(std::string_view s) {
+    auto chiffre = [](char c) -> int {
+        if (c >= '0' && c <= '9') return c - '0';
+        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+        return -1;
+    };
+    std::string r;
+    r.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] != '%') {
+            r += s[i];
+            continue;
+        }
+        if (i + 2 >= s.size()) return std::nullopt;
+        const int h = chiffre(s[i + 1]), l = chiffre(s[i + 2]);
+        if (h < 0 || l < 0) return std::nullopt;
+        r += static_cast<char>(h * 16 + l);
+        i += 2;
+    }
+    return r;
+}

@@ -22,6 +22,12 @@ std::size_t LongueurCaracteres(std::string_view s);
 // The first n characters of a UTF-8 text.
 std::string_view PremiersCaracteres(std::string_view s, std::size_t n);
 
+// Percent-encoding: every byte that `garder` refuses becomes "%XX"
+// (upper-case hexadecimal), so that any byte can travel in a line or an
+// address. Decoding gives nothing for a "%" not followed by two hex digits.
+std::string EncoderPourcent(std::string_view s, bool (*garder)(unsigned char));
+std::optional<std::string> DecoderPourcent(std::string_view s);
+
 // Whole file as text, a UTF-8 byte-order mark removed; nothing when the
 // file cannot be read.
 std::optional<std::string> LireFichier(const std::filesystem::path& chemin);

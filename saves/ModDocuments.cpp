@@ -94,19 +94,10 @@ bool Dans(std::int32_t i, std::int32_t n) { return i >= 0 && i < n; }
 // the unreserved ones percent-encoded, so that a blank, an accent, a quote
 // or a "/" in a name can neither break the tag nor leave the folder.
 std::string SegmentAdresse(std::string_view nom) {
-    static const char* const hex = "0123456789ABCDEF";
-    std::string s;
-    for (unsigned char c : nom) {
-        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_' ||
-            c == '.' || c == '~') {
-            s += static_cast<char>(c);
-        } else {
-            s += '%';
-            s += hex[c >> 4];
-            s += hex[c & 15];
-        }
-    }
-    return s;
+    return EncoderPourcent(nom, [](unsigned char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_' ||
+               c == '.' || c == '~';
+    });
 }
 
 const char* const JoursSemaine[] = {"dimanche", "lundi", "mardi", "mercredi", "jeudi", "vendredi", "samedi"};

@@ -142,6 +142,24 @@ void Partie_Solo(ProgrammeJoueur& prog) {
     QTest::qWait(50);
 }
 
+// The other player types the address, lists the sessions there until the
+// host's shows (the host may still be playing its solo game), picks it and
+// joins. True once the join was tried.
+bool Rejoindre(FrmParam& P) {
+    Taper(P.TxtAdresse, "127.0.0.1");
+    const bool liste = QTest::qWaitFor(
+        [&] {
+            QTest::mouseClick(P.CmdRafraichirParties, Qt::LeftButton);
+            return Textes(P.LstParties) == std::vector<std::string>{"Essai"};
+        },
+        60000);
+    if (!liste) return false;
+    QTest::mouseClick(P.LstParties->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      P.LstParties->visualItemRect(P.LstParties->item(0)).center());
+    QTest::mouseClick(P.CmdConnecter, Qt::LeftButton);
+    return true;
+}
+
 // Plays the network game once it runs: the fingerprints of every tenth
 // turn, the host stalled once, until both have played ToursJoues turns.
 struct Suivi {
@@ -248,16 +266,7 @@ TEST(DeuxProcessus, Programme) {
         rapport << "joueurs " << Textes(P.LstJoueurs).size() << "\n";
         rapport << "partie " << (prog.F().Partie() != nullptr || prog.p.Reseau->Reseau_EnJeu) << "\n";
     } else if (refus) {
-        Taper(P.TxtAdresse, "127.0.0.1");
-        ASSERT_TRUE(QTest::qWaitFor(
-            [&] {
-                QTest::mouseClick(P.CmdRafraichirParties, Qt::LeftButton);
-                return Textes(P.LstParties) == std::vector<std::string>{"Essai"};
-            },
-            60000));
-        QTest::mouseClick(P.LstParties->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          P.LstParties->visualItemRect(P.LstParties->item(0)).center());
-        QTest::mouseClick(P.CmdConnecter, Qt::LeftButton);
+        ASSERT_TRUE(Rejoindre(P));
         rapport << "client " << prog.p.Reseau->Reseau_Client << "\n";
         for (const std::string& m : prog.dialogues.erreurs) {
             std::string ligne = m;
@@ -282,18 +291,7 @@ TEST(DeuxProcessus, Programme) {
         rapport << suivi.rapport.str();
         if (suivi.arrete) rapport << "arret " << ArretMs << "\n";
     } else {
-        Taper(P.TxtAdresse, "127.0.0.1");
-        // The host may still be playing its solo game: list again until
-        // its session shows.
-        ASSERT_TRUE(QTest::qWaitFor(
-            [&] {
-                QTest::mouseClick(P.CmdRafraichirParties, Qt::LeftButton);
-                return Textes(P.LstParties) == std::vector<std::string>{"Essai"};
-            },
-            60000));
-        QTest::mouseClick(P.LstParties->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          P.LstParties->visualItemRect(P.LstParties->item(0)).center());
-        QTest::mouseClick(P.CmdConnecter, Qt::LeftButton);
+        ASSERT_TRUE(Rejoindre(P));
         ASSERT_TRUE(prog.p.Reseau->Reseau_Client) << prog.p.Reseau->DerniereErreur;
         ASSERT_TRUE(QTest::qWaitFor([&] { return Contient(P.LstMessages, "<Hote> Bonjour"); }, 30000));
         Taper(P.TxtMessage, "Pret");
